@@ -1,0 +1,167 @@
+#include "platform/Services.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QUrl>
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+class QtTimer : public ITimer {
+public:
+    QtTimer() {
+        QObject::connect(&FTimer, &QTimer::timeout, [this] {
+            if (OnTimer)
+                OnTimer();
+        });
+    }
+    void SetInterval(int msecs) override { FTimer.setInterval(msecs); }
+    int Interval() const override { return FTimer.interval(); }
+    void SetEnabled(bool enabled) override {
+        if (enabled)
+            FTimer.start();
+        else
+            FTimer.stop();
+    }
+    bool Enabled() const override { return FTimer.isActive(); }
+
+private:
+    QTimer FTimer;
+};
+
+QString WindowTitle() {
+    const QString name = QApplication::applicationDisplayName();
+    return name.isEmpty() ? QCoreApplication::applicationName() : name;
+}
+
+Services* gServices = nullptr;
+
+} // namespace
+
+int Services::MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) {
+    QMessageBox box;
+    static const QMessageBox::Icon icons[] = {QMessageBox::Warning, QMessageBox::Critical,
+                                              QMessageBox::Information, QMessageBox::Question,
+                                              QMessageBox::NoIcon};
+    box.setIcon(icons[type <= mtCustom ? type : mtCustom]);
+    static const char* titles[] = {"Warning", "Error", "Information", "Confirm", ""};
+    box.setWindowTitle(type == mtCustom ? WindowTitle() : QString(titles[type]));
+    box.setText(text);
+    QMessageBox::StandardButtons qtButtons;
+    if (buttons & mbYes)
+        qtButtons |= QMessageBox::Yes;
+    if (buttons & mbNo)
+        qtButtons |= QMessageBox::No;
+    if (buttons & mbOK)
+        qtButtons |= QMessageBox::Ok;
+    if (buttons & mbCancel)
+        qtButtons |= QMessageBox::Cancel;
+    box.setStandardButtons(qtButtons);
+    if (buttons & mbCancel)
+        box.setEscapeButton(QMessageBox::Cancel);
+    else if (buttons & mbNo)
+        box.setEscapeButton(QMessageBox::No);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return mrYes;
+    case QMessageBox::No:
+        return mrNo;
+    case QMessageBox::Ok:
+        return mrOk;
+    default:
+        return (buttons & mbCancel) || !(buttons & mbNo) ? mrCancel : mrNo;
+    }
+}
+
+TDateTime Services::Now() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    return EncodeDate(date.year(), date.month(), date.day()) +
+           EncodeTime(time.hour(), time.minute(), time.second(), time.msec());
+}
+
+uint32_t Services::NextRandom() {
+    FRandSeed = FRandSeed * 134775813u + 1u;
+    return FRandSeed;
+}
+
+int Services::Random(int range) {
+    if (range <= 0)
+        return 0;
+    return int((uint64_t(NextRandom()) * uint64_t(range)) >> 32);
+}
+
+double Services::RandomFloat() { return double(NextRandom()) / 4294967296.0; }
+
+void Services::Randomize() {
+    FRandSeed = uint32_t(QDateTime::currentMSecsSinceEpoch());
+}
+
+std::unique_ptr<ITimer> Services::CreateTimer() { return std::make_unique<QtTimer>(); }
+
+int Services::ShellOpen(const QString& fileName, const QString& parameters) {
+    Q_UNUSED(parameters);
+    const QUrl url = QUrl::fromUserInput(fileName, QDir::currentPath(), QUrl::AssumeLocalFile);
+    if (url.isLocalFile()) {
+        const QFileInfo info(url.toLocalFile());
+        if (!info.dir().exists())
+            return 3;
+        if (!info.exists())
+            return 2;
+    }
+    return QDesktopServices::openUrl(url) ? 42 : 31;
+}
+
+QString Services::DocumentsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString Services::TempFolder() {
+    // A private folder of this user, not the shared temporary folder itself.
+    const QString base = QDir::tempPath();
+    const QString folder = base + QString("/glyphtrove-%1").arg(getuid());
+    if (mkdir(folder.toLocal8Bit().constData(), 0700) != 0 && errno != EEXIST)
+        return QString();
+    struct stat info;
+    if (lstat(folder.toLocal8Bit().constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+        info.st_uid != getuid())
+        return QString();
+    chmod(folder.toLocal8Bit().constData(), 0700);
+    return folder;
+}
+
+QString Services::HomeFolder() { return QDir::homePath(); }
+
+QString Services::ProgramFolder() { return QCoreApplication::applicationDirPath(); }
+
+void Services::ShowHelp(const QString& helpFile, int context) {
+    Q_UNUSED(context);
+    ShellOpen(helpFile, QString());
+}
+
+void Services::ProcessMessages() { QCoreApplication::processEvents(); }
+
+Services& services() {
+    static Services real;
+    if (!gServices) {
+        gServices = &real;
+        real.Randomize();
+    }
+    return *gServices;
+}
+
+Services* SetServices(Services* replacement) {
+    Services* previous = gServices;
+    gServices = replacement;
+    return previous;
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/DateTime.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+// The kinds of modal message dialog the system shows.
+enum TMsgDlgType : uint8_t { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
+
+// Buttons of a message dialog, as a set of bits.
+enum TMsgDlgBtn : uint8_t { mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8 };
+using TMsgDlgButtons = uint8_t;
+
+// Modal results, numbered as the class library numbers them.
+enum TModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
+
+// A timer on the main thread. OnTimer runs once per interval while enabled.
+class ITimer {
+public:
+    virtual ~ITimer() = default;
+    virtual void SetInterval(int msecs) = 0;
+    virtual int Interval() const = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+    virtual bool Enabled() const = 0;
+    std::function<void()> OnTimer;
+};
+
+// Everything the system asks of the desktop that a test must control. Windows
+// and controls reach it through services(); tests install a fake.
+class Services {
+public:
+    virtual ~Services() = default;
+
+    // A modal message dialog; returns the modal result of the button chosen
+    // (mrCancel, or mrNo when there is no Cancel, when closed otherwise).
+    virtual int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons);
+
+    // The wall clock as a date-time.
+    virtual TDateTime Now();
+
+    // The uniform random generator: Random(n) in 0..n-1, RandomFloat in [0, 1).
+    // Randomize re-seeds it from the clock.
+    virtual int Random(int range);
+    virtual double RandomFloat();
+    virtual void Randomize();
+    void SetRandSeed(uint32_t seed) { FRandSeed = seed; }
+    uint32_t RandSeed() const { return FRandSeed; }
+
+    virtual std::unique_ptr<ITimer> CreateTimer();
+
+    // Performs the shell's "open" on a document, program or web address;
+    // returns a Windows-style code (above 32 is success, 2 file not found, ...).
+    virtual int ShellOpen(const QString& fileName, const QString& parameters);
+
+    // The documents folder (empty when unknown), a private temporary folder,
+    // the user's home folder and the folder the program runs from.
+    virtual QString DocumentsFolder();
+    virtual QString TempFolder();
+    virtual QString HomeFolder();
+    virtual QString ProgramFolder();
+
+    // Shows the help file at a numbered context.
+    virtual void ShowHelp(const QString& helpFile, int context);
+
+    // Runs pending window messages once.
+    virtual void ProcessMessages();
+
+protected:
+    uint32_t NextRandom();
+
+private:
+    uint32_t FRandSeed = 0;
+};
+
+// The process-wide services; a test installs its fake with SetServices and
+// puts back the previous ones when done (nullptr restores the real ones).
+Services& services();
+Services* SetServices(Services* replacement);

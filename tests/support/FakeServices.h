@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QTemporaryDir>
+#include <deque>
+#include <vector>
+
+// A timer that only a test fires.
+class FakeTimer : public ITimer {
+public:
+    void SetInterval(int msecs) override { FInterval = msecs; }
+    int Interval() const override { return FInterval; }
+    void SetEnabled(bool enabled) override { FEnabled = enabled; }
+    bool Enabled() const override { return FEnabled; }
+    // Runs OnTimer once when enabled, as one interval passing would.
+    void Fire() {
+        if (FEnabled && OnTimer)
+            OnTimer();
+    }
+
+private:
+    int FInterval = 1000;
+    bool FEnabled = true;
+};
+
+// Installs itself as the process-wide services for its lifetime. Message
+// dialogs answer from a scripted queue; an unexpected one fails the test.
+// The clock only moves when told; the random generator starts seeded at 0.
+class FakeServices : public Services {
+public:
+    struct Message {
+        QString text;
+        TMsgDlgType type;
+        TMsgDlgButtons buttons;
+    };
+
+    FakeServices();
+    ~FakeServices() override;
+
+    // Queues the answer (mrYes, mrNo, mrOk, mrCancel) to the next dialog.
+    void Answer(int modalResult) { FAnswers.push_back(modalResult); }
+    // Every dialog shown, in order.
+    std::vector<Message> Messages;
+
+    TDateTime Clock = 0;
+    void Advance(int64_t msecs) { Clock = MSecsToDateTime(DateTimeToMSecs(Clock) + msecs); }
+
+    std::vector<FakeTimer*> Timers; // timers created, owned by their callers
+    std::vector<QString> ShellOpened;
+    int ShellResult = 42;
+    std::vector<std::pair<QString, int>> HelpShown;
+    int ProcessMessagesCalls = 0;
+    // Null: a "Documents" folder in the test folder; empty: no documents folder.
+    QString Documents;
+
+    int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
+    TDateTime Now() override { return Clock; }
+    void Randomize() override {}
+    std::unique_ptr<ITimer> CreateTimer() override;
+    int ShellOpen(const QString& fileName, const QString& parameters) override;
+    QString DocumentsFolder() override;
+    QString TempFolder() override { return FTemp.path(); }
+    QString ProgramFolder() override { return FTemp.path() + "/program"; }
+    void ShowHelp(const QString& helpFile, int context) override {
+        HelpShown.emplace_back(helpFile, context);
+    }
+    void ProcessMessages() override { ++ProcessMessagesCalls; }
+
+    // A fresh folder for the test's files, removed with the fake.
+    QString Folder() const { return FTemp.path(); }
+
+private:
+    std::deque<int> FAnswers;
+    QTemporaryDir FTemp;
+    Services* FPrevious;
+};
