@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the file-reader fuzz targets with clang's libFuzzer and runs each for
+# a bounded time over its seed corpus; a crash fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${GLYPHTROVE_FUZZ_SECONDS:-60}
+targets=(fuzz/fuzz_*.cpp)
+[ -e "${targets[0]}" ] || { echo "no fuzz targets"; exit 0; }
+
+CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DGLYPHTROVE_FUZZ=ON -DGLYPHTROVE_TESTS=OFF -DGLYPHTROVE_BENCH=OFF >/dev/null
+cmake --build build/fuzz -j "$(nproc)"
+
+export QT_QPA_PLATFORM=offscreen
+for src in "${targets[@]}"; do
+    name=$(basename "$src" .cpp)
+    corpus=build/fuzz/corpus/${name#fuzz_}
+    mkdir -p "$corpus"
+    cp -r "fuzz/corpus/${name#fuzz_}/." "$corpus/" 2>/dev/null || true
+    echo "-- $name for ${seconds}s"
+    "build/fuzz/fuzz/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
+    [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "$name found a failure"; exit 1; }
+done
+echo "fuzzing: no failures"
