@@ -66,7 +66,10 @@ TTextFileReader::~TTextFileReader() {
 }
 
 bool TTextFileReader::Eof() {
+    errno = 0;
     const int c = std::fgetc(FFile);
+    if (c == EOF && std::ferror(FFile))
+        throw EInOutError(LastErrorNumber());
     if (c == EOF)
         return true;
     std::ungetc(c, FFile);

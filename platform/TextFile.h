@@ -31,6 +31,7 @@ public:
     TTextFileReader(const TTextFileReader&) = delete;
     TTextFileReader& operator=(const TTextFileReader&) = delete;
 
+    // Raises EInOutError on a read error.
     bool Eof();
     // The next line without its ending; the empty text at the end of the
     // file. Raises EInOutError on a read error.

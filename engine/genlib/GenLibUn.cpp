@@ -85,6 +85,14 @@ void AppendPart(QString& Text, int Value, const char* Unit) {
         Text += "s";
 }
 
+// Negative for a moment still to come or a negative duration (whose time
+// of day the date-time scale would count forward).
+int64_t ElapsedSeconds(bool SinceNow, TDateTime Moment) {
+    if (SinceNow)
+        return DateTimeToSeconds(services().Now()) - DateTimeToSeconds(Moment);
+    return Moment < 0 ? -1 : DateTimeToSeconds(Moment);
+}
+
 // The folder of a Windows shell-folder identifier, where Linux has one.
 QString ShellFolderPath(int Identifier) {
     switch (Identifier) {
@@ -124,8 +132,7 @@ void DateTimeDifference(TDateTime A, TDateTime B, int& Days, int& Hours, int& Mi
 }
 
 QString ElapsedTimeText(bool SinceNow, TDateTime Moment) {
-    const int64_t total = SinceNow ? DateTimeToSeconds(services().Now()) - DateTimeToSeconds(Moment)
-                                   : DateTimeToSeconds(Moment);
+    const int64_t total = ElapsedSeconds(SinceNow, Moment);
     if (total <= 0)
         return QString();
     int days, hours, minutes, seconds;
