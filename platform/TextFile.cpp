@@ -99,6 +99,8 @@ QString TTextFileReader::ReadLn() {
 }
 
 TTextFileWriter::TTextFileWriter(const QString& FileName) : FFile(FileName) {
+    // In a folder where no temporary file can be made, write in place.
+    FFile.setDirectWriteFallback(true);
     errno = 0;
     if (!FFile.open(QIODevice::WriteOnly))
         Fail();
