@@ -1,3 +1,4 @@
+#include "engine/genlib/GenLibUn.h"
 #include "engine/puzzle/GameFileBuilder.h"
 #include "engine/puzzle/GlyphtroveUn.h"
 #include "engine/typestream/TypeStreamUn.h"
@@ -6,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QSet>
 #include <climits>
 #include <cmath>
@@ -256,6 +258,28 @@ TEST_F(PuzzleTest, ApplyColourSchemeMapsAPresetThroughThePaletteAndCopiesOwnColo
     Puzzle.ApplyColourScheme(scheme, false);
     EXPECT_EQ(own->GetNormalWordForeground(), TColor(9));
     EXPECT_EQ(own->GetNormalWordBackground(), TColor(14));
+}
+
+TEST_F(PuzzleTest, ExportHTMLWritesToThePathOrBesideTheGameOrToThePrivateTemporaryFolder) {
+    Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
+    QString result;
+    Puzzle.ExportHTML("", result);
+    EXPECT_EQ(S(result), S(GetTempDirectory() + "tmp.html"));
+    EXPECT_TRUE(result.startsWith(Fake.TempFolder()));
+    EXPECT_EQ(Fake.ProcessMessagesCalls, 1);
+    const QByteArray page = ReadBytes(result);
+    EXPECT_TRUE(page.contains("<TD class=gridtext><P align=center>C</P></TD>"));
+    EXPECT_TRUE(page.contains("<P class=header>" +
+                              QGuiApplication::applicationDisplayName().toUtf8() + "</P>"));
+
+    Puzzle.ExportHTML(Path("page.htm"), result);
+    EXPECT_EQ(S(result), S(Path("page.htm")));
+    EXPECT_TRUE(QFile::exists(result));
+
+    Puzzle.SaveToFile(Path("animals.gtg"));
+    Puzzle.ExportHTML("", result);
+    EXPECT_EQ(S(result), S(Path("animals.html")));
+    EXPECT_TRUE(QFile::exists(result));
 }
 
 // --- The game file
@@ -607,10 +631,18 @@ TEST_F(PuzzleTest, SaveOverALongerFileEndsWhereTheWritingEnded) {
     EXPECT_EQ(Loader.WordCount(), 1);
 }
 
+// Deleting "its backup" would delete the game itself: a save that then
+// fails at its first byte would leave nothing of it.
 TEST_F(PuzzleTest, AGameSavedAsBakIsNotItsOwnBackup) {
     const QString path = Path("game.bak");
-    Puzzle.SaveToFile(path);
     Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
+    Puzzle.SaveToFile(path);
+    const QByteArray saved = ReadBytes(path);
+    {
+        FileSizeLimit limit(0);
+        EXPECT_THROW(Puzzle.SaveToFile(path), Exception);
+    }
+    EXPECT_EQ(ReadBytes(path), saved);
     Puzzle.SaveToFile(path);
     EXPECT_EQ(S(QDir(Fake.Folder()).entryList(QDir::Files)), "game.bak");
     Loader.LoadFromFile(path);
