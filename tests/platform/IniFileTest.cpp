@@ -74,6 +74,9 @@ TEST(IniFile, WritesUtf8AndReadsOtherBytesAsWindows1252) {
                                "e"));
     EXPECT_EQ(QString::fromUtf8("Gr\u00fc\u00dfe"),
               TIniFile(name).ReadString("new", "NAME", QString()));
+    WriteBytes(name, "\xEF\xBB\xBF[First]\nk=\xC3\xA9\n");
+    EXPECT_EQ(QStringList({"First"}), TIniFile(name).ReadSections());
+    EXPECT_EQ(QString::fromUtf8("\u00e9"), TIniFile(name).ReadString("First", "k", QString()));
 }
 
 TEST(IniFile, WriteRoundTripKeepsOrderAndReplacesValues) {
