@@ -1,9 +1,9 @@
 #include "engine/properties/ColourPresetPropertiesUn.h"
 
+#include "engine/genlib/GenLibUn.h"
 #include "platform/Exception.h"
 #include "platform/Format.h"
 #include "platform/IniFile.h"
-#include "platform/Services.h"
 
 #include <QFileInfo>
 
@@ -82,7 +82,7 @@ TGlyphtroveGameColourPresetProperties::TGlyphtroveGameColourPresetProperties()
             LoadDefaults();
     } catch (const Exception& error) {
         LoadDefaults();
-        services().MessageDlg(error.Message(), mtError, mbOK);
+        ErrorMessage(error.Message());
     }
     FModified = false;
 }
@@ -94,7 +94,7 @@ TGlyphtroveGameColourPresetProperties::~TGlyphtroveGameColourPresetProperties() 
         SaveToFile();
     } catch (const Exception& error) {
         // The old file is still in place; the changes of this list are lost.
-        services().MessageDlg(error.Message(), mtError, mbOK);
+        ErrorMessage(error.Message());
     }
 }
 
