@@ -33,9 +33,7 @@ QByteArray ReadFileBytes(const QString& fileName) {
     if (!file.open(QIODevice::ReadOnly))
         throw EFOpenError(Format("Cannot open file \"%s\". %s", QDir::toNativeSeparators(fileName),
                                  file.errorString()));
-    if (file.size() > kMaxIniFileSize)
-        throw EFOpenError(Format("Cannot open file \"%s\". The file is too large",
-                                 QDir::toNativeSeparators(fileName)));
+    // Read one byte past the limit: some files (pipes, /proc) report no size.
     QByteArray bytes = file.read(kMaxIniFileSize + 1);
     if (bytes.size() > kMaxIniFileSize)
         throw EFOpenError(Format("Cannot open file \"%s\". The file is too large",

@@ -116,6 +116,8 @@ TEST(IniFile, MissingFileReadsEmptyAndUnreadableFileRaises) {
     EXPECT_TRUE(TIniFile(fake.Folder() + "/none.ini").ReadSections().isEmpty());
     QDir(fake.Folder()).mkdir("folder.ini");
     EXPECT_THROW(TIniFile(fake.Folder() + "/folder.ini"), EFOpenError);
+    WriteBytes(fake.Folder() + "/huge.ini", QByteArray(16 * 1024 * 1024 + 1, 'a'));
+    EXPECT_THROW(TIniFile(fake.Folder() + "/huge.ini"), EFOpenError);
 }
 
 TEST(IniFile, FailedSaveKeepsTheOldFile) {
