@@ -8,7 +8,8 @@
 
 namespace {
 
-const int64_t kJulianDayOfZero = QDate(1899, 12, 30).toJulianDay();
+// The Julian day of 30 December 1899, day 0 of the date-time scale.
+constexpr int64_t kJulianDayOfZero = 2415019;
 
 QString TwoDigits(int value) { return QString::number(value).rightJustified(2, '0'); }
 
