@@ -8,11 +8,12 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
-constexpr QChar BlankCellChar = '_';
-constexpr QChar HiddenCellChar = ' ';
+const QString BlankCellChar = QStringLiteral("_");
+const QString HiddenCellChar = QStringLiteral(" ");
 // A grid side beyond this is no puzzle; refusing it keeps a hostile file
 // from making the board allocate without bound.
 constexpr int TextGridMaxSide = 255;
@@ -24,7 +25,7 @@ constexpr int TextPropertyCount = 6;
 // What a file holds, read in full before the game is touched.
 struct TTextGame {
     std::array<QString, TextPropertyCount> Properties;
-    QStringList Rows;
+    std::vector<QStringList> Rows; // one character per cell
     QStringList Words;
     int Width = 0;
 };
@@ -35,6 +36,19 @@ QString SingleLine(QString Text) {
     Text.replace('\r', ' ');
     Text.replace('\n', ' ');
     return Text;
+}
+
+// The characters of a grid line, one per cell; a character outside the
+// Basic Multilingual Plane is one cell, not two halves.
+QStringList CellCharacters(const QString& Line) {
+    QStringList cells;
+    for (int i = 0; i < Line.size(); ++i) {
+        const bool pair =
+            Line[i].isHighSurrogate() && i + 1 < Line.size() && Line[i + 1].isLowSurrogate();
+        cells << Line.mid(i, pair ? 2 : 1);
+        i += pair ? 1 : 0;
+    }
+    return cells;
 }
 
 // "#" would match any cell when the word is looked up and then be listed as
@@ -53,11 +67,12 @@ void ReadRows(TTextFileReader& Reader, const QString& FileName, TTextGame& Game)
         const QString line = Reader.ReadLn();
         if (line.isEmpty())
             break;
-        if (Game.Rows.size() >= TextGridMaxSide || line.length() > TextGridMaxSide)
+        const QStringList cells = CellCharacters(line);
+        if (Game.Rows.size() >= size_t(TextGridMaxSide) || cells.size() > TextGridMaxSide)
             throw Exception(Format("File \"%s\" holds a grid larger than %d x %d cells", FileName,
                                    TextGridMaxSide, TextGridMaxSide));
-        Game.Rows << line;
-        Game.Width = std::max(Game.Width, int(line.length()));
+        Game.Rows.push_back(cells);
+        Game.Width = std::max(Game.Width, int(cells.size()));
     }
 }
 
@@ -79,16 +94,16 @@ TTextGame ReadTextGame(const QString& FileName) {
 }
 
 // Exactly one character per cell, so that every row keeps the grid's width.
-QChar TextCellChar(const TCustomWordGame& Game, int Column, int Row) {
+QString TextCellChar(const TCustomWordGame& Game, int Column, int Row) {
     const TGameCellRecord cell = Game.GetCell(Column, Row);
     if (cell.State == wgcsBlank)
         return BlankCellChar;
     if (!cell.Visible)
         return HiddenCellChar;
-    return cell.Text.isEmpty() ? BlankCellChar : cell.Text[0];
+    return cell.Text.isEmpty() ? BlankCellChar : CellCharacters(cell.Text).first();
 }
 
-void ImportTextCell(TCustomWordGame& Game, int Column, int Row, QChar Char) {
+void ImportTextCell(TCustomWordGame& Game, int Column, int Row, const QString& Char) {
     if (!Game.BoardGame()->IsValidCell(Column, Row))
         return; // the control refused the size
     TGameCellRecord cell = Game.GetCell(Column, Row);
@@ -97,7 +112,7 @@ void ImportTextCell(TCustomWordGame& Game, int Column, int Row, QChar Char) {
     cell.Shaded = false;
     cell.Visible = Char != HiddenCellChar;
     cell.State = Char == BlankCellChar ? wgcsBlank : wgcsDummy;
-    cell.Text = Char == BlankCellChar || Char == HiddenCellChar ? QString() : QString(Char);
+    cell.Text = Char == BlankCellChar || Char == HiddenCellChar ? QString() : Char;
     Game.WriteCell(Column, Row, cell);
 }
 
@@ -144,9 +159,9 @@ void TCustomWordGame::ImportFromTextFile(const QString& FileName) {
     FGamePreferences->SetGameCreated(text.Properties[tpCreated]);
     FGamePreferences->SetGameModified(text.Properties[tpModified]);
     FGamePreferences->SetGameVersion(text.Properties[tpVersion]);
-    for (int row = 0; row < text.Rows.size(); ++row)
-        for (int column = 0; column < text.Rows[row].length(); ++column)
-            ImportTextCell(*this, column, row, text.Rows[row][column]);
+    for (size_t row = 0; row < text.Rows.size(); ++row)
+        for (int column = 0; column < text.Rows[row].size(); ++column)
+            ImportTextCell(*this, column, int(row), text.Rows[row][column]);
     for (const QString& word : text.Words)
         ImportTextWord(*this, word);
     RecolourAllCells();
