@@ -275,7 +275,11 @@ int TCustomGlyphtrove::LoadFromFile(const QString& FileName) {
 }
 
 void TCustomGlyphtrove::SaveToFile(const QString& FileName) {
-    HideAllWords(true, true);
+    {
+        // Recolouring every cell is a bulk change: one repaint, not one a cell.
+        DrawingSuspended suspended(*this);
+        HideAllWords(true, true);
+    }
     MakeBackup(FileName);
     if (GamePreferences()->GetAutoFinish())
         FillRandomLetters();
