@@ -310,6 +310,7 @@ void TCustomGlyphtrove::SaveToStream(TTypeStream* Stream) {
     Stream->WriteInteger(GameFileMajorVersion);
     Stream->WriteInteger(GameFileMinorVersion);
     WriteProperties(Stream);
+    WritePlaySettings(Stream);
     if (GamePreferences()->GetIncludeColourScheme())
         WriteColours(Stream);
     WriteCells(Stream);
@@ -325,6 +326,10 @@ void TCustomGlyphtrove::WriteProperties(TTypeStream* Stream) const {
     Stream->WriteString(properties->GetGameCreated());
     Stream->WriteString(properties->GetGameModified());
     Stream->WriteString(QString()); // reserved
+}
+
+void TCustomGlyphtrove::WritePlaySettings(TTypeStream* Stream) const {
+    const TWordGameProperties* properties = GamePreferences();
     Stream->WriteInteger(ColCount());
     Stream->WriteInteger(RowCount());
     Stream->WriteBoolean(FRandomLettersUsed);
