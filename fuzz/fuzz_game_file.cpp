@@ -23,8 +23,6 @@ public:
     int MessageDlg(const QString&, TMsgDlgType, TMsgDlgButtons) override { return mrOk; }
 };
 
-QuietServices* gServices = nullptr;
-
 // The input as a file with a name, held in memory.
 class MemoryFile {
 public:
@@ -50,8 +48,8 @@ private:
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication app(*argc, *argv);
-    gServices = new QuietServices;
-    SetServices(gServices);
+    static QuietServices quiet;
+    SetServices(&quiet);
     return 0;
 }
 
