@@ -1,0 +1,142 @@
+#include "platform/FileHandle.h"
+
+#include "platform/Format.h"
+
+#include <QDir>
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray NativeName(const QString& FileName) {
+    return QFile::encodeName(FileName);
+}
+
+int OpenFlags(TFileAccess Access) {
+    switch (Access) {
+    case faRead:
+        return O_RDONLY;
+    case faWrite:
+        return O_WRONLY;
+    case faReadWrite:
+        return O_RDWR;
+    }
+    return O_RDONLY;
+}
+
+bool IsFolder(int Handle) {
+    struct stat info;
+    return fstat(Handle, &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Closes Handle without disturbing the errno that explains the failure.
+int FailAndClose(int Handle) {
+    const int saved = errno;
+    close(Handle);
+    errno = saved;
+    return -1;
+}
+
+// Runs one read or write step until Count bytes moved, the file ends or the
+// call fails; a failure after some bytes reports those bytes.
+template <typename Step> int Transfer(int Count, Step step) {
+    int done = 0;
+    while (done < Count) {
+        const ssize_t moved = step(done, size_t(Count - done));
+        if (moved < 0 && errno == EINTR)
+            continue;
+        if (moved < 0)
+            return done > 0 ? done : -1;
+        if (moved == 0)
+            break;
+        done += int(moved);
+    }
+    return done;
+}
+
+} // namespace
+
+int FileCreate(const QString& FileName) {
+    return open(NativeName(FileName).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+}
+
+int FileOpen(const QString& FileName, TFileAccess Access) {
+    const int handle = open(NativeName(FileName).constData(), OpenFlags(Access) | O_CLOEXEC);
+    if (handle < 0)
+        return -1;
+    if (IsFolder(handle)) {
+        errno = EISDIR;
+        return FailAndClose(handle);
+    }
+    const int lock = Access == faRead ? LOCK_SH : LOCK_EX;
+    if (flock(handle, lock | LOCK_NB) != 0)
+        return FailAndClose(handle);
+    return handle;
+}
+
+void FileClose(int Handle) {
+    close(Handle);
+}
+
+int FileRead(int Handle, void* Buffer, int Count) {
+    if (Count < 0)
+        return -1;
+    char* bytes = static_cast<char*>(Buffer);
+    return Transfer(Count, [&](int done, size_t left) { return read(Handle, bytes + done, left); });
+}
+
+int FileWrite(int Handle, const void* Buffer, int Count) {
+    if (Count < 0)
+        return -1;
+    const char* bytes = static_cast<const char*>(Buffer);
+    return Transfer(Count,
+                    [&](int done, size_t left) { return write(Handle, bytes + done, left); });
+}
+
+int64_t FileSeek(int Handle, int64_t Offset, TSeekOrigin Origin) {
+    static const int whence[] = {SEEK_SET, SEEK_CUR, SEEK_END};
+    if (Origin > soEnd) {
+        errno = EINVAL;
+        return -1;
+    }
+    return lseek(Handle, off_t(Offset), whence[Origin]);
+}
+
+bool FileTruncate(int Handle, int64_t Size) {
+    if (Size < 0) {
+        errno = EINVAL;
+        return false;
+    }
+    return ftruncate(Handle, off_t(Size)) == 0;
+}
+
+bool FileExists(const QString& FileName) {
+    struct stat info;
+    return stat(NativeName(FileName).constData(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool DeleteFile(const QString& FileName) {
+    return unlink(NativeName(FileName).constData()) == 0;
+}
+
+bool MoveFile(const QString& OldName, const QString& NewName) {
+    return rename(NativeName(OldName).constData(), NativeName(NewName).constData()) == 0;
+}
+
+bool ForceDirectories(const QString& Dir) {
+    return !Dir.isEmpty() && QDir().mkpath(Dir);
+}
+
+EOSError::EOSError(int errorCode)
+    : Exception(Format("System Error.  Code: %d.\r\n%s", errorCode,
+                       QString::fromLocal8Bit(strerror(errorCode)))),
+      FErrorCode(errorCode) {}
+
+void RaiseLastOSError() {
+    throw EOSError(errno);
+}

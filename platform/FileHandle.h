@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/Exception.h"
+#include "platform/Stream.h"
+
+#include <QString>
+#include <cstdint>
+
+// Files by operating-system handle. A handle below zero means no file.
+
+enum TFileAccess : uint8_t { faRead, faWrite, faReadWrite };
+
+// Creates the file empty when it is missing (an existing file keeps its
+// contents) and returns a write-only handle, or -1.
+int FileCreate(const QString& FileName);
+// Opens an existing file, never truncating it. Others may read the file but
+// not write it while the handle is open: a reader holds a shared lock, a
+// writer an exclusive one, so an open that would break this fails. Returns
+// the handle, or -1 (also for a folder).
+int FileOpen(const QString& FileName, TFileAccess Access);
+void FileClose(int Handle);
+
+// The bytes moved (a short count at the end of the file or on a full disk),
+// or -1 on failure.
+int FileRead(int Handle, void* Buffer, int Count);
+int FileWrite(int Handle, const void* Buffer, int Count);
+// The new position, or -1.
+int64_t FileSeek(int Handle, int64_t Offset, TSeekOrigin Origin);
+// Sets the end of the file at Size; false on failure (errno tells why).
+bool FileTruncate(int Handle, int64_t Size);
+
+// True for anything at the name but a folder.
+bool FileExists(const QString& FileName);
+bool DeleteFile(const QString& FileName);
+// Renames within the file system; an existing NewName is replaced.
+bool MoveFile(const QString& OldName, const QString& NewName);
+// Creates the folder and every missing parent; true when it exists after.
+bool ForceDirectories(const QString& Dir);
+
+// The operating-system error: "System Error.  Code: %d.\r\n%s".
+class EOSError : public Exception {
+public:
+    explicit EOSError(int errorCode);
+    int ErrorCode() const { return FErrorCode; }
+
+private:
+    int FErrorCode;
+};
+// Raises EOSError for the current errno.
+[[noreturn]] void RaiseLastOSError();

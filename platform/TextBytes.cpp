@@ -1,0 +1,34 @@
+#include "platform/TextBytes.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; its five unassigned
+// bytes there map to the same code point, as Windows maps them.
+const char16_t Cp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString FromCp1252(const QByteArray& Bytes) {
+    QString text(Bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < Bytes.size(); ++i) {
+        const uint8_t byte = uint8_t(Bytes[i]);
+        text[i] = QChar(byte >= 0x80 && byte < 0xA0 ? Cp1252High[byte - 0x80] : char16_t(byte));
+    }
+    return text;
+}
+
+} // namespace
+
+QByteArray TextToBytes(const QString& Text) {
+    return Text.toUtf8();
+}
+
+QString BytesToText(const QByteArray& Bytes) {
+    // Keep a leading byte-order mark: it is part of the text, not a header.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QString text = utf8(Bytes);
+    return utf8.hasError() ? FromCp1252(Bytes) : text;
+}
