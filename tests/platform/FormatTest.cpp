@@ -1,6 +1,6 @@
+#include "platform/Format.h"
 #include "platform/DateTime.h"
 #include "platform/Exception.h"
-#include "platform/Format.h"
 
 #include <gtest/gtest.h>
 

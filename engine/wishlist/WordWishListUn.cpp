@@ -1,0 +1,71 @@
+#include "engine/wishlist/WordWishListUn.h"
+
+#include "platform/TextFile.h"
+
+TWordWishList::TWordWishList() {
+    SetSorted(true);
+    SetDuplicates(dupIgnore);
+}
+
+bool TWordWishList::NormaliseWord(QString& S) const {
+    QString normal;
+    normal.reserve(S.size());
+    for (QChar c : S) {
+        if (c >= 'a' && c <= 'z')
+            c = QChar(c.unicode() - 'a' + 'A');
+        if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
+            normal += c;
+    }
+    S = normal;
+    return S.size() >= FMinWordSize;
+}
+
+int TWordWishList::Add(const QString& S) {
+    QString word = S;
+    if (!NormaliseWord(word))
+        return -1;
+    if (FWordList && FWordList->IndexOf(word) >= 0)
+        return -1;
+    const int index = TStringList::Add(word);
+    if (OnWordAdded)
+        OnWordAdded(this, index, word);
+    return index;
+}
+
+void TWordWishList::Assign(TPersistent* Source) {
+    auto* source = dynamic_cast<TStringList*>(Source);
+    if (!source)
+        return;
+    const QStringList lines = source->Lines(); // Source may be this list
+    Clear();
+    for (const QString& line : lines)
+        if (!line.isEmpty())
+            Add(line);
+}
+
+void TWordWishList::RemoveWord(const QString& Word) {
+    const int index = IndexOf(Word);
+    if (index < 0)
+        return;
+    Delete(index);
+    if (OnWordRemoved)
+        OnWordRemoved(this, index, Word);
+}
+
+void TWordWishList::SaveToTextFile(const QString& FileName) const {
+    TTextFileWriter writer(FileName);
+    for (int i = 0; i < Count(); ++i)
+        writer.WriteLn(Strings(i));
+    writer.Close();
+}
+
+void TWordWishList::AddPieces(const QString& Line) {
+    for (const QString& piece : Line.split('\t'))
+        Add(piece);
+}
+
+void TWordWishList::LoadFromTextFile(const QString& FileName) {
+    TTextFileReader reader(FileName);
+    while (!reader.Eof())
+        AddPieces(reader.ReadLn());
+}

@@ -1,0 +1,282 @@
+#include "platform/Canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStringList>
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kPixelsPerInch = 96;
+constexpr int kDefaultHeight = -11; // 8 points
+const QString kEllipsis = QStringLiteral("...");
+
+int MulDiv(int number, int numerator, int denominator) {
+    const int64_t product = int64_t(number) * numerator;
+    const int64_t half = denominator / 2;
+    return int((product >= 0 ? product + half : product - half) / denominator);
+}
+
+int CellHeightAt(QFont font, int pixelSize) {
+    font.setPixelSize(pixelSize);
+    return QFontMetrics(font).height();
+}
+
+// The largest pixel size whose cell height (ascent plus descent) is at most
+// cellHeight; at least 1.
+int PixelSizeForCellHeight(const QFont& font, int cellHeight) {
+    const int probe = std::max(1, CellHeightAt(font, cellHeight));
+    int size = std::max(1, cellHeight * cellHeight / probe);
+    while (CellHeightAt(font, size + 1) <= cellHeight)
+        ++size;
+    while (size > 1 && CellHeightAt(font, size) > cellHeight)
+        --size;
+    return size;
+}
+
+// The picture with every pixel of its bottom-left colour made transparent.
+QImage TransparentCopy(const QImage& picture) {
+    QImage copy = picture.convertToFormat(QImage::Format_ARGB32);
+    if (copy.isNull())
+        return copy;
+    const QRgb key = copy.pixel(0, copy.height() - 1) | 0xFF000000u;
+    for (int y = 0; y < copy.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(copy.scanLine(y));
+        for (int x = 0; x < copy.width(); ++x)
+            if ((line[x] | 0xFF000000u) == key)
+                line[x] = 0;
+    }
+    return copy;
+}
+
+QStringList ExplicitLines(const QString& text) {
+    QString unified = text;
+    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    unified.replace(QChar('\r'), QChar('\n'));
+    return unified.split(QChar('\n'));
+}
+
+// Breaks one paragraph between words so that each line fits width; a word
+// wider than width stays whole on its own line.
+QStringList WrapWords(const QString& paragraph, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    QString current;
+    for (const QString& word : paragraph.split(QChar(' '))) {
+        const QString candidate = current.isEmpty() ? word : current + QChar(' ') + word;
+        if (current.isEmpty() || metrics.horizontalAdvance(candidate) <= width) {
+            current = candidate;
+            continue;
+        }
+        lines << current;
+        current = word;
+    }
+    lines << current;
+    return lines;
+}
+
+QString ElideEnd(const QString& line, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(line) <= width)
+        return line;
+    for (int length = line.size() - 1; length > 0; --length) {
+        const QString shortened = line.left(length) + kEllipsis;
+        if (metrics.horizontalAdvance(shortened) <= width)
+            return shortened;
+    }
+    return kEllipsis;
+}
+
+int AlignedLeft(const TRect& rect, int lineWidth, uint32_t flags) {
+    if (flags & dtCenter)
+        return rect.Left + (rect.Width() - lineWidth) / 2;
+    if (flags & dtRight)
+        return rect.Right - lineWidth;
+    return rect.Left;
+}
+
+int FirstLineTop(const TRect& rect, int lineHeight, uint32_t flags) {
+    if (!(flags & dtSingleLine))
+        return rect.Top;
+    if (flags & dtBottom)
+        return rect.Bottom - lineHeight;
+    if (flags & dtVCenter)
+        return rect.Top + (rect.Height() - lineHeight) / 2;
+    return rect.Top;
+}
+
+} // namespace
+
+TFont::TFont() {
+    FFont.setFamily(QStringLiteral("Arial"));
+    SetHeight(kDefaultHeight);
+}
+
+void TFont::SetName(const QString& name) {
+    FFont.setFamily(name);
+    ApplyHeight();
+}
+
+int TFont::Size() const {
+    return -MulDiv(FHeight, 72, kPixelsPerInch);
+}
+
+void TFont::SetSize(int points) {
+    SetHeight(-MulDiv(points, kPixelsPerInch, 72));
+}
+
+void TFont::SetHeight(int pixels) {
+    FHeight = pixels == 0 ? kDefaultHeight : pixels;
+    ApplyHeight();
+}
+
+void TFont::ApplyHeight() {
+    if (FHeight < 0)
+        FFont.setPixelSize(-FHeight);
+    else
+        FFont.setPixelSize(PixelSizeForCellHeight(FFont, FHeight));
+}
+
+void TCanvas::FillBox(int x, int y, int width, int height, TColor colour) {
+    if (width <= 0 || height <= 0 || !CanDraw())
+        return;
+    QPainter painter(FTarget);
+    painter.fillRect(x, y, width, height, ToQColor(colour));
+}
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    if (x2 < x1)
+        std::swap(x1, x2);
+    if (y2 < y1)
+        std::swap(y1, y2);
+    const int width = x2 - x1;
+    const int height = y2 - y1;
+    if (FBrush.Style() == bsSolid)
+        FillBox(x1, y1, width, height, FBrush.Color());
+    // The outline lies inside the figure, so a wide pen never grows it.
+    const int pen = std::min({FPen.Width(), width, height});
+    FillBox(x1, y1, width, pen, FPen.Color());
+    FillBox(x1, y2 - pen, width, pen, FPen.Color());
+    FillBox(x1, y1, pen, height, FPen.Color());
+    FillBox(x2 - pen, y1, pen, height, FPen.Color());
+}
+
+void TCanvas::FillRect(const TRect& rect) {
+    if (FBrush.Style() == bsSolid)
+        FillBox(rect.Left, rect.Top, rect.Width(), rect.Height(), FBrush.Color());
+}
+
+void TCanvas::MoveTo(int x, int y) {
+    FPenX = x;
+    FPenY = y;
+}
+
+void TCanvas::LineTo(int x, int y) {
+    const int x0 = FPenX;
+    const int y0 = FPenY;
+    MoveTo(x, y);
+    if (!CanDraw())
+        return;
+    if (FPen.Width() > 1) {
+        QPainter painter(FTarget);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(ToQColor(FPen.Color()), FPen.Width(), Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(x0 + 0.5, y0 + 0.5), QPointF(x + 0.5, y + 0.5));
+        return;
+    }
+    // Bresenham, leaving out the end point.
+    const QRgb colour = ToQColor(FPen.Color()).rgb();
+    const int dx = std::abs(x - x0);
+    const int dy = -std::abs(y - y0);
+    const int stepX = x0 < x ? 1 : -1;
+    const int stepY = y0 < y ? 1 : -1;
+    int error = dx + dy;
+    for (int px = x0, py = y0; px != x || py != y;) {
+        if (FTarget->valid(px, py))
+            FTarget->setPixel(px, py, colour);
+        const int doubled = 2 * error;
+        if (doubled >= dy) {
+            error += dy;
+            px += stepX;
+        }
+        if (doubled <= dx) {
+            error += dx;
+            py += stepY;
+        }
+    }
+}
+
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    if (!CanDraw())
+        return;
+    QPainter painter(FTarget);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(ToQColor(FPen.Color()), FPen.Width()));
+    if (FBrush.Style() == bsSolid)
+        painter.setBrush(ToQColor(FBrush.Color()));
+    const double inset = FPen.Width() / 2.0;
+    painter.drawEllipse(
+        QRectF(x1 + inset, y1 + inset, (x2 - x1) - FPen.Width(), (y2 - y1) - FPen.Width()));
+}
+
+void TCanvas::DrawTextLine(int x, int y, const QString& text, const TRect* clip) {
+    if (!CanDraw())
+        return;
+    const QFontMetrics metrics(FFont.Handle());
+    QPainter painter(FTarget);
+    if (clip)
+        painter.setClipRect(clip->Left, clip->Top, clip->Width(), clip->Height());
+    if (FBrush.Style() == bsSolid)
+        painter.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(),
+                         ToQColor(FBrush.Color()));
+    painter.setFont(FFont.Handle());
+    painter.setPen(ToQColor(FFont.Color()));
+    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text) {
+    DrawTextLine(x, y, text, nullptr);
+    MoveTo(x + TextWidth(text), y);
+}
+
+QSize TCanvas::TextExtent(const QString& text) const {
+    const QFontMetrics metrics(FFont.Handle());
+    return QSize(metrics.horizontalAdvance(text), metrics.height());
+}
+
+void TCanvas::DrawText(const TRect& rect, const QString& text, uint32_t flags) {
+    const QFontMetrics metrics(FFont.Handle());
+    QStringList lines;
+    if (flags & dtSingleLine)
+        lines << text;
+    else
+        for (const QString& paragraph : ExplicitLines(text))
+            lines << ((flags & dtWordBreak) ? WrapWords(paragraph, metrics, rect.Width())
+                                            : QStringList{paragraph});
+    const int lineHeight = metrics.height();
+    int top = FirstLineTop(rect, lineHeight, flags);
+    for (QString line : lines) {
+        if (top >= rect.Bottom)
+            break;
+        if (flags & dtEndEllipsis)
+            line = ElideEnd(line, metrics, rect.Width());
+        if (!line.isEmpty())
+            DrawTextLine(AlignedLeft(rect, metrics.horizontalAdvance(line), flags), top, line,
+                         &rect);
+        top += lineHeight;
+    }
+}
+
+void TCanvas::Draw(int x, int y, const QImage& picture, bool transparent) {
+    if (!CanDraw())
+        return;
+    QPainter painter(FTarget);
+    painter.drawImage(x, y, transparent ? TransparentCopy(picture) : picture);
+}
+
+void TCanvas::StretchDraw(const TRect& rect, const QImage& picture, bool transparent) {
+    if (!CanDraw())
+        return;
+    QPainter painter(FTarget);
+    painter.drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()),
+                      transparent ? TransparentCopy(picture) : picture);
+}

@@ -1,0 +1,39 @@
+#include "platform/Controls.h"
+
+TMouseButton MouseButtonOf(Qt::MouseButton button) {
+    if (button == Qt::RightButton)
+        return mbRight;
+    if (button == Qt::MiddleButton)
+        return mbMiddle;
+    return mbLeft;
+}
+
+TShiftState ShiftStateOf(const QMouseEvent& event) {
+    TShiftState shift = 0;
+    const Qt::KeyboardModifiers keys = event.modifiers();
+    const Qt::MouseButtons buttons = event.buttons();
+    if (keys & Qt::ShiftModifier)
+        shift |= ssShift;
+    if (keys & Qt::AltModifier)
+        shift |= ssAlt;
+    if (keys & Qt::ControlModifier)
+        shift |= ssCtrl;
+    if (buttons & Qt::LeftButton)
+        shift |= ssLeft;
+    if (buttons & Qt::RightButton)
+        shift |= ssRight;
+    if (buttons & Qt::MiddleButton)
+        shift |= ssMiddle;
+    if (event.type() == QEvent::MouseButtonDblClick)
+        shift |= ssDouble;
+    return shift;
+}
+
+int TImageList::Add(const QImage& picture) {
+    FPictures.push_back(picture);
+    return Count() - 1;
+}
+
+QImage TImageList::Picture(int index) const {
+    return index >= 0 && index < Count() ? FPictures[size_t(index)] : QImage();
+}

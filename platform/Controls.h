@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/Object.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// Event types and small pieces of the class library that controls share.
+
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+enum TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
+
+enum TShiftStateFlag : uint8_t {
+    ssShift = 0x01,
+    ssAlt = 0x02,
+    ssCtrl = 0x04,
+    ssLeft = 0x08,
+    ssRight = 0x10,
+    ssMiddle = 0x20,
+    ssDouble = 0x40,
+};
+using TShiftState = uint8_t;
+
+using TMouseEvent =
+    std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+
+TMouseButton MouseButtonOf(Qt::MouseButton button);
+TShiftState ShiftStateOf(const QMouseEvent& event);
+
+// An indexed list of pictures; an index outside the list gives a null image.
+class TImageList {
+public:
+    int Add(const QImage& picture);
+    int Count() const { return int(FPictures.size()); }
+    QImage Picture(int index) const;
+
+private:
+    std::vector<QImage> FPictures;
+};

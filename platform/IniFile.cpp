@@ -1,0 +1,215 @@
+#include "platform/IniFile.h"
+
+#include "platform/Convert.h"
+#include "platform/Exception.h"
+#include "platform/Format.h"
+#include "platform/Services.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringDecoder>
+#include <array>
+#include <list>
+#include <string>
+
+#define SI_IMPLEMENTATION
+#define SI_NO_CONVERSION
+#include <SimpleIni.h>
+
+namespace {
+
+// Larger files are not settings files; reading them would only cost memory.
+constexpr qint64 kMaxIniFileSize = 16 * 1024 * 1024;
+
+// Windows-1252 characters of the bytes 0x80-0x9F; the rest match Latin-1.
+constexpr std::array<char16_t, 32> kWindows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString DecodeWindows1252(const QByteArray& bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto code = uint8_t(byte);
+        text.append(code >= 0x80 && code <= 0x9F ? QChar(kWindows1252High[code - 0x80])
+                                                 : QChar(code));
+    }
+    return text;
+}
+
+// Valid UTF-8 as it is; any other bytes re-coded from Windows-1252.
+QByteArray ToUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes);
+    return decoder.hasError() ? DecodeWindows1252(bytes).toUtf8() : bytes;
+}
+
+QByteArray ReadFileBytes(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EFOpenError(Format("Cannot open file \"%s\". %s", QDir::toNativeSeparators(fileName),
+                                 file.errorString()));
+    if (file.size() > kMaxIniFileSize)
+        throw EFOpenError(Format("Cannot open file \"%s\". The file is too large",
+                                 QDir::toNativeSeparators(fileName)));
+    QByteArray bytes = file.read(kMaxIniFileSize + 1);
+    if (bytes.size() > kMaxIniFileSize)
+        throw EFOpenError(Format("Cannot open file \"%s\". The file is too large",
+                                 QDir::toNativeSeparators(fileName)));
+    // A NUL would end the parse early and lose the rest of the file.
+    bytes.replace('\0', ' ');
+    return bytes;
+}
+
+bool HasLineBreak(const QString& text) {
+    return text.contains('\r') || text.contains('\n') || text.contains(QChar(0));
+}
+
+bool HasBlankEnds(const QString& text) {
+    auto blank = [](QChar c) { return c == ' ' || c == '\t'; };
+    return !text.isEmpty() && (blank(text.front()) || blank(text.back()));
+}
+
+void Refuse(const QString& what, const QString& text) {
+    throw Exception(Format("%s \"%s\" cannot be stored in an INI file", what, text));
+}
+
+void CheckSection(const QString& section) {
+    if (section.isEmpty() || HasLineBreak(section) || section.contains(']') ||
+        HasBlankEnds(section))
+        Refuse("Section name", section);
+}
+
+void CheckIdent(const QString& ident) {
+    if (ident.isEmpty() || HasLineBreak(ident) || ident.contains('=') || HasBlankEnds(ident) ||
+        ident.startsWith('[') || ident.startsWith(';') || ident.startsWith('#'))
+        Refuse("Key name", ident);
+}
+
+void CheckValue(const QString& value) {
+    if (HasLineBreak(value))
+        Refuse("Value", value);
+}
+
+using TNames = CSimpleIniA::TNamesDepend;
+
+QStringList InLoadOrder(TNames names) {
+    names.sort(CSimpleIniA::Entry::LoadOrder());
+    QStringList result;
+    for (const auto& entry : names)
+        if (*entry.pItem)
+            result.append(QString::fromUtf8(entry.pItem));
+    return result;
+}
+
+bool IsWritableFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    return !folder.isEmpty() && info.isDir() && info.isWritable();
+}
+
+QString WithSeparator(const QString& folder) {
+    return folder.endsWith('/') ? folder : folder + '/';
+}
+
+} // namespace
+
+struct TIniFile::TData {
+    CSimpleIniA Ini{true, false, false};
+};
+
+TIniFile::TIniFile(const QString& FileName, TOpenMode Mode)
+    : FFileName(FileName), FData(std::make_unique<TData>()) {
+    FData->Ini.SetSpaces(false);
+    if (Mode == omEmpty || !QFileInfo::exists(FileName))
+        return;
+    const QByteArray text = ToUtf8(ReadFileBytes(FileName));
+    if (FData->Ini.LoadData(text.constData(), size_t(text.size())) < 0)
+        throw EFOpenError(Format("Cannot open file \"%s\". The file cannot be read",
+                                 QDir::toNativeSeparators(FileName)));
+}
+
+TIniFile::~TIniFile() = default;
+
+QString TIniFile::ReadString(const QString& Section, const QString& Ident,
+                             const QString& Default) const {
+    const char* value =
+        FData->Ini.GetValue(Section.toUtf8().constData(), Ident.toUtf8().constData(), nullptr);
+    return value ? QString::fromUtf8(value) : Default;
+}
+
+int TIniFile::ReadInteger(const QString& Section, const QString& Ident, int Default) const {
+    return StrToIntDef(ReadString(Section, Ident, QString()), Default);
+}
+
+bool TIniFile::SectionExists(const QString& Section) const {
+    return FData->Ini.GetSection(Section.toUtf8().constData()) != nullptr;
+}
+
+bool TIniFile::ValueExists(const QString& Section, const QString& Ident) const {
+    return FData->Ini.KeyExists(Section.toUtf8().constData(), Ident.toUtf8().constData());
+}
+
+QStringList TIniFile::ReadSections() const {
+    TNames names;
+    FData->Ini.GetAllSections(names);
+    return InLoadOrder(names);
+}
+
+QStringList TIniFile::ReadSection(const QString& Section) const {
+    TNames names;
+    FData->Ini.GetAllKeys(Section.toUtf8().constData(), names);
+    return InLoadOrder(names);
+}
+
+void TIniFile::WriteString(const QString& Section, const QString& Ident, const QString& Value) {
+    CheckSection(Section);
+    CheckIdent(Ident);
+    CheckValue(Value);
+    if (FData->Ini.SetValue(Section.toUtf8().constData(), Ident.toUtf8().constData(),
+                            Value.toUtf8().constData()) < 0)
+        throw Exception("Out of memory");
+}
+
+void TIniFile::WriteInteger(const QString& Section, const QString& Ident, int Value) {
+    WriteString(Section, Ident, QString::number(Value));
+}
+
+void TIniFile::EraseSection(const QString& Section) {
+    FData->Ini.Delete(Section.toUtf8().constData(), nullptr);
+}
+
+void TIniFile::DeleteKey(const QString& Section, const QString& Ident) {
+    FData->Ini.Delete(Section.toUtf8().constData(), Ident.toUtf8().constData());
+}
+
+void TIniFile::Clear() {
+    FData->Ini.Reset();
+}
+
+void TIniFile::UpdateFile() {
+    std::string text;
+    if (FData->Ini.Save(text, false) < 0)
+        throw EFCreateError(Format("Cannot create file \"%s\". The data cannot be written",
+                                   QDir::toNativeSeparators(FFileName)));
+    QSaveFile file(FFileName);
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(text.data(), qint64(text.size())) == qint64(text.size()) &&
+                         file.commit();
+    if (!written)
+        throw EFCreateError(Format("Cannot create file \"%s\". %s",
+                                   QDir::toNativeSeparators(FFileName), file.errorString()));
+}
+
+QString SettingsFolder() {
+    const QString program = services().ProgramFolder();
+    if (IsWritableFolder(program))
+        return WithSeparator(program);
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Glyphtrove";
+    QDir().mkpath(folder);
+    return WithSeparator(folder);
+}

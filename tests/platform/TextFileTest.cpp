@@ -1,0 +1,97 @@
+#include "platform/TextFile.h"
+#include "platform/TextCodec.h"
+#include "support/FakeServices.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+void WriteBytes(const QString& fileName, const QByteArray& bytes) {
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray ReadBytes(const QString& fileName) {
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList ReadAllLines(const QString& fileName) {
+    TTextFileReader reader(fileName);
+    QStringList lines;
+    while (!reader.Eof())
+        lines << reader.ReadLn();
+    return lines;
+}
+
+} // namespace
+
+TEST(TextCodec, Utf8OrWindows1252) {
+    EXPECT_EQ(QString::fromUtf8("caf\xC3\xA9"), DecodeText("caf\xC3\xA9"));
+    EXPECT_EQ(QString::fromUtf8("caf\xC3\xA9 \xE2\x82\xAC\xE2\x80\x9C"),
+              DecodeText("caf\xE9 \x80\x93"));
+    EXPECT_EQ(QString(QChar(0x81)), DecodeText("\x81"));
+    // Overlong forms and lone surrogates are not UTF-8.
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));
+    EXPECT_FALSE(IsValidUtf8("\xE2\x82")); // cut short
+    EXPECT_TRUE(IsValidUtf8(""));
+    EXPECT_EQ(QByteArray("caf\xC3\xA9"), EncodeText(QString::fromUtf8("caf\xC3\xA9")));
+}
+
+TEST(TextFile, WritesUtf8LinesEndedByCrLf) {
+    FakeServices fake;
+    const QString name = fake.Folder() + "/out.txt";
+    WriteBytes(name, "an older and much longer content\r\n");
+    TTextFileWriter writer(name);
+    writer.WriteLn("ABC");
+    writer.WriteLn("");
+    writer.WriteLn(QString::fromUtf8("\xC3\xA9t\xC3\xA9"));
+    writer.Close();
+    EXPECT_EQ(QByteArray("ABC\r\n\r\n\xC3\xA9t\xC3\xA9\r\n"), ReadBytes(name));
+}
+
+TEST(TextFile, WriterWithoutCloseKeepsTheEarlierFile) {
+    FakeServices fake;
+    const QString name = fake.Folder() + "/out.txt";
+    WriteBytes(name, "KEEP\r\n");
+    {
+        TTextFileWriter writer(name);
+        writer.WriteLn("HALF");
+    }
+    EXPECT_EQ(QByteArray("KEEP\r\n"), ReadBytes(name));
+}
+
+TEST(TextFile, ReadsCrLfAndLfLinesEachDecodedOnItsOwn) {
+    FakeServices fake;
+    const QString name = fake.Folder() + "/in.txt";
+    WriteBytes(name, "\xEF\xBB\xBF"
+                     "one\r\ntwo\n\r\n\ncaf\xE9\r\nna\xC3\xAFve\rx\nlast");
+    EXPECT_EQ((QStringList{"one", "two", "", "", QString::fromUtf8("caf\xC3\xA9"),
+                           QString::fromUtf8("na\xC3\xAFve\rx"), "last"}),
+              ReadAllLines(name));
+}
+
+TEST(TextFile, EmptyFileHasNoLinesAndReadingPastTheEndGivesEmpty) {
+    FakeServices fake;
+    const QString name = fake.Folder() + "/empty.txt";
+    WriteBytes(name, "");
+    TTextFileReader reader(name);
+    EXPECT_TRUE(reader.Eof());
+    EXPECT_EQ("", reader.ReadLn().toStdString());
+}
+
+TEST(TextFile, FailuresRaiseInOutError) {
+    FakeServices fake;
+    try {
+        TTextFileReader reader(fake.Folder() + "/missing.txt");
+        FAIL() << "opened a missing file";
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(2, e.ErrorCode());
+        EXPECT_EQ("File not found", e.Message().toStdString());
+    }
+    EXPECT_THROW(TTextFileWriter(fake.Folder() + "/no/such/folder/out.txt"), EInOutError);
+    EXPECT_THROW(ReadAllLines(fake.Folder()), EInOutError); // a folder
+}
