@@ -195,8 +195,10 @@ void TIniFile::UpdateFile() {
     if (FData->Ini.Save(text, false) < 0)
         throw EFCreateError(Format("Cannot create file \"%s\". The data cannot be written",
                                    QDir::toNativeSeparators(FFileName)));
+    // Unbuffered, so that a short write shows at once: a buffered QSaveFile
+    // can lose the error of its final flush and commit a truncated file.
     QSaveFile file(FFileName);
-    const bool written = file.open(QIODevice::WriteOnly) &&
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
                          file.write(text.data(), qint64(text.size())) == qint64(text.size()) &&
                          file.commit();
     if (!written)
