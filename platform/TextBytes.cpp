@@ -28,7 +28,9 @@ QByteArray TextToBytes(const QString& Text) {
 
 QString BytesToText(const QByteArray& Bytes) {
     // Keep a leading byte-order mark: it is part of the text, not a header.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    // Stateless: a sequence cut short at the end is an error, not held back.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
     QString text = utf8(Bytes);
     return utf8.hasError() ? FromCp1252(Bytes) : text;
 }

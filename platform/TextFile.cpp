@@ -1,6 +1,6 @@
 #include "platform/TextFile.h"
 
-#include "platform/TextCodec.h"
+#include "platform/TextBytes.h"
 
 #include <QFile>
 #include <cerrno>
@@ -95,17 +95,19 @@ QString TTextFileReader::ReadLn() {
     if (FFirstLine && line.startsWith("\xEF\xBB\xBF"))
         line.remove(0, 3);
     FFirstLine = false;
-    return DecodeText(line);
+    return BytesToText(line);
 }
 
 TTextFileWriter::TTextFileWriter(const QString& FileName) : FFile(FileName) {
+    // In a folder where no temporary file can be made, write in place.
+    FFile.setDirectWriteFallback(true);
     errno = 0;
     if (!FFile.open(QIODevice::WriteOnly))
         Fail();
 }
 
 void TTextFileWriter::WriteLn(const QString& Line) {
-    const QByteArray bytes = EncodeText(Line) + "\r\n";
+    const QByteArray bytes = TextToBytes(Line) + "\r\n";
     errno = 0;
     if (FFile.write(bytes) != bytes.size())
         Fail();

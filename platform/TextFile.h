@@ -22,7 +22,7 @@ private:
 
 // Reads a text file line by line. A line ends with CR LF or with LF alone;
 // the last line may lack its ending. Each line is decoded on its own (see
-// TextCodec.h); a byte-order mark at the start of the file is dropped.
+// TextBytes.h); a byte-order mark at the start of the file is dropped.
 class TTextFileReader {
 public:
     // Raises EInOutError when the file cannot be opened.

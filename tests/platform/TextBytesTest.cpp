@@ -20,7 +20,9 @@ TEST(TextBytes, WritesUtf8AndReadsOlderWindowsBytes) {
          "e",
          german}, // not UTF-8: Windows-1252
         {"\x80\x93x\x94", QString::fromUtf8("\xE2\x82\xAC\xE2\x80\x9Cx\xE2\x80\x9D")},
-        {"\x81\x9D", QString(QChar(0x81)) + QChar(0x9D)}, // unassigned bytes keep their value
+        {"\x81\x9D", QString(QChar(0x81)) + QChar(0x9D)},    // unassigned bytes keep their value
+        {"caf\xE9", QString::fromUtf8("caf\xC3\xA9")},       // ends like a cut UTF-8 sequence
+        {"\xC0\xAF", QString::fromUtf8("\xC3\x80\xC2\xAF")}, // overlong form
         {"\xEF\xBB\xBF"
          "A",
          QString(QChar(0xFEFF)) + "A"}, // a byte-order mark stays
