@@ -243,7 +243,7 @@ QSize TCanvas::TextExtent(const QString& text) const {
     return QSize(metrics.horizontalAdvance(text), metrics.height());
 }
 
-void TCanvas::DrawText(const TRect& rect, const QString& text, uint32_t flags) {
+QStringList TCanvas::TextLines(const TRect& rect, const QString& text, uint32_t flags) const {
     const QFontMetrics metrics(FFont.Handle());
     QStringList lines;
     if (flags & dtSingleLine)
@@ -252,13 +252,19 @@ void TCanvas::DrawText(const TRect& rect, const QString& text, uint32_t flags) {
         for (const QString& paragraph : ExplicitLines(text))
             lines << ((flags & dtWordBreak) ? WrapWords(paragraph, metrics, rect.Width())
                                             : QStringList{paragraph});
+    if (flags & dtEndEllipsis)
+        for (QString& line : lines)
+            line = ElideEnd(line, metrics, rect.Width());
+    return lines;
+}
+
+void TCanvas::DrawText(const TRect& rect, const QString& text, uint32_t flags) {
+    const QFontMetrics metrics(FFont.Handle());
     const int lineHeight = metrics.height();
     int top = FirstLineTop(rect, lineHeight, flags);
-    for (QString line : lines) {
+    for (const QString& line : TextLines(rect, text, flags)) {
         if (top >= rect.Bottom)
             break;
-        if (flags & dtEndEllipsis)
-            line = ElideEnd(line, metrics, rect.Width());
         if (!line.isEmpty())
             DrawTextLine(AlignedLeft(rect, metrics.horizontalAdvance(line), flags), top, line,
                          &rect);

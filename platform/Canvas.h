@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 // A rectangle in pixels; Right and Bottom lie just outside it.
@@ -127,6 +128,8 @@ public:
     // Rectangle text drawing; flags are TDrawTextFlag bits. '&' is always
     // drawn as itself. Vertical placement applies to single-line text only.
     void DrawText(const TRect& rect, const QString& text, uint32_t flags);
+    // The lines DrawText draws, after line breaking and the ellipsis.
+    QStringList TextLines(const TRect& rect, const QString& text, uint32_t flags) const;
     // Draws a picture at its own size, or stretched over a rectangle; a
     // transparent picture leaves out the colour of its bottom-left pixel.
     void Draw(int x, int y, const QImage& picture, bool transparent);
