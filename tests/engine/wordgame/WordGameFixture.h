@@ -79,6 +79,13 @@ protected:
     QStringList Events;
 };
 
+inline std::ostream& operator<<(std::ostream& os, const QString& S) {
+    return os << S.toStdString();
+}
+inline std::ostream& operator<<(std::ostream& os, const QStringList& L) {
+    return os << L.join(", ");
+}
+
 inline bool operator==(const TCellColours& A, const TCellColours& B) {
     return A.Foreground == B.Foreground && A.Background == B.Background;
 }

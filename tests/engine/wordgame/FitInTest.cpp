@@ -1,0 +1,258 @@
+#include "engine/wordgame/FitInUn.h"
+
+#include "support/FakeServices.h"
+
+#include <gtest/gtest.h>
+#include <set>
+#include <tuple>
+
+namespace {
+
+using Placement = std::tuple<int, int, TWordDirectionType>;
+
+void FillBlank(TBoardGame& Board) {
+    Board.Fill("", clWhite, clBlack, -1, wgcsBlank, false, true);
+}
+
+// Lays a word's letters on the board as a placed word does: state 4 and one
+// more use per cell.
+void PutWord(TBoardGame& Board, int X, int Y, TWordDirectionType Direction, const QString& Word) {
+    const TDirectionOffset step = GetDirectionOffset(Direction);
+    for (const QChar letter : Word) {
+        TGameCellRecord cell = Board.ReadCell(X, Y);
+        cell.Text = letter;
+        cell.State = wgcsWord;
+        cell.UseCount += 1;
+        Board.WriteCell(X, Y, cell);
+        StepCell(X, Y, step.ColumnStep, step.RowStep);
+    }
+}
+
+void SetCell(TBoardGame& Board, int X, int Y, const QString& Text, uint32_t State) {
+    Board.SetCellText(X, Y, Text);
+    Board.SetCellState(X, Y, State);
+}
+
+std::vector<Placement> Candidates(const TFitIn& FitIn) {
+    std::vector<Placement> result;
+    for (int i = 0; i < FitIn.Items().Count(); ++i) {
+        TFitInItem item;
+        FitIn.Items().Get(i, item);
+        result.emplace_back(item.X, item.Y, item.Direction);
+    }
+    return result;
+}
+
+struct FitResult {
+    bool Found;
+    Placement Place;
+};
+
+FitResult RunFit(TFitIn& FitIn, const QString& Word, uint8_t Directions = AllWordDirections) {
+    FitIn.SetWord(Word);
+    FitIn.SetDirections(Directions);
+    int x = -1, y = -1;
+    TWordDirectionType direction = wdTopLeft;
+    const bool found = FitIn.Fit(x, y, direction);
+    return {found, {x, y, direction}};
+}
+
+// A plain persistent object that is not a board.
+class TNotABoard : public TPersistent {};
+
+} // namespace
+
+TEST(FitIn, SharesTheTOfCatFirstFound) {
+    FakeServices fake;
+    TFitIn fitIn(10, 10);
+    FillBlank(fitIn);
+    PutWord(fitIn, 0, 0, wdRight, "CAT");
+    const FitResult result = RunFit(fitIn, "TEA");
+    ASSERT_TRUE(result.Found);
+    EXPECT_EQ(result.Place, Placement(2, 0, wdRight));
+    EXPECT_GT(fitIn.TotalScore(), 1); // several placements share one letter; the first wins
+}
+
+TEST(FitIn, ScoreIsTheUseCountOfSharedCells) {
+    FakeServices fake;
+    TFitIn fitIn(10, 10);
+    FillBlank(fitIn);
+    PutWord(fitIn, 0, 0, wdRight, "CAT");
+    // MAP and RAN cross at (5, 5): its A is used twice and outweighs the T of CAT.
+    PutWord(fitIn, 4, 5, wdRight, "MAP");
+    PutWord(fitIn, 5, 4, wdBottom, "RAN");
+    const FitResult result = RunFit(fitIn, "TEA");
+    ASSERT_TRUE(result.Found);
+    EXPECT_EQ(result.Place, Placement(3, 3, wdBottomRight));
+}
+
+TEST(FitIn, PickBestTakesTheFirstOfEqualHighestScores) {
+    TFitIn fitIn(5, 5);
+    fitIn.Items().Add(0, 0, wdRight, 1);
+    fitIn.Items().Add(1, 0, wdBottom, 3);
+    fitIn.Items().Add(2, 0, wdLeft, 2);
+    fitIn.Items().Add(3, 0, wdTop, 3);
+    int x = -1, y = -1;
+    TWordDirectionType direction = wdTopLeft;
+    ASSERT_TRUE(fitIn.PickBest(x, y, direction));
+    EXPECT_EQ(Placement(x, y, direction), Placement(1, 0, wdBottom));
+}
+
+TEST(FitIn, EmptyFiveByFiveGivesFullLinesOnlyAndPicksOneAtRandom) {
+    const std::vector<Placement> fullLines = [] {
+        std::vector<Placement> lines;
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 5; ++x)
+                for (int d = wdTopLeft; d <= wdLeft; ++d) {
+                    const auto dir = TWordDirectionType(d);
+                    const TDirectionOffset step = GetDirectionOffset(dir);
+                    const int endX = x + 4 * step.ColumnStep, endY = y + 4 * step.RowStep;
+                    if (endX >= 0 && endX < 5 && endY >= 0 && endY < 5)
+                        lines.emplace_back(x, y, dir);
+                }
+        return lines;
+    }();
+    ASSERT_EQ(fullLines.size(), 24u); // 5 rows and 5 columns both ways, 2 diagonals both ways
+
+    // Filler letters neither block nor score, and neither does a word cell
+    // without a letter.
+    for (const uint32_t state : {uint32_t(wgcsBlank), uint32_t(wgcsFiller)}) {
+        SCOPED_TRACE(state);
+        FakeServices fake;
+        TFitIn fitIn(5, 5);
+        fitIn.Fill(state == wgcsFiller ? "Z" : "", clWhite, clBlack, -1, state, false, true);
+        SetCell(fitIn, 2, 2, "", wgcsWord);
+        fake.SetRandSeed(1234);
+        const int drawn = fake.Random(24);
+        fake.SetRandSeed(1234);
+        const FitResult result = RunFit(fitIn, "HORSE");
+        ASSERT_TRUE(result.Found);
+        EXPECT_EQ(Candidates(fitIn), fullLines);
+        EXPECT_EQ(fitIn.TotalScore(), 0);
+        EXPECT_EQ(result.Place, fullLines[size_t(drawn)]);
+    }
+}
+
+TEST(FitIn, DifferentWordOrDummyLetterBlocks) {
+    for (const uint32_t state : {uint32_t(wgcsWord), uint32_t(wgcsDummy), 12u}) {
+        SCOPED_TRACE(state);
+        FakeServices fake;
+        TFitIn fitIn(3, 1);
+        FillBlank(fitIn);
+        SetCell(fitIn, 1, 0, "X", state);
+        EXPECT_FALSE(RunFit(fitIn, "CAT").Found);
+        EXPECT_EQ(Candidates(fitIn).size(), 0u);
+        SetCell(fitIn, 1, 0, "A", state);
+        fitIn.SetCellUseCount(1, 0, 1);
+        const FitResult result = RunFit(fitIn, "CAT");
+        ASSERT_TRUE(result.Found);
+        EXPECT_EQ(result.Place, Placement(0, 0, wdRight)) << "the shared A scores";
+    }
+}
+
+TEST(FitIn, NoPlaceLeavesTheOutputsAlone) {
+    FakeServices fake;
+    TFitIn fitIn(3, 3);
+    fitIn.Fill("Q", clWhite, clBlack, -1, wgcsWord, false, true);
+    int x = 7, y = 8;
+    TWordDirectionType direction = wdBottomLeft;
+    fitIn.SetWord("CAT");
+    fitIn.SetDirections(AllWordDirections);
+    EXPECT_FALSE(fitIn.Fit(x, y, direction));
+    EXPECT_EQ(Placement(x, y, direction), Placement(7, 8, wdBottomLeft));
+    EXPECT_FALSE(fitIn.PickBest(x, y, direction));
+}
+
+TEST(FitIn, WordLongerThanOneSideRunsAlongTheOther) {
+    FakeServices fake;
+    TFitIn fitIn(5, 10);
+    FillBlank(fitIn);
+    ASSERT_TRUE(RunFit(fitIn, "GOPHER").Found);
+    const std::vector<Placement> candidates = Candidates(fitIn);
+    EXPECT_EQ(candidates.size(), 50u); // 5 columns x 5 starts x 2 directions
+    for (const Placement& place : candidates)
+        EXPECT_TRUE(std::get<2>(place) == wdTop || std::get<2>(place) == wdBottom);
+}
+
+TEST(FitIn, OnlyAllowedDirectionsAreTried) {
+    FakeServices fake;
+    TFitIn fitIn(4, 4);
+    FillBlank(fitIn);
+    RunFit(fitIn, "OWL", uint8_t(1u << wdLeft | 1u << wdTopRight));
+    std::set<TWordDirectionType> seen;
+    for (const Placement& place : Candidates(fitIn))
+        seen.insert(std::get<2>(place));
+    EXPECT_EQ(seen, (std::set<TWordDirectionType>{wdTopRight, wdLeft}));
+}
+
+TEST(FitIn, FitRefusals) {
+    struct Case {
+        uint8_t Directions;
+        QString Word;
+        const char* Message;
+    };
+    const Case cases[] = {
+        {0, "", "No valid directions found"},
+        {0, "CAT", "No valid directions found"},
+        {AllWordDirections, "", "No word assigned"},
+        {1u << wdRight, "HORSES",
+         "Word length is greater than the grid size. No space big enough in the grid."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Message);
+        TFitIn fitIn(5, 5);
+        FillBlank(fitIn);
+        try {
+            RunFit(fitIn, c.Word, c.Directions);
+            ADD_FAILURE() << "no EFitin";
+        } catch (const EFitin& error) {
+            EXPECT_EQ(error.Message(), c.Message);
+        }
+    }
+}
+
+TEST(FitIn, AssignTakesBoardsOnly) {
+    TBoardGame board(4, 3);
+    FillBlank(board);
+    PutWord(board, 0, 1, wdRight, "MOLE");
+    TFitIn fitIn(4, 3);
+    fitIn.Assign(&board);
+    EXPECT_EQ(fitIn.GridData(), board.GridData());
+
+    TFitIn other(4, 3);
+    other.Assign(&fitIn);
+    EXPECT_EQ(other.GridData(), board.GridData());
+
+    TNotABoard notABoard;
+    for (TPersistent* source : {static_cast<TPersistent*>(&notABoard), (TPersistent*)nullptr}) {
+        try {
+            fitIn.Assign(source);
+            ADD_FAILURE() << "no EFitin";
+        } catch (const EFitin& error) {
+            EXPECT_EQ(error.Message(), "Source is not a board game class");
+        }
+    }
+    try {
+        notABoard.Assign(&fitIn);
+        ADD_FAILURE() << "no EFitin";
+    } catch (const EFitin& error) {
+        EXPECT_EQ(error.Message(), "Destination is not a board game class");
+    }
+    EXPECT_EQ(fitIn.GridData(), board.GridData());
+}
+
+TEST(FitInItemList, AddGetDeleteClear) {
+    TFitInItemList list;
+    EXPECT_EQ(list.Add(1, 2, wdTop, 0), 0);
+    EXPECT_EQ(list.Add(3, 4, wdLeft, 5), 1);
+    EXPECT_EQ(list.Add(5, 6, wdBottom, 7), 2);
+    list.Delete(0);
+    TFitInItem item;
+    list.Get(0, item);
+    EXPECT_EQ(std::make_tuple(item.X, item.Y, item.Direction, item.Score),
+              std::make_tuple(3, 4, wdLeft, 5));
+    EXPECT_THROW(list.Get(2, item), EListError);
+    EXPECT_THROW(list.Delete(-1), EListError);
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0);
+}
