@@ -2,10 +2,10 @@
 
 #include "engine/genlib/GenLibUn.h"
 #include "platform/Exception.h"
+#include "platform/FileHandle.h"
 #include "platform/Format.h"
+#include "platform/Guard.h"
 
-#include <QDir>
-#include <QMouseEvent>
 #include <cstdlib>
 
 namespace {
@@ -15,9 +15,13 @@ constexpr int GameTimerInterval = 1000;
 constexpr int DocumentsFolderKind = 5;
 constexpr int MarkerLineOffset = 8;
 
-int Sign(int Value) { return (Value > 0) - (Value < 0); }
+int Sign(int Value) {
+    return (Value > 0) - (Value < 0);
+}
 
-int64_t NowMs() { return DateTimeToMSecs(services().Now()); }
+int64_t NowMs() {
+    return DateTimeToMSecs(services().Now());
+}
 
 // The time-of-day part of a duration; whole days are dropped.
 int64_t TimeOfDayMs(TDateTime Duration) {
@@ -36,18 +40,8 @@ int RoundHalfEven(int Numerator, int Denominator) {
 }
 
 QPoint CellCentre(const TRect& Rect) {
-    return QPoint(Rect.Left + (Rect.Right - Rect.Left) / 2, Rect.Top + (Rect.Bottom - Rect.Top) / 2);
-}
-
-// A timer tick or mouse event must not let a failure escape into Qt.
-template <typename Body> void Guarded(Body body) {
-    try {
-        body();
-    } catch (const Exception& error) {
-        ErrorMessage(error.Message());
-    } catch (const std::exception& error) {
-        ErrorMessage(QString::fromUtf8(error.what()));
-    }
+    return QPoint(Rect.Left + (Rect.Right - Rect.Left) / 2,
+                  Rect.Top + (Rect.Bottom - Rect.Top) / 2);
 }
 
 } // namespace
@@ -71,7 +65,9 @@ TGlyphtrovePlayer::TGlyphtrovePlayer(QWidget* AOwner)
     FTimer->OnTimer = [this] { Guarded([this] { TimerTick(); }); };
 }
 
-TGlyphtrovePlayer::~TGlyphtrovePlayer() { FTimer->SetEnabled(false); }
+TGlyphtrovePlayer::~TGlyphtrovePlayer() {
+    FTimer->SetEnabled(false);
+}
 
 void TGlyphtrovePlayer::SetAutoLineWidth(bool Value) {
     FAutoLineWidth = Value;
@@ -93,6 +89,7 @@ void TGlyphtrovePlayer::SetHideFoundWords(bool Value) {
 
 void TGlyphtrovePlayer::SetLineWidth(int Value) {
     FLineWidth = Value;
+    FLineWidthFollowsLayout = false;
     if (!FHideFoundWords)
         Invalidate();
 }
@@ -118,7 +115,12 @@ void TGlyphtrovePlayer::NewGame(const QString& Title, const QString& Description
 
 void TGlyphtrovePlayer::Paint() {
     TCustomGlyphtrove::Paint();
-    DrawFoundWords();
+    if (FLineWidthFollowsLayout) {
+        FLineWidthFollowsLayout = false;
+        if (FAutoLineWidth)
+            FLineWidth = RoundHalfEven(CellWidth() * 5, 100);
+    }
+    DrawMarkers();
     Canvas().Pen().SetWidth(1);
     Canvas().Brush().SetColor(BackgroundColour());
     Canvas().Pen().SetColor(BackgroundColour());
@@ -246,6 +248,11 @@ void TGlyphtrovePlayer::StopDragging() {
 }
 
 void TGlyphtrovePlayer::DrawFoundWords() {
+    DrawMarkers();
+    update();
+}
+
+void TGlyphtrovePlayer::DrawMarkers() {
     if (FHideFoundWords)
         return;
     for (int i = 0; i < FFoundList.Count(); ++i)
@@ -253,6 +260,12 @@ void TGlyphtrovePlayer::DrawFoundWords() {
 }
 
 void TGlyphtrovePlayer::DrawFoundMarker(int Index) {
+    // An image that does not fit the control yet is painted whole, markers
+    // included, on the next paint.
+    if (Image().size() != size()) {
+        Invalidate();
+        return;
+    }
     const TWordFoundItem& item = FFoundList.GetItem(Index);
     const QPoint start = CellCentre(CellRect(item.StartColumn, item.StartRow));
     const QPoint end = CellCentre(CellRect(item.EndColumn, item.EndRow));
@@ -261,13 +274,11 @@ void TGlyphtrovePlayer::DrawFoundMarker(int Index) {
     canvas.Pen().SetColor(Colours()->GetNewWordForeground());
     canvas.Brush().SetStyle(bsClear);
     const int radius = std::abs(canvas.Font().Size());
-    canvas.Ellipse(start.x() - radius, start.y() - radius, start.x() + radius,
-                   start.y() + radius);
+    canvas.Ellipse(start.x() - radius, start.y() - radius, start.x() + radius, start.y() + radius);
     canvas.MoveTo(start.x() + MarkerLineOffset * Sign(item.EndColumn - item.StartColumn),
                   start.y() + MarkerLineOffset * Sign(item.EndRow - item.StartRow));
     canvas.LineTo(end.x(), end.y());
     canvas.Brush().SetStyle(bsSolid);
-    update();
 }
 
 void TGlyphtrovePlayer::SetGameState(TWordGameStateType State) {
@@ -276,9 +287,13 @@ void TGlyphtrovePlayer::SetGameState(TWordGameStateType State) {
         OnGameStateChange(this, State);
 }
 
-void TGlyphtrovePlayer::SetTimerEnabled(bool Enabled) { FTimer->SetEnabled(Enabled); }
+void TGlyphtrovePlayer::SetTimerEnabled(bool Enabled) {
+    FTimer->SetEnabled(Enabled);
+}
 
-void TGlyphtrovePlayer::TimerTick() { ReportTime(true); }
+void TGlyphtrovePlayer::TimerTick() {
+    ReportTime(true);
+}
 
 void TGlyphtrovePlayer::ReportTime(bool CanTimeUp) {
     if (!OnTimer)
@@ -375,35 +390,33 @@ QString TGlyphtrovePlayer::GetPuzzleFolder() const {
     if (!folder.endsWith('/'))
         folder += '/';
     folder += "My Puzzles";
-    QDir().mkpath(folder);
+    ForceDirectories(folder);
     return folder;
 }
 
 void TGlyphtrovePlayer::HandleResize() {
+    // The cell width of the new size is known once the layout has run, so the
+    // width follows it at the next paint, before any marker is drawn.
     if (FAutoLineWidth)
-        FLineWidth = RoundHalfEven(CellWidth() * 5, 100);
+        FLineWidthFollowsLayout = true;
     if (OnResize)
         OnResize(this);
 }
 
-void TGlyphtrovePlayer::mousePressEvent(QMouseEvent* event) {
-    TCustomGlyphtrove::mousePressEvent(event);
-    const QPoint at = event->position().toPoint();
-    Guarded([&] { StartSelection(at.x(), at.y()); });
+void TGlyphtrovePlayer::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TCustomGlyphtrove::MouseDown(Button, Shift, X, Y);
+    StartSelection(X, Y);
 }
 
-void TGlyphtrovePlayer::mouseReleaseEvent(QMouseEvent* event) {
+void TGlyphtrovePlayer::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     if (!FIsDragging) {
-        TCustomGlyphtrove::mouseReleaseEvent(event);
+        TCustomGlyphtrove::MouseUp(Button, Shift, X, Y);
         return;
     }
-    // Qt's implicit grab delivers the release here wherever it happens; one
-    // outside the control is a drag abandoned, not a drop.
-    const QPoint at = event->position().toPoint();
-    Guarded([&] {
-        if (rect().contains(at))
-            EndSelection(at.x(), at.y());
-        else
-            StopDragging();
-    });
+    // Qt's implicit grab brings the release here wherever it happens; one
+    // outside the control abandons the drag rather than dropping it.
+    if (rect().contains(X, Y))
+        EndSelection(X, Y);
+    else
+        StopDragging();
 }

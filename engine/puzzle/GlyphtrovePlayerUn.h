@@ -77,17 +77,16 @@ public:
     int GetWordCount() const { return WordCount(); }
     const TWordsFoundList& FoundList() const { return FFoundList; }
 
-    std::function<void(TObject* Sender)> OnGameStarted;
+    TNotifyEvent OnGameStarted;
     TWordGameStateChange OnGameStateChange;
     // Raised after the control's own resize handling.
-    std::function<void(TObject* Sender)> OnResize;
+    TNotifyEvent OnResize;
     TWordTimerEvent OnTimer;
     TWordFoundEvent OnWordFound;
     TWordFoundEvent OnWordNotFound;
 
     int LoadFromFile(const QString& FileName) override;
     void NewGame(const QString& Title, const QString& Description) override;
-    void Paint() override;
     void Repaint() override;
 
     void StartGame();
@@ -108,11 +107,14 @@ public:
     QString GetPuzzleFolder() const;
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void Paint() override;
+    // A press starts a selection; its release drops it.
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
     bool ReadLine(int StartColumn, int StartRow, int EndColumn, int EndRow, QString& Text) const;
+    void DrawMarkers();
     void DrawFoundMarker(int Index);
     void SwapStartCellColours();
     void StopDragging();
@@ -142,6 +144,7 @@ private:
     bool FHideFoundWords = false;
     bool FIsDragging = false;
     int FLineWidth = 2;
+    bool FLineWidthFollowsLayout = false;
     bool FTimed = false;
     // Clock values in whole milliseconds, so one-second steps stay exact.
     int64_t FTimeLeftMs = 0;
