@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -575,4 +576,90 @@ TEST(Player, TimeTakenTextOnlyForATimedGame) {
     board.Fake.Advance(65000);
     board.Drag({2, 2}, {6, 2});
     EXPECT_EQ("", board.Player.GetTimeTakenText());
+}
+
+namespace {
+
+// Saves a 15 x 15 puzzle of three words with the engine; returns its path.
+QString SaveAnimals(const QString& Folder, bool UseTimer, TDateTime CountDown) {
+    TCustomGlyphtrove designer;
+    designer.SetWidth(300);
+    designer.SetHeight(300);
+    designer.SetGridSize(15, 15);
+    designer.PlaceWord(1, 1, wdRight, "TIGER", false);
+    designer.PlaceWord(3, 3, wdBottom, "HORSE", false);
+    designer.PlaceWord(5, 12, wdTopRight, "CAMEL", false);
+    designer.GamePreferences()->SetUseTimer(UseTimer);
+    designer.GamePreferences()->SetCountDownTimer(CountDown);
+    const QString path = Folder + "/animals.gtg";
+    designer.SaveToFile(path);
+    return path;
+}
+
+} // namespace
+
+TEST(PlayerGame, ALoadedPuzzleIsPlayedToTheEndByDrags) {
+    Board board;
+    const QString path = SaveAnimals(board.Fake.Folder(), true, 0);
+    board.Fake.Clock = EncodeDate(2024, 5, 1) + EncodeTime(9, 0, 0, 0);
+    int started = 0;
+    board.Player.OnGameStarted = [&](TObject* Sender) {
+        EXPECT_EQ(&board.Player, Sender);
+        ++started;
+    };
+
+    EXPECT_GT(board.Player.LoadFromFile(path), 30);
+    EXPECT_EQ(1, started);
+    EXPECT_EQ(std::vector<TWordGameStateType>{wgsInProgress}, board.States);
+    EXPECT_TRUE(board.Player.Timed());
+    EXPECT_FALSE(board.Player.CountDown());
+    EXPECT_EQ(3, board.Player.GetWordCount());
+    EXPECT_EQ(3, board.Player.FoundWords());
+    EXPECT_TRUE(board.Timer().Enabled());
+    board.ClearLogs();
+
+    board.Fake.Advance(20000);
+    board.Drag({1, 1}, {{2, 1}, {3, 1}, {4, 1}, {5, 1}});
+    EXPECT_TRUE(board.Player.IsGameUnderway());
+    board.Fake.Advance(30000);
+    board.Drag({3, 3}, {3, 7});
+    board.Fake.Advance(15000);
+    board.Drag({5, 12}, {9, 8});
+
+    EXPECT_EQ((std::vector<QString>{"TIGER", "HORSE", "CAMEL"}), board.Found);
+    EXPECT_TRUE(board.NotFound.empty());
+    EXPECT_EQ(std::vector<TWordGameStateType>{wgsCompleted}, board.States);
+    EXPECT_EQ(0, board.Player.FoundWords());
+    EXPECT_FALSE(board.Player.IsGameUnderway());
+    EXPECT_FALSE(board.Timer().Enabled());
+    EXPECT_EQ(65000, Ms(board.Player.TimeTaken()));
+    EXPECT_EQ("Time taken :1 minute, 5 seconds", board.Player.GetTimeTakenText());
+    EXPECT_EQ(std::vector<int64_t>{65000}, board.Ticks) << "the completing tick";
+}
+
+TEST(PlayerGame, LoadingTakesTheTimerSettingsOfTheFile) {
+    Board board;
+    const QString path = SaveAnimals(board.Fake.Folder(), true, EncodeTime(0, 5, 0, 0));
+    board.Player.LoadFromFile(path);
+    EXPECT_TRUE(board.Player.Timed());
+    EXPECT_TRUE(board.Player.CountDown());
+    EXPECT_EQ(300000, Ms(board.Player.TimeLeft()));
+    board.Timer().Fire();
+    EXPECT_EQ(std::vector<int64_t>{300000}, board.Ticks);
+    EXPECT_EQ(299000, Ms(board.Player.TimeLeft()));
+}
+
+TEST(PlayerGame, AFailedLoadStartsNoGame) {
+    Board board;
+    board.Place(2, 2, wdRight, "HOUSE");
+    board.Start();
+    const QString path = board.Fake.Folder() + "/broken.gtg";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a game");
+    file.close();
+    int started = 0;
+    board.Player.OnGameStarted = [&](TObject*) { ++started; };
+    EXPECT_THROW(board.Player.LoadFromFile(path), Exception);
+    EXPECT_EQ(0, started);
 }
