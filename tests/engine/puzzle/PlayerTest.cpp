@@ -35,6 +35,7 @@ public:
     explicit Board(int Side = 15, int CellSize = 20) {
         Player.SetGridLineWidth(0);
         Player.SetBorderStyle(bsNone);
+        Player.SetDrawCellIn3D(false);
         Player.SetWidth(Side * CellSize);
         Player.SetHeight(Side * CellSize);
         Player.SetGridSize(Side, Side);
@@ -662,4 +663,27 @@ TEST(PlayerGame, AFailedLoadStartsNoGame) {
     board.Player.OnGameStarted = [&](TObject*) { ++started; };
     EXPECT_THROW(board.Player.LoadFromFile(path), Exception);
     EXPECT_EQ(0, started);
+}
+
+TEST(PlayerGame, APlayedPuzzleRendersToAPicture) {
+    Board board(15, 32);
+    board.Place(1, 1, wdRight, "GLYPH");
+    board.Place(13, 2, wdBottom, "TROVE");
+    board.Place(2, 12, wdTopRight, "PUZZLE");
+    board.Place(10, 14, wdLeft, "LETTER");
+    board.Place(12, 13, wdTopLeft, "MARKER");
+    board.Start();
+    board.Drag({1, 1}, {5, 1});
+    board.Drag({13, 2}, {13, 6});
+    board.Drag({2, 12}, {7, 7});
+    QApplication::processEvents();
+    ASSERT_EQ(2, board.Player.FoundWords());
+
+    const QImage shot = board.Player.grab().toImage();
+    const QString folder = qEnvironmentVariable("GLYPHTROVE_SCREENSHOTS", board.Fake.Folder());
+    ASSERT_TRUE(shot.save(folder + "/player-three-found.png"));
+    const TColor marker =
+        board.Player.GamePreferences()->ColourPreferences()->GetNewWordForeground();
+    const QPoint middle = (board.Centre({13, 2}) + board.Centre({13, 6})) / 2;
+    EXPECT_EQ(Board::Rgb(marker), shot.pixel(middle));
 }
