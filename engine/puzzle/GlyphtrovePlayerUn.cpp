@@ -96,14 +96,14 @@ void TGlyphtrovePlayer::SetLineWidth(int Value) {
 
 void TGlyphtrovePlayer::SetTimeLeft(TDateTime Value) {
     FTimeLeftMs = DateTimeToMSecs(Value);
-    FCountDownTotalMs = FTimeLeftMs;
+    FCountDownTotal = Value;
 }
 
 int TGlyphtrovePlayer::LoadFromFile(const QString& FileName) {
     const int result = TCustomGlyphtrove::LoadFromFile(FileName);
     FTimed = GamePreferences()->GetUseTimer();
-    FCountDownTotalMs = DateTimeToMSecs(GamePreferences()->GetCountDownTimer());
-    FCountDown = FCountDownTotalMs != 0;
+    FCountDownTotal = GamePreferences()->GetCountDownTimer();
+    FCountDown = FCountDownTotal != 0;
     StartGame();
     return result;
 }
@@ -146,7 +146,7 @@ void TGlyphtrovePlayer::StartGame() {
     // ContinueGame, and the pause counts from the restart.
     SetTimerEnabled(FTimed && !FGamePaused);
     if (FTimed) {
-        FTimeLeftMs = TimeOfDayMs(MSecsToDateTime(FCountDownTotalMs));
+        FTimeLeftMs = TimeOfDayMs(FCountDownTotal);
         FTimeStartedMs = NowMs();
         FPauseStartedMs = FTimeStartedMs;
     }
@@ -417,6 +417,8 @@ void TGlyphtrovePlayer::MouseUp(TMouseButton Button, TShiftState Shift, int X, i
     // outside the control abandons the drag rather than dropping it.
     if (rect().contains(X, Y))
         EndSelection(X, Y);
-    else
+    else {
         StopDragging();
+        DrawFoundWords();
+    }
 }

@@ -7,7 +7,6 @@
 #include "platform/StringList.h"
 
 #include <QString>
-#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -146,9 +145,9 @@ private:
     int FLineWidth = 2;
     bool FLineWidthFollowsLayout = false;
     bool FTimed = false;
+    TDateTime FCountDownTotal = 0;
     // Clock values in whole milliseconds, so one-second steps stay exact.
     int64_t FTimeLeftMs = 0;
-    int64_t FCountDownTotalMs = 0;
     int64_t FTimeStartedMs = 0;
     int64_t FTimeTakenMs = 0;
     int64_t FPauseStartedMs = 0;
