@@ -136,33 +136,36 @@ void TFont::ApplyHeight() {
         FFont.setPixelSize(PixelSizeForCellHeight(FFont, FHeight));
 }
 
-void TCanvas::FillBox(int x, int y, int width, int height, TColor colour) {
-    if (width <= 0 || height <= 0 || !CanDraw())
-        return;
-    QPainter painter(FTarget);
-    painter.fillRect(x, y, width, height, ToQColor(colour));
+void TCanvas::FillBox(QPainter& painter, int x, int y, int width, int height, TColor colour) {
+    if (width > 0 && height > 0)
+        painter.fillRect(x, y, width, height, ToQColor(colour));
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    if (!CanDraw())
+        return;
     if (x2 < x1)
         std::swap(x1, x2);
     if (y2 < y1)
         std::swap(y1, y2);
     const int width = x2 - x1;
     const int height = y2 - y1;
+    QPainter painter(FTarget);
     if (FBrush.Style() == bsSolid)
-        FillBox(x1, y1, width, height, FBrush.Color());
+        FillBox(painter, x1, y1, width, height, FBrush.Color());
     // The outline lies inside the figure, so a wide pen never grows it.
     const int pen = std::min({FPen.Width(), width, height});
-    FillBox(x1, y1, width, pen, FPen.Color());
-    FillBox(x1, y2 - pen, width, pen, FPen.Color());
-    FillBox(x1, y1, pen, height, FPen.Color());
-    FillBox(x2 - pen, y1, pen, height, FPen.Color());
+    FillBox(painter, x1, y1, width, pen, FPen.Color());
+    FillBox(painter, x1, y2 - pen, width, pen, FPen.Color());
+    FillBox(painter, x1, y1, pen, height, FPen.Color());
+    FillBox(painter, x2 - pen, y1, pen, height, FPen.Color());
 }
 
 void TCanvas::FillRect(const TRect& rect) {
-    if (FBrush.Style() == bsSolid)
-        FillBox(rect.Left, rect.Top, rect.Width(), rect.Height(), FBrush.Color());
+    if (FBrush.Style() != bsSolid || !CanDraw())
+        return;
+    QPainter painter(FTarget);
+    FillBox(painter, rect.Left, rect.Top, rect.Width(), rect.Height(), FBrush.Color());
 }
 
 void TCanvas::MoveTo(int x, int y) {

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <cstdint>
 
+class QPainter;
+
 // A rectangle in pixels; Right and Bottom lie just outside it.
 struct TRect {
     int Left = 0;
@@ -137,7 +139,7 @@ public:
 
 private:
     bool CanDraw() const { return FTarget && !FTarget->isNull(); }
-    void FillBox(int x, int y, int width, int height, TColor colour);
+    static void FillBox(QPainter& painter, int x, int y, int width, int height, TColor colour);
     void DrawTextLine(int x, int y, const QString& text, const TRect* clip);
 
     QImage* FTarget;

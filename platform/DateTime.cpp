@@ -3,17 +3,23 @@
 #include "platform/Exception.h"
 
 #include <QDate>
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-const int64_t kJulianDayOfZero = QDate(1899, 12, 30).toJulianDay();
+// The Julian day of 30 December 1899, day 0 of the date-time scale.
+constexpr int64_t kJulianDayOfZero = 2415019;
 
 QString TwoDigits(int value) { return QString::number(value).rightJustified(2, '0'); }
 
 // Whole days and the time of day in milliseconds; a negative moment keeps
 // its time of day as a positive fraction.
+// A value beyond years 1 to 9999 (a damaged file) is held at the nearer end
+// so that the integer arithmetic stays defined.
 void SplitDateTime(TDateTime moment, int64_t& days, int64_t& msOfDay) {
+    constexpr double kLimit = 2958466.0;
+    moment = std::isnan(moment) ? 0.0 : std::clamp(moment, -kLimit, kLimit);
     const double whole = std::trunc(moment);
     days = int64_t(whole);
     msOfDay = std::llround(std::fabs(moment - whole) * MSecsPerDay);

@@ -4,14 +4,13 @@
 #include "platform/Exception.h"
 #include "platform/Format.h"
 #include "platform/Services.h"
+#include "platform/TextBytes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QStringDecoder>
-#include <array>
 #include <list>
 #include <string>
 
@@ -24,28 +23,9 @@ namespace {
 // Larger files are not settings files; reading them would only cost memory.
 constexpr qint64 kMaxIniFileSize = 16 * 1024 * 1024;
 
-// Windows-1252 characters of the bytes 0x80-0x9F; the rest match Latin-1.
-constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-QString DecodeWindows1252(const QByteArray& bytes) {
-    QString text;
-    text.reserve(bytes.size());
-    for (const char byte : bytes) {
-        const auto code = uint8_t(byte);
-        text.append(code >= 0x80 && code <= 0x9F ? QChar(kWindows1252High[code - 0x80])
-                                                 : QChar(code));
-    }
-    return text;
-}
-
 // Valid UTF-8 as it is; any other bytes re-coded from Windows-1252.
 QByteArray ToUtf8(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    return decoder.hasError() ? DecodeWindows1252(bytes).toUtf8() : bytes;
+    return TextToBytes(BytesToText(bytes));
 }
 
 QByteArray ReadFileBytes(const QString& fileName) {
@@ -53,9 +33,7 @@ QByteArray ReadFileBytes(const QString& fileName) {
     if (!file.open(QIODevice::ReadOnly))
         throw EFOpenError(Format("Cannot open file \"%s\". %s", QDir::toNativeSeparators(fileName),
                                  file.errorString()));
-    if (file.size() > kMaxIniFileSize)
-        throw EFOpenError(Format("Cannot open file \"%s\". The file is too large",
-                                 QDir::toNativeSeparators(fileName)));
+    // Read one byte past the limit: some files (pipes, /proc) report no size.
     QByteArray bytes = file.read(kMaxIniFileSize + 1);
     if (bytes.size() > kMaxIniFileSize)
         throw EFOpenError(Format("Cannot open file \"%s\". The file is too large",

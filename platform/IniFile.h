@@ -32,9 +32,10 @@ public:
     // The key names of a section in file order.
     QStringList ReadSection(const QString& Section) const;
 
-    // Raise Exception for a name or value that the file format cannot hold:
-    // line breaks anywhere, "]" in a section name, "=" in a key, a key that
-    // starts with "[", ";" or "#", or blanks at the ends of any of them.
+    // Raise Exception for what the file format cannot hold: a line break
+    // anywhere; an empty name or one with blanks at its ends; "]" in a
+    // section name; "=" in a key or a key starting with "[", ";" or "#".
+    // Blanks at the ends of a value are dropped when it is read back.
     void WriteString(const QString& Section, const QString& Ident, const QString& Value);
     void WriteInteger(const QString& Section, const QString& Ident, int Value);
     void EraseSection(const QString& Section);

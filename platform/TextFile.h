@@ -5,7 +5,6 @@
 #include <QSaveFile>
 #include <QString>
 #include <cstdio>
-#include <memory>
 
 // The run-time library's input/output error. ErrorCode follows the
 // run-time library's numbering where it has one (2 file not found,

@@ -5,9 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <algorithm>
 #include <cerrno>
-#include <cmath>
 
 bool ConfirmMessage(const QString& Text) {
     return services().MessageDlg(Text, mtConfirmation, mbYes | mbNo) == mrYes;
@@ -56,15 +54,6 @@ QString ShellErrorText(int Code) {
         return "The specified dynamic-link library was not found";
     }
     return "unknown error";
-}
-
-// Date-times run from year 1 to year 9999; a value beyond (a damaged file)
-// is held at the nearer end so that the arithmetic stays defined.
-TDateTime ClampMoment(TDateTime Moment) {
-    constexpr double kLimit = 2958466.0;
-    if (std::isnan(Moment))
-        return 0;
-    return std::clamp(Moment, -kLimit, kLimit);
 }
 
 void SplitSeconds(int64_t Total, int& Days, int& Hours, int& Minutes, int& Seconds) {
@@ -123,7 +112,7 @@ int ShellOpenFile(const QString& FileName, const QString& Parameters, QString& E
 }
 
 int64_t DateTimeToSeconds(TDateTime Moment) {
-    return DateTimeToMSecs(ClampMoment(Moment)) / 1000;
+    return DateTimeToMSecs(Moment) / 1000;
 }
 
 void DateTimeDifference(TDateTime A, TDateTime B, int& Days, int& Hours, int& Minutes,

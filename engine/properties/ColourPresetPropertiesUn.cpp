@@ -1,9 +1,9 @@
 #include "engine/properties/ColourPresetPropertiesUn.h"
 
+#include "engine/genlib/GenLibUn.h"
 #include "platform/Exception.h"
 #include "platform/Format.h"
 #include "platform/IniFile.h"
-#include "platform/Services.h"
 
 #include <QFileInfo>
 
@@ -50,6 +50,15 @@ bool IsUnsafeInSectionName(QChar c) {
            c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
+// Empty when nothing of the name survives.
+QString SafeSectionName(const QString& name) {
+    QString safe = name;
+    for (QChar& c : safe)
+        if (IsUnsafeInSectionName(c))
+            c = ' ';
+    return safe.trimmed();
+}
+
 void ReadScheme(const TIniFile& ini, const QString& section, TWordGameColourPreferences& scheme) {
     for (int role = 0; role < WordGameColourRoleCount; ++role) {
         const auto r = TWordGameColourRole(role);
@@ -62,8 +71,12 @@ void ReadScheme(const TIniFile& ini, const QString& section, TWordGameColourPref
     }
 }
 
+// A name set on the scheme object itself bypasses the list's checks; one
+// that cannot be a section at all could never be read back and is left out.
 void WriteScheme(TIniFile& ini, const TWordGameColourPreferences& scheme) {
-    const QString& section = scheme.SchemeName();
+    const QString section = SafeSectionName(scheme.SchemeName());
+    if (section.isEmpty())
+        return;
     for (const TWordGameColourRole role : PresetsFileRoleOrder) {
         const TPresetKeys& keys = kRoleKeys[role];
         ini.WriteInteger(section, keys.Foreground, int(scheme.Foreground(role)));
@@ -82,7 +95,7 @@ TGlyphtroveGameColourPresetProperties::TGlyphtroveGameColourPresetProperties()
             LoadDefaults();
     } catch (const Exception& error) {
         LoadDefaults();
-        services().MessageDlg(error.Message(), mtError, mbOK);
+        ErrorMessage(error.Message());
     }
     FModified = false;
 }
@@ -94,7 +107,7 @@ TGlyphtroveGameColourPresetProperties::~TGlyphtroveGameColourPresetProperties() 
         SaveToFile();
     } catch (const Exception& error) {
         // The old file is still in place; the changes of this list are lost.
-        services().MessageDlg(error.Message(), mtError, mbOK);
+        ErrorMessage(error.Message());
     }
 }
 
@@ -199,11 +212,7 @@ void TGlyphtroveGameColourPresetProperties::LoadDefaults() {
 }
 
 QString TGlyphtroveGameColourPresetProperties::SanitiseSchemeName(const QString& Name) {
-    QString safe = Name;
-    for (QChar& c : safe)
-        if (IsUnsafeInSectionName(c))
-            c = ' ';
-    safe = safe.trimmed();
+    const QString safe = SafeSectionName(Name);
     if (safe.isEmpty())
         throw Exception(Format("\"%s\" is not a valid colour scheme name", Name));
     return safe;

@@ -27,7 +27,7 @@ public:
     // Deletes Word when held and fires OnWordRemoved; else does nothing.
     void RemoveWord(const QString& Word);
 
-    // One entry per line, CR LF ended; raise EInOutError.
+    // One entry per line, CR LF ended. Both raise EInOutError on failure.
     void SaveToTextFile(const QString& FileName) const;
     // Adds every TAB-separated piece of every line; entries added before an
     // error stay.

@@ -74,6 +74,9 @@ TEST(IniFile, WritesUtf8AndReadsOtherBytesAsWindows1252) {
                                "e"));
     EXPECT_EQ(QString::fromUtf8("Gr\u00fc\u00dfe"),
               TIniFile(name).ReadString("new", "NAME", QString()));
+    WriteBytes(name, "\xEF\xBB\xBF[First]\nk=\xC3\xA9\n");
+    EXPECT_EQ(QStringList({"First"}), TIniFile(name).ReadSections());
+    EXPECT_EQ(QString::fromUtf8("\u00e9"), TIniFile(name).ReadString("First", "k", QString()));
 }
 
 TEST(IniFile, WriteRoundTripKeepsOrderAndReplacesValues) {
@@ -113,6 +116,8 @@ TEST(IniFile, MissingFileReadsEmptyAndUnreadableFileRaises) {
     EXPECT_TRUE(TIniFile(fake.Folder() + "/none.ini").ReadSections().isEmpty());
     QDir(fake.Folder()).mkdir("folder.ini");
     EXPECT_THROW(TIniFile(fake.Folder() + "/folder.ini"), EFOpenError);
+    WriteBytes(fake.Folder() + "/huge.ini", QByteArray(16 * 1024 * 1024 + 1, 'a'));
+    EXPECT_THROW(TIniFile(fake.Folder() + "/huge.ini"), EFOpenError);
 }
 
 TEST(IniFile, FailedSaveKeepsTheOldFile) {

@@ -47,6 +47,16 @@ QRgb Rgb(TColor colour) {
     return ToQColor(colour).rgb();
 }
 
+// The bounding box of the pixels of one colour inside rect.
+QRect ColourBox(const QImage& image, const TRect& rect, QRgb colour) {
+    QRect box;
+    for (int y = rect.Top; y < rect.Bottom; ++y)
+        for (int x = rect.Left; x < rect.Right; ++x)
+            if (image.pixel(x, y) == colour)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
 } // namespace
 
 TEST(GameGrid, StartsAsASevenBySevenBoardOfZeros) {
@@ -248,6 +258,91 @@ TEST(GameGrid, CellTextIsCentredInItsColour) {
     EXPECT_GT(blue, 10);
     const int centre = (r.Left + r.Right) / 2;
     EXPECT_LE(std::abs((left + right) / 2 - centre), 2) << left << ".." << right;
+}
+
+// A 40-pixel grid of white cells without text, on a white background.
+void PlainGrid(TCustomGameGrid& grid) {
+    grid.SetBackgroundColour(clWhite);
+    grid.SetGridLineWidth(0);
+    grid.FillCells("", clWhite, clBlack, -1, 0, false, true);
+    Layout(grid, 7, 7, 280, 280);
+}
+
+TEST(GameGrid, PicturesSitInTheCellByGraphicPosition) {
+    QImage picture(10, 6, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    TImageList images;
+    images.Add(picture);
+    const int w = 40, h = 40; // CellRect of a 40-pixel cell with no grid line
+    struct Case {
+        TGameGridGraphicPosition position;
+        int dx, dy;
+    } cases[] = {
+        {gggpTopLeft, 0, 0},
+        {gggpTopRight, w - 10, 0},
+        {gggpBottomLeft, 0, h - 6},
+        {gggpBottomRight, w - 10, h - 6},
+        {gggpCentered, (w - 10) / 2, (h - 6) / 2},
+    };
+    for (const Case& c : cases) {
+        TCustomGameGrid grid(nullptr);
+        grid.SetCellImageIndex(1, 1, 0);
+        EXPECT_EQ(-1, grid.GetCell(1, 1).ImageIndex) << "no image list: nothing changes";
+        grid.SetImageList(&images);
+        grid.SetGraphicPostion(c.position);
+        PlainGrid(grid);
+        grid.SetCellImageIndex(1, 1, 0);
+        const TRect r = grid.CellRect(1, 1);
+        const QRect drawn = ColourBox(grid.Image(), r, Rgb(clRed));
+        EXPECT_EQ(QRect(r.Left + c.dx, r.Top + c.dy, 10, 6), drawn) << int(c.position);
+    }
+    TCustomGameGrid stretched(nullptr);
+    stretched.SetImageList(&images);
+    stretched.SetStretched(true);
+    PlainGrid(stretched);
+    stretched.SetCellImageIndex(2, 2, 0);
+    const TRect r = stretched.CellRect(2, 2);
+    EXPECT_EQ(QRect(r.Left, r.Top, w, h), ColourBox(stretched.Image(), r, Rgb(clRed)));
+    stretched.SetCellImageIndex(3, 3, 5); // no such picture: nothing drawn
+    EXPECT_TRUE(ColourBox(stretched.Image(), stretched.CellRect(3, 3), Rgb(clRed)).isEmpty());
+}
+
+TEST(GameGrid, ShadedCellsHideTheirContentsWhenDisabled) {
+    for (bool disable : {true, false}) {
+        TCustomGameGrid grid(nullptr);
+        grid.SetDisableWhenShaded(disable);
+        grid.SetShadedFillColour(clSilver);
+        PlainGrid(grid);
+        grid.BoardGame()->SetCellTextColour(4, 4, clRed);
+        grid.SetCellText(4, 4, "W");
+        grid.SetCellShaded(4, 4, true);
+        const TRect r = grid.CellRect(4, 4);
+        int red = 0;
+        for (int y = r.Top; y < r.Bottom; ++y)
+            for (int x = r.Left; x < r.Right; ++x)
+                red += qRed(Pixel(grid, x, y)) > 200 && qGreen(Pixel(grid, x, y)) < 60;
+        EXPECT_EQ(disable, red == 0) << disable;
+        EXPECT_EQ(Rgb(clSilver), Pixel(grid, r.Left + 1, r.Top + 1)) << disable;
+    }
+}
+
+TEST(GameGrid, SunkenBevelLeavesOutEachLineEnd) {
+    TCustomGameGrid grid(nullptr);
+    grid.SetDrawCellIn3D(true);
+    PlainGrid(grid);
+    const TRect r = grid.CellRect(0, 0);
+    const QRgb grey = Rgb(0x808080), silver = Rgb(0xC0C0C0);
+    struct Case {
+        int x, y;
+        QRgb colour;
+    } cases[] = {
+        {r.Left + 1, r.Bottom - 2, grey},      {r.Left + 1, r.Top + 1, grey},
+        {r.Left + 5, r.Top + 1, grey},         {r.Right - 2, r.Top + 1, silver},
+        {r.Right - 2, r.Bottom - 2, silver},   {r.Left + 5, r.Bottom - 2, silver},
+        {r.Left + 2, r.Top + 2, Rgb(clWhite)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.colour, Pixel(grid, c.x, c.y)) << c.x << "," << c.y;
 }
 
 TEST(GameGrid, BulkChangesRepaintOnce) {

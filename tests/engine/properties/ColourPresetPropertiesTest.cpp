@@ -238,6 +238,17 @@ TEST_F(ColourPresets, SchemeNamesAreKeptSafeForTheFile) {
               FileValues(*again.GetScheme(7)));
 }
 
+TEST_F(ColourPresets, NamesSetOnASchemeDirectlyCannotBreakTheFile) {
+    {
+        TPresets presets;
+        presets.GetScheme(0)->SetSchemeName("Bad]\nName");
+        presets.GetScheme(1)->SetSchemeName("\r\n");
+        presets.DeleteScheme(5);
+    }
+    const TPresets again;
+    EXPECT_EQ(QStringList({"Bad  Name", "Plain Gray", "Blue Skies", "Fiery Red"}), Names(again));
+}
+
 TEST_F(ColourPresets, ASchemeNamedGeneralSharesTheTitleSection) {
     {
         TPresets presets;
