@@ -427,7 +427,7 @@ void TCustomGlyphtrove::ReadPlaySettings(const QString& FileName, TTypeStream* S
     const int unusedSpace = Stream->ReadInteger();
     properties->SetUnusedSpace(unusedSpace >= usRandomLetters && unusedSpace <= usPartialWords
                                    ? uint8_t(unusedSpace)
-                                   : usLeftBlank);
+                                   : uint8_t(usLeftBlank));
     properties->SetUseTimer(ReadFlag(Stream));
     const TDateTime countDown = Stream->ReadDateTime();
     if (!IsValidDuration(countDown))
