@@ -6,12 +6,6 @@
 
 namespace {
 
-// A word or dummy letter binds a placement; a filler letter never does.
-bool IsOccupied(const TGameCellRecord& Cell) {
-    return TBoardGame::HasFlags(Cell.State, wgcsWord) ||
-           TBoardGame::HasFlags(Cell.State, wgcsDummy);
-}
-
 bool IsBoard(TPersistent* Object) {
     return dynamic_cast<TBoardGame*>(Object) != nullptr;
 }
@@ -30,13 +24,13 @@ TFitInItemList::~TFitInItemList() {
 }
 
 int TFitInItemList::Add(int X, int Y, TWordDirectionType Direction, int Score) {
-    FItems.push_back(std::make_unique<TFitInItem>(TFitInItem{X, Y, Direction, Score}));
+    FItems.push_back(TFitInItem{X, Y, Direction, Score});
     return Count() - 1;
 }
 
 void TFitInItemList::Get(int Index, TFitInItem& Item) const {
     CheckIndex(Index);
-    Item = *FItems[size_t(Index)];
+    Item = FItems[size_t(Index)];
 }
 
 void TFitInItemList::Delete(int Index) {
@@ -80,13 +74,20 @@ bool TFitIn::Fit(int& X, int& Y, TWordDirectionType& Direction) {
 
 int TFitIn::CollectCandidates() {
     FItems.Clear();
+    // Each cell is decoded once per search rather than once per test.
+    std::vector<TCellProbe> probes;
+    probes.reserve(size_t(ColCount()) * size_t(RowCount()));
+    for (int y = 0; y < RowCount(); ++y)
+        for (int x = 0; x < ColCount(); ++x)
+            probes.push_back(Probe(ReadCell(x, y)));
+    const auto probeAt = [&](int x, int y) { return probes[size_t(y) * ColCount() + x]; };
     int total = 0;
     for (int y = 0; y < RowCount(); ++y)
         for (int x = 0; x < ColCount(); ++x)
             for (int d = wdTopLeft; d <= wdLeft; ++d) {
                 int score = 0;
                 const auto direction = TWordDirectionType(d);
-                if (AllowsDirection(d) && TestPlacement(x, y, direction, score)) {
+                if (AllowsDirection(d) && TestCells(x, y, direction, score, probeAt)) {
                     FItems.Add(x, y, direction, score);
                     total += score;
                 }
@@ -94,7 +95,22 @@ int TFitIn::CollectCandidates() {
     return total;
 }
 
-bool TFitIn::TestPlacement(int X, int Y, TWordDirectionType Direction, int& Score) const {
+TFitIn::TCellProbe TFitIn::Probe(const TGameCellRecord& Cell) {
+    // A word or dummy letter binds a placement; a filler letter never does,
+    // nor does an occupied cell without text.
+    TCellProbe probe;
+    probe.Binding = (TBoardGame::HasFlags(Cell.State, wgcsWord) ||
+                     TBoardGame::HasFlags(Cell.State, wgcsDummy)) &&
+                    !Cell.Text.isEmpty();
+    probe.Matchable = Cell.Text.size() == 1;
+    probe.Letter = probe.Matchable ? Cell.Text[0] : QChar();
+    probe.UseCount = Cell.UseCount;
+    return probe;
+}
+
+template <typename ProbeAt>
+bool TFitIn::TestCells(int X, int Y, TWordDirectionType Direction, int& Score,
+                       const ProbeAt& probeAt) const {
     Score = 0;
     const TDirectionOffset step = GetDirectionOffset(Direction);
     int x = X;
@@ -102,16 +118,20 @@ bool TFitIn::TestPlacement(int X, int Y, TWordDirectionType Direction, int& Scor
     for (const QChar letter : FWord) {
         if (!IsValidCell(x, y))
             return false;
-        const TGameCellRecord cell = ReadCell(x, y);
-        if (IsOccupied(cell)) {
-            if (cell.Text.size() == 1 && cell.Text[0] == letter)
-                Score += cell.UseCount;
-            else if (!cell.Text.isEmpty())
+        const TCellProbe probe = probeAt(x, y);
+        if (probe.Binding) {
+            if (!probe.Matchable || probe.Letter != letter)
                 return false;
+            Score += probe.UseCount;
         }
         StepCell(x, y, step.ColumnStep, step.RowStep);
     }
     return true;
+}
+
+bool TFitIn::TestPlacement(int X, int Y, TWordDirectionType Direction, int& Score) const {
+    return TestCells(X, Y, Direction, Score,
+                     [this](int x, int y) { return Probe(ReadCell(x, y)); });
 }
 
 bool TFitIn::PickBest(int& X, int& Y, TWordDirectionType& Direction) const {

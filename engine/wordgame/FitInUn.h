@@ -24,7 +24,7 @@ struct TFitInItem {
     int Score = 0;
 };
 
-// The candidates of one search, in the order found.
+// The candidates of one search, in the order found, held by value.
 class TFitInItemList : public TObject {
 public:
     TFitInItemList() = default;
@@ -42,7 +42,7 @@ public:
 private:
     void CheckIndex(int Index) const;
 
-    std::vector<std::unique_ptr<TFitInItem>> FItems;
+    std::vector<TFitInItem> FItems;
 };
 
 // Finds a place for one word on a copy of the shown board: tries every cell
@@ -79,6 +79,17 @@ protected:
     void AssignTo(TPersistent* Dest) override;
 
 private:
+    // What a placement test needs to know of one cell.
+    struct TCellProbe {
+        bool Binding = false;   // a word or dummy letter is there
+        bool Matchable = false; // its text is one character, Letter
+        QChar Letter;
+        int UseCount = 0;
+    };
+    static TCellProbe Probe(const TGameCellRecord& Cell);
+    template <typename ProbeAt>
+    bool TestCells(int X, int Y, TWordDirectionType Direction, int& Score,
+                   const ProbeAt& probeAt) const;
     bool AllowsDirection(int Direction) const { return (FDirections >> Direction) & 1; }
 
     TFitInItemList FItems;

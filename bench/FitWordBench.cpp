@@ -1,0 +1,75 @@
+#include "engine/puzzle/GlyphtroveUn.h"
+#include "platform/Services.h"
+
+#include <QStringList>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+// Random numbers from a fixed seed, so every run builds the same puzzle.
+class SeededServices : public Services {
+public:
+    SeededServices() : FPrevious(SetServices(this)) { SetRandSeed(20240601); }
+    ~SeededServices() override { SetServices(FPrevious); }
+    void Randomize() override {}
+
+private:
+    Services* FPrevious;
+};
+
+// Forty words of 4 to 12 letters.
+const QStringList PuzzleWords = {
+    "LION",      "TIGER",       "ZEBRA",     "GIRAFFE",    "ELEPHANT",  "RHINOCEROS",  "HIPPO",
+    "CHEETAH",   "LEOPARD",     "JAGUAR",    "PANTHER",    "GAZELLE",   "ANTELOPE",    "BUFFALO",
+    "CROCODILE", "ALLIGATOR",   "PLATYPUS",  "KANGAROO",   "WALLABY",   "KOALA",       "WOMBAT",
+    "PENGUIN",   "OSTRICH",     "FLAMINGO",  "PELICAN",    "ALBATROSS", "HUMMINGBIRD", "WOODPECKER",
+    "SPARROW",   "NIGHTINGALE", "CHAMELEON", "SALAMANDER", "TORTOISE",  "OCTOPUS",     "JELLYFISH",
+    "STARFISH",  "SEAHORSE",    "BARRACUDA", "PORCUPINE",  "ARMADILLO",
+};
+
+// A 30 x 30 puzzle of the forty words, each placed where FitWord puts it.
+std::unique_ptr<TCustomGlyphtrove> BuildPuzzle() {
+    auto puzzle = std::make_unique<TCustomGlyphtrove>();
+    puzzle->resize(600, 600);
+    puzzle->SetGridSize(30, 30);
+    for (const QString& word : PuzzleWords) {
+        int x = 0, y = 0;
+        TWordDirectionType direction = wdRight;
+        if (!puzzle->FitWord(AllWordDirections, word, x, y, direction))
+            throw std::runtime_error("no place for a puzzle word");
+        puzzle->PlaceWord(x, y, direction, word, false);
+    }
+    if (puzzle->WordCount() != PuzzleWords.size())
+        throw std::runtime_error("a puzzle word was not listed");
+    return puzzle;
+}
+
+void FitOneWord(benchmark::State& State, const QString& Word, bool Fillers) {
+    SeededServices seeded;
+    const std::unique_ptr<TCustomGlyphtrove> puzzle = BuildPuzzle();
+    if (Fillers)
+        puzzle->FillRandomLetters();
+    for (auto _ : State) {
+        int x = 0, y = 0;
+        TWordDirectionType direction = wdRight;
+        benchmark::DoNotOptimize(puzzle->FitWord(AllWordDirections, Word, x, y, direction));
+        benchmark::DoNotOptimize(x);
+    }
+}
+
+void BM_BuildPuzzleOfFortyWords(benchmark::State& State) {
+    SeededServices seeded;
+    for (auto _ : State)
+        benchmark::DoNotOptimize(BuildPuzzle());
+}
+
+} // namespace
+
+BENCHMARK(BM_BuildPuzzleOfFortyWords)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FitOneWord, FourLetters, QString("MOLE"), false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FitOneWord, TwelveLetters, QString("GRASSHOPPERS"), false)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FitOneWord, TwelveLettersWithFillers, QString("GRASSHOPPERS"), true)
+    ->Unit(benchmark::kMicrosecond);
