@@ -9,6 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -201,6 +202,35 @@ TEST(Player, AWordListedTwiceIsFoundTwice) {
     EXPECT_EQ(0, board.Player.FoundWords());
     EXPECT_TRUE(board.Player.IsWordFound("OWL"));
     EXPECT_EQ(std::vector<TWordGameStateType>{wgsCompleted}, board.States);
+}
+
+TEST(Player, AnyLineThatSpellsARemainingWordFindsIt) {
+    Board board;
+    board.Player.GamePreferences()->SetUnusedSpace(3); // blank cells stay blank
+    board.Place(3, 2, wdRight, "CAT");
+    board.Place(3, 9, wdRight, "DOG");
+    board.Start();
+    ASSERT_EQ("", board.Player.GetCellText(1, 2).toStdString());
+
+    // Blank cells read as nothing: the drag from two cells before the C spells CAT.
+    board.Drag({1, 2}, {5, 2});
+    // Letters written elsewhere spell DOG; the marker follows the drag.
+    board.Player.SetCellText(10, 4, "D");
+    board.Player.SetCellText(10, 5, "O");
+    board.Player.SetCellText(10, 6, "G");
+    board.Drag({10, 4}, {10, 6});
+
+    EXPECT_EQ((std::vector<QString>{"CAT", "DOG"}), board.Found);
+    ASSERT_EQ(2, board.Player.FoundList().Count());
+    const TWordFoundItem& cat = board.Player.FoundList().GetItem(0);
+    EXPECT_EQ(1, cat.StartColumn);
+    EXPECT_EQ(5, cat.EndColumn);
+    const TWordFoundItem& dog = board.Player.FoundList().GetItem(1);
+    EXPECT_EQ(10, dog.StartColumn);
+    EXPECT_EQ(4, dog.StartRow);
+    EXPECT_EQ(10, dog.EndColumn);
+    EXPECT_EQ(6, dog.EndRow);
+    EXPECT_THROW(board.Player.FoundList().GetItem(2), EListError);
 }
 
 TEST(Player, HeldStartCellShowsSwappedColoursAndTheHandCursor) {
