@@ -8,7 +8,6 @@
 #include "platform/TextBytes.h"
 
 #include <QGuiApplication>
-#include <cmath>
 
 const char* const GlyphtroveHeaderID = "GLYPHTROVEGAME";
 
@@ -22,9 +21,11 @@ constexpr int MaxFragmentDraws = 20;
 constexpr int64_t CellFileBytes = 10;
 // Stands for a stored direction outside the eight: its step is (0, 0).
 constexpr auto UnknownDirection = TWordDirectionType(WordDirectionCount);
-// The calendar's range, years 1 to 9999, in days since 30 December 1899.
+// The calendar's range, years 1 to 9999, in days since 30 December 1899. A
+// value after the last millisecond would round into year 10000, whose stamp
+// no longer reads back.
 constexpr double FirstDateTime = -693593.0;
-constexpr double EndDateTime = 2958466.0;
+constexpr double LastDateTime = 2958466.0 - 1.0 / MSecsPerDay;
 
 // Suspends the grid's drawing for a bulk change; it repaints once at the end.
 class DrawingSuspended {
@@ -47,7 +48,7 @@ bool IsValidSide(int Value) {
 }
 
 bool IsValidDuration(TDateTime Value) {
-    return std::isfinite(Value) && Value >= FirstDateTime && Value < EndDateTime;
+    return Value >= FirstDateTime && Value <= LastDateTime; // false for NaN
 }
 
 int64_t RemainingBytes(TTypeStream* Stream) {

@@ -590,7 +590,8 @@ TEST_F(PuzzleTest, BadContentIsRefused) {
         {"word starting left of the grid", [](GameFileContent& c) { c.Words[0].X = -1; }},
         {"word starting far away", [](GameFileContent& c) { c.Words[0].Y = INT_MAX; }},
     };
-    for (const double value : {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e300, -1e7})
+    // The last value rounds to midnight ending year 9999.
+    for (const double value : {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e300, -1e7, 2958465.9999999995})
         cases.emplace_back("count-down " + std::to_string(value),
                            [value](GameFileContent& c) { c.CountDown = value; });
     for (const auto& [name, damage] : cases) {
@@ -598,6 +599,76 @@ TEST_F(PuzzleTest, BadContentIsRefused) {
         damage(content);
         ExpectInvalid(content.Build().Bytes, name);
     }
+}
+
+TEST_F(PuzzleTest, CountDownsOfTheWholeCalendarLoadAndReadBack) {
+    const TDateTime lastMoment = EncodeDate(9999, 12, 31) + EncodeTime(23, 59, 59, 999);
+    const struct {
+        TDateTime Stored;
+        TDateTime Read; // the stamp keeps whole seconds
+    } cases[] = {{0, 0},
+                 {EncodeTime(0, 5, 0, 0), EncodeTime(0, 5, 0, 0)},
+                 {EncodeDate(1, 1, 1), EncodeDate(1, 1, 1)},
+                 {lastMoment, EncodeDate(9999, 12, 31) + EncodeTime(23, 59, 59, 0)}};
+    for (const auto& c : cases) {
+        GameFileContent content = GameFileContent::Cat();
+        content.CountDown = c.Stored;
+        ASSERT_EQ(S(Load(content.Build().Bytes)), "") << c.Stored;
+        EXPECT_EQ(DateTimeToMSecs(Loader.GamePreferences()->GetCountDownTimer()),
+                  DateTimeToMSecs(c.Read))
+            << c.Stored;
+    }
+}
+
+TEST_F(PuzzleTest, UnusedSpaceOutsideTheThreeFillingModesReadsAsLeftBlank) {
+    const struct {
+        int Stored;
+        uint8_t Read;
+    } cases[] = {{0, usRandomLetters}, {1, usWordLetters}, {2, usPartialWords}, {3, usLeftBlank},
+                 {4, usLeftBlank},     {-1, usLeftBlank},  {256, usLeftBlank},  {258, usLeftBlank}};
+    for (const auto& c : cases) {
+        GameFileContent content = GameFileContent::Cat();
+        content.UnusedSpace = c.Stored;
+        Loader.GamePreferences()->SetUnusedSpace(usRandomLetters);
+        ASSERT_EQ(S(Load(content.Build().Bytes)), "") << c.Stored;
+        EXPECT_EQ(Loader.GamePreferences()->GetUnusedSpace(), c.Read) << c.Stored;
+    }
+}
+
+TEST_F(PuzzleTest, EmptyStampsReadAsTheTimeOfLoading) {
+    GameFileContent content = GameFileContent::Cat();
+    content.Created = "";
+    content.Modified = "";
+    Fake.Clock = EncodeDate(2025, 7, 8) + EncodeTime(9, 10, 11, 0);
+    ASSERT_EQ(S(Load(content.Build().Bytes)), "");
+    EXPECT_EQ(S(Loader.GamePreferences()->GetGameCreated()), "08072025 091011");
+    EXPECT_EQ(S(Loader.GamePreferences()->GetGameModified()), "08072025 091011");
+}
+
+// The sixteen colours follow the play settings as foreground and background of
+// each role in the file's own order; a game loaded and saved again is the same
+// file, byte for byte.
+TEST_F(PuzzleTest, ColoursAreStoredInTheFileOrderOfTheRoles) {
+    const TWordGameColourRole fileOrder[] = {crNormalWord, crHighlighted,   crRandomLetter,
+                                             crDummyWord,  crDuplicateWord, crOverlappedLetter,
+                                             crNewWord,    crBlankSpace};
+    GameFileContent content = GameFileContent::Cat();
+    content.IncludeColours = true;
+    for (int i = 0; i < 16; ++i)
+        content.Colours.push_back(0x00100000 + i);
+    const QByteArray file = content.Build().Bytes;
+    ASSERT_EQ(S(Load(file)), "");
+    const TWordGameColourPreferences* colours = Loader.GamePreferences()->ColourPreferences();
+    for (int r = 0; r < 8; ++r) {
+        EXPECT_EQ(colours->Foreground(fileOrder[r]), TColor(content.Colours[2 * r])) << r;
+        EXPECT_EQ(colours->Background(fileOrder[r]), TColor(content.Colours[2 * r + 1])) << r;
+    }
+    EXPECT_EQ(Loader.GetCellColour(0, 0), TColor(content.Colours[1]));  // a word letter
+    EXPECT_EQ(Loader.GetCellColour(1, 1), TColor(content.Colours[15])); // a blank cell
+
+    Fake.Clock = EncodeDate(2004, 3, 2) + EncodeTime(5, 6, 7, 0); // the stored "Game Modified"
+    Loader.SaveToFile(Path("again.gtg"));
+    EXPECT_EQ(ReadBytes(Path("again.gtg")).toHex(' ').toStdString(), file.toHex(' ').toStdString());
 }
 
 // --- Saving and the backup
