@@ -232,6 +232,21 @@ TEST_F(PuzzleTest, PartialWordsLayAPieceOfAWordIntoARunOfBlankCells) {
     EXPECT_TRUE(QString("ELEPHANT").contains(tail)) << S(tail);
 }
 
+// A run of one cell takes no fragment; the letters of the words fill it.
+TEST_F(PuzzleTest, PartialWordsFillAWalledInCellFromTheWordsLetters) {
+    Puzzle.SetGridSize(3, 3);
+    Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
+    Puzzle.PlaceWord(0, 2, wdRight, "DOG", false);
+    Puzzle.PlaceWord(0, 0, wdBottom, "COD", false);
+    Puzzle.PlaceWord(2, 0, wdBottom, "TAG", false);
+    Puzzle.GamePreferences()->SetUnusedSpace(usPartialWords);
+    Puzzle.FillRandomLetters();
+    const QString letter = Puzzle.GetCellText(1, 1);
+    ASSERT_EQ(letter.size(), 1);
+    EXPECT_TRUE(QString("CATDOG").contains(letter)) << S(letter);
+    EXPECT_EQ(Puzzle.GetCellState(1, 1), wgcsFiller);
+}
+
 TEST_F(PuzzleTest, FillingLeavesCellsWithTextAloneWhateverTheirState) {
     TGameCellRecord odd = Puzzle.GetCell(4, 4);
     odd.Text = "Q";
@@ -599,6 +614,23 @@ TEST_F(PuzzleTest, BadContentIsRefused) {
         damage(content);
         ExpectInvalid(content.Build().Bytes, name);
     }
+}
+
+// Only what the reader meets is replaced: a file that cannot be opened keeps
+// its own message. Neither failure takes the name.
+TEST_F(PuzzleTest, AFailedLoadKeepsTheFileNameAndAMissingFileSaysSo) {
+    const QString good = Path("good.gtg");
+    WriteBytes(good, GameFileContent::Cat().Build().Bytes);
+    Loader.LoadFromFile(good);
+    const QString missing = Path("missing.gtg");
+    try {
+        Loader.LoadFromFile(missing);
+        ADD_FAILURE() << "a missing file loaded";
+    } catch (const ETypeStream& e) {
+        EXPECT_EQ(S(e.Message()), S(QString("File \"%1\" does not exist").arg(missing)));
+    }
+    ExpectInvalid("S", "one byte");
+    EXPECT_EQ(S(Loader.FileName()), S(good));
 }
 
 TEST_F(PuzzleTest, CountDownsOfTheWholeCalendarLoadAndReadBack) {
