@@ -92,8 +92,8 @@ struct GameFileContent {
         return c;
     }
 
-    // Marks: "columns", "rows", "cells", "wordcount", "word0", "wishlist",
-    // "wishcount", "wish0".
+    // Marks: "header", "title", "columns", "rows", "cells", "wordcount",
+    // "word0", "wishlist", "wishcount", "wish0".
     TypedBytes Build() const {
         TypedBytes b;
         b.Mark("header");
