@@ -394,7 +394,6 @@ void TCustomGlyphtrove::ReadHeader(const QString& FileName, TTypeStream* Stream)
     const QString header = Stream->ReadString();
     if (header != GlyphtroveHeaderID)
         throw CorruptFile(FileName);
-    FHeaderID = header;
     const int major = Stream->ReadInteger();
     if (major < 1 || major > GameFileMajorVersion)
         throw Exception(
