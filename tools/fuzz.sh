@@ -12,6 +12,7 @@ CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo 
 cmake --build build/fuzz -j "$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen
+export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
 for src in "${targets[@]}"; do
     name=$(basename "$src" .cpp)
     corpus=build/fuzz/corpus/${name#fuzz_}
