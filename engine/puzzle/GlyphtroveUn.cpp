@@ -59,15 +59,25 @@ bool ReadFlag(TTypeStream* Stream) {
     return Stream->ReadBoolean() != 0;
 }
 
-// The cell code of the game file: the character code of the first letter.
-int CellCode(const QString& Text) {
-    return Text.isEmpty() ? 0 : Text.at(0).unicode();
-}
-
-// A code whose low byte is 0 holds no letter.
+// A code whose low byte is 0 holds no letter; the byte reads as a letter of
+// the Windows code page, as older copies wrote it.
 QString CellLetter(int Code) {
     const char byte = char(Code & 0xFF);
     return byte == 0 ? QString() : BytesToText(QByteArray(1, byte));
+}
+
+// The cell code of the game file: the character code of the first letter. A
+// letter of the code page beyond Latin-1 (a Euro sign, an S with caron) is
+// written as its byte there, so that it reads back as itself.
+int CellCode(const QString& Text) {
+    if (Text.isEmpty())
+        return 0;
+    const QChar letter = Text.at(0);
+    if (letter.unicode() > 0xFF)
+        for (int byte = 0x80; byte < 0xA0; ++byte)
+            if (CellLetter(byte) == letter)
+                return byte;
+    return letter.unicode();
 }
 
 } // namespace

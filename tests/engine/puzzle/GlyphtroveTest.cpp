@@ -478,6 +478,28 @@ TEST_F(PuzzleTest, CellCodesGiveTheLetterOfTheirLowByte) {
     }
 }
 
+// Older copies wrote a cell's letter as its byte in the Windows code page; a
+// game loaded and saved again keeps every such letter.
+TEST_F(PuzzleTest, CellLettersOfTheCodePageAreSavedAsTheyWereRead) {
+    const struct {
+        int Code;
+        const char16_t* Letter;
+    } cases[] = {
+        {'A', u"A"}, {0x8A, u"\u0160"}, {0x80, u"\u20AC"}, {0x9C, u"\u0153"}, {0xC4, u"\u00C4"}};
+    Fake.Clock = EncodeDate(2004, 3, 2) + EncodeTime(5, 6, 7, 0); // the stored "Game Modified"
+    for (const auto& c : cases) {
+        GameFileContent content = GameFileContent::Cat();
+        content.Cells[4] = {c.Code, wgcsFiller};
+        const QByteArray file = content.Build().Bytes;
+        ASSERT_EQ(S(Load(file)), "") << c.Code;
+        EXPECT_EQ(Loader.GetCellText(1, 1), QString::fromUtf16(c.Letter)) << c.Code;
+        Loader.SaveToFile(Path("again.gtg"));
+        EXPECT_EQ(ReadBytes(Path("again.gtg")).toHex(' ').toStdString(),
+                  file.toHex(' ').toStdString())
+            << c.Code;
+    }
+}
+
 TEST_F(PuzzleTest, LoadedFillerLettersAreClearedLikeAnyOther) {
     GameFileContent content = GameFileContent::Cat();
     content.RandomLettersUsed = true;
