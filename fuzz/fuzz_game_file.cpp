@@ -1,8 +1,9 @@
 // Loads the input as a game file into a fresh puzzle. Any input either loads
-// or fails with the one message "File "%s" is not a valid game file"; any
-// other outcome (a crash, another message, an exception of another kind) is
-// a finding.
+// or fails with the one message "File "%s" is not a valid game file"; a game
+// that loads also saves, and what it saves reads back. Any other outcome (a
+// crash, another message, an exception of another kind) is a finding.
 #include "engine/puzzle/GlyphtroveUn.h"
+#include "engine/typestream/TypeStreamUn.h"
 #include "platform/Services.h"
 
 #include <QApplication>
@@ -36,12 +37,36 @@ public:
     }
     MemoryFile(const MemoryFile&) = delete;
     MemoryFile& operator=(const MemoryFile&) = delete;
+    int Handle() const { return FHandle; }
     const QString& Name() const { return FName; }
 
 private:
     int FHandle;
     QString FName;
 };
+
+[[noreturn]] void Finding(const char* What, const QString& Message) {
+    std::fprintf(stderr, "%s: %s\n", What, qPrintable(Message));
+    std::abort();
+}
+
+// Saves the puzzle into memory and reads that into another puzzle; the
+// placement's error boxes may show, nothing may raise.
+void ExpectSavesAndReadsBack(TCustomGlyphtrove& Puzzle) {
+    const MemoryFile saved(nullptr, 0);
+    if (saved.Name().isEmpty())
+        return;
+    try {
+        THandleTypeStream stream(saved.Handle(), tsmReadWrite);
+        Puzzle.SaveToStream(&stream);
+        stream.SetPosition(0);
+        TGlyphtroveEditor copy;
+        copy.resize(400, 400);
+        copy.LoadFromStream(saved.Name(), &stream);
+    } catch (const Exception& e) {
+        Finding("a loaded game does not save and read back", e.Message());
+    }
+}
 
 } // namespace
 
@@ -63,10 +88,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     try {
         puzzle.LoadFromFile(file.Name());
     } catch (const Exception& e) {
-        if (e.Message() != expected) {
-            std::fprintf(stderr, "unexpected message: %s\n", qPrintable(e.Message()));
-            std::abort();
-        }
+        if (e.Message() != expected)
+            Finding("unexpected message", e.Message());
+        return 0;
     }
+    ExpectSavesAndReadsBack(puzzle);
     return 0;
 }
