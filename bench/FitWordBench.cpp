@@ -2,6 +2,7 @@
 #include "platform/Services.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <stdexcept>
@@ -65,8 +66,51 @@ void BM_BuildPuzzleOfFortyWords(benchmark::State& State) {
         benchmark::DoNotOptimize(BuildPuzzle());
 }
 
+// The game file and the HTML page of the filled 30 x 30 puzzle.
+class PuzzleFiles {
+public:
+    PuzzleFiles() : Puzzle(BuildPuzzle()) {
+        Puzzle->FillRandomLetters();
+        Puzzle->WishList()->Add("MOLE");
+        Puzzle->WishList()->Add("GRASSHOPPER");
+        Puzzle->SaveToFile(GameFile());
+    }
+    QString GameFile() const { return Folder.filePath("puzzle.gtg"); }
+    QString PageFile() const { return Folder.filePath("puzzle.html"); }
+
+    SeededServices Seeded;
+    QTemporaryDir Folder;
+    std::unique_ptr<TCustomGlyphtrove> Puzzle;
+};
+
+void BM_SaveToFile(benchmark::State& State) {
+    PuzzleFiles files;
+    for (auto _ : State)
+        files.Puzzle->SaveToFile(files.GameFile());
+}
+
+void BM_LoadFromFile(benchmark::State& State) {
+    PuzzleFiles files;
+    TCustomGlyphtrove loaded;
+    loaded.resize(600, 600);
+    for (auto _ : State)
+        benchmark::DoNotOptimize(loaded.LoadFromFile(files.GameFile()));
+    if (loaded.WordCount() != files.Puzzle->WordCount())
+        State.SkipWithError("the loaded puzzle lost words");
+}
+
+void BM_ExportHTML(benchmark::State& State) {
+    PuzzleFiles files;
+    QString page;
+    for (auto _ : State)
+        files.Puzzle->ExportHTML(files.PageFile(), page);
+}
+
 } // namespace
 
+BENCHMARK(BM_SaveToFile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadFromFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportHTML)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BuildPuzzleOfFortyWords)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FitOneWord, FourLetters, QString("MOLE"), false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(FitOneWord, TwelveLetters, QString("GRASSHOPPERS"), false)

@@ -275,7 +275,11 @@ int TCustomGlyphtrove::LoadFromFile(const QString& FileName) {
 }
 
 void TCustomGlyphtrove::SaveToFile(const QString& FileName) {
-    HideAllWords(true, true);
+    {
+        // Recolouring every cell is a bulk change: one repaint, not one a cell.
+        DrawingSuspended suspended(*this);
+        HideAllWords(true, true);
+    }
     MakeBackup(FileName);
     if (GamePreferences()->GetAutoFinish())
         FillRandomLetters();
@@ -306,6 +310,7 @@ void TCustomGlyphtrove::SaveToStream(TTypeStream* Stream) {
     Stream->WriteInteger(GameFileMajorVersion);
     Stream->WriteInteger(GameFileMinorVersion);
     WriteProperties(Stream);
+    WritePlaySettings(Stream);
     if (GamePreferences()->GetIncludeColourScheme())
         WriteColours(Stream);
     WriteCells(Stream);
@@ -321,6 +326,10 @@ void TCustomGlyphtrove::WriteProperties(TTypeStream* Stream) const {
     Stream->WriteString(properties->GetGameCreated());
     Stream->WriteString(properties->GetGameModified());
     Stream->WriteString(QString()); // reserved
+}
+
+void TCustomGlyphtrove::WritePlaySettings(TTypeStream* Stream) const {
+    const TWordGameProperties* properties = GamePreferences();
     Stream->WriteInteger(ColCount());
     Stream->WriteInteger(RowCount());
     Stream->WriteBoolean(FRandomLettersUsed);
@@ -427,7 +436,7 @@ void TCustomGlyphtrove::ReadPlaySettings(const QString& FileName, TTypeStream* S
     const int unusedSpace = Stream->ReadInteger();
     properties->SetUnusedSpace(unusedSpace >= usRandomLetters && unusedSpace <= usPartialWords
                                    ? uint8_t(unusedSpace)
-                                   : usLeftBlank);
+                                   : uint8_t(usLeftBlank));
     properties->SetUseTimer(ReadFlag(Stream));
     const TDateTime countDown = Stream->ReadDateTime();
     if (!IsValidDuration(countDown))

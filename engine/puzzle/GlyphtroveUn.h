@@ -77,6 +77,8 @@ private:
     void MakeBackup(const QString& FileName) const;
 
     void WriteProperties(TTypeStream* Stream) const;
+    // The grid size, the filler flag and the play settings.
+    void WritePlaySettings(TTypeStream* Stream) const;
     void WriteColours(TTypeStream* Stream) const;
     void WriteCells(TTypeStream* Stream) const;
     void WriteWords(TTypeStream* Stream) const;

@@ -6,7 +6,56 @@
 #include "platform/Exception.h"
 
 #include "platform/Point.h"
+
 #include <algorithm>
+
+namespace {
+
+bool HasState(uint32_t Value, uint32_t Mask) {
+    return TBoardGame::HasFlags(Value, Mask);
+}
+
+QString LetterAt(const QString& Word, int Index) {
+    return QString(Word.at(Index));
+}
+
+// Suspends the grid's drawing for its lifetime; the grid repaints once after.
+class UpdateBracket {
+public:
+    explicit UpdateBracket(TCustomGameGrid& Grid) : FGrid(Grid) { FGrid.BeginUpdate(); }
+    ~UpdateBracket() { FGrid.EndUpdate(); }
+    UpdateBracket(const UpdateBracket&) = delete;
+    UpdateBracket& operator=(const UpdateBracket&) = delete;
+
+private:
+    TCustomGameGrid& FGrid;
+};
+
+// The cell of the last of Length letters from (X, Y) by Direction.
+TPoint LastCell(int X, int Y, TWordDirectionType Direction, qsizetype Length) {
+    const TDirectionOffset step = GetDirectionOffset(Direction);
+    const int steps = int(Length) - 1;
+    return {X + steps * step.ColumnStep, Y + steps * step.RowStep};
+}
+
+// Visits the cell of each of Length letters, letter k at (X, Y) plus k steps.
+template <typename Visit>
+void ForEachStepCell(int X, int Y, int ColumnStep, int RowStep, qsizetype Length, Visit visit) {
+    int column = X;
+    int row = Y;
+    for (int k = 0; k < Length; ++k) {
+        visit(k, column, row);
+        StepCell(column, row, ColumnStep, RowStep);
+    }
+}
+
+template <typename Visit>
+void ForEachLetterCell(int X, int Y, TWordDirectionType Direction, qsizetype Length, Visit visit) {
+    const TDirectionOffset step = GetDirectionOffset(Direction);
+    ForEachStepCell(X, Y, step.ColumnStep, step.RowStep, Length, visit);
+}
+
+} // namespace
 
 TDirectionOffset GetDirectionOffset(TWordDirectionType Direction) {
     switch (Direction) {
@@ -110,66 +159,19 @@ void TMemoryWordGame::FillBlank(TColor TextColour, TColor Colour) {
 
 void TMemoryWordGame::AddWordLetters(int X, int Y, TWordDirectionType Direction,
                                      const QString& Word, uint32_t State) {
-    const TDirectionOffset step = GetDirectionOffset(Direction);
-    int column = X;
-    int row = Y;
-    for (const QChar letter : Word) {
-        if (IsValidCell(column, row)) {
-            TGameCellRecord cell = ReadCell(column, row);
-            cell.Text = QString(letter);
-            cell.State = State;
-            cell.UseCount = cell.UseCount + 1;
-            WriteCell(column, row, cell);
-        }
-        StepCell(column, row, step.ColumnStep, step.RowStep);
-    }
+    ForEachLetterCell(X, Y, Direction, Word.length(), [&](int k, int column, int row) {
+        if (!IsValidCell(column, row))
+            return;
+        TGameCellRecord cell = ReadCell(column, row);
+        cell.Text = LetterAt(Word, k);
+        cell.State = State;
+        cell.UseCount = cell.UseCount + 1;
+        WriteCell(column, row, cell);
+    });
 }
 
 // ---------------------------------------------------------------------------
 // TCustomWordGame: life and state
-
-namespace {
-
-bool HasState(uint32_t Value, uint32_t Mask) {
-    return TBoardGame::HasFlags(Value, Mask);
-}
-
-QString LetterAt(const QString& Word, int Index) {
-    return QString(Word.at(Index));
-}
-
-// Suspends the grid's drawing for its lifetime; the grid repaints once after.
-class UpdateBracket {
-public:
-    explicit UpdateBracket(TCustomGameGrid& Grid) : FGrid(Grid) { FGrid.BeginUpdate(); }
-    ~UpdateBracket() { FGrid.EndUpdate(); }
-    UpdateBracket(const UpdateBracket&) = delete;
-    UpdateBracket& operator=(const UpdateBracket&) = delete;
-
-private:
-    TCustomGameGrid& FGrid;
-};
-
-// The cell of the last of Length letters from (X, Y) by Direction.
-TPoint LastCell(int X, int Y, TWordDirectionType Direction, qsizetype Length) {
-    const TDirectionOffset step = GetDirectionOffset(Direction);
-    const int steps = int(Length) - 1;
-    return {X + steps * step.ColumnStep, Y + steps * step.RowStep};
-}
-
-// The cells of a word of Length letters from (X, Y) by Direction.
-template <typename Visit>
-void ForEachLetterCell(int X, int Y, TWordDirectionType Direction, int Length, Visit visit) {
-    const TDirectionOffset step = GetDirectionOffset(Direction);
-    int column = X;
-    int row = Y;
-    for (int k = 0; k < Length; ++k) {
-        visit(k, column, row);
-        StepCell(column, row, step.ColumnStep, step.RowStep);
-    }
-}
-
-} // namespace
 
 TCustomWordGame::TCustomWordGame(QWidget* AOwner) : TCustomGameGrid(AOwner) {
     SetDrawCellIn3D(true);
@@ -461,38 +463,34 @@ void TCustomWordGame::PaintPlacedWord(int X, int Y, TWordDirectionType Direction
 void TCustomWordGame::PaintWordCells(int X, int Y, int ColumnStep, int RowStep, uint32_t State,
                                      bool MergeState, bool IncrementUse, const QString& Word,
                                      TColor Foreground, TColor Background) {
-    int column = X;
-    int row = Y;
-    for (const QChar letter : Word) {
+    ForEachStepCell(X, Y, ColumnStep, RowStep, Word.length(), [&](int k, int column, int row) {
         // A dummy word is not validated: only its cells inside the grid show.
-        if (BoardGame()->IsValidCell(column, row)) {
-            const TGameCellRecord present = GetCell(column, row);
-            uint32_t state = State;
-            if (state == wgcsDummy && HasState(present.State, wgcsWord))
-                state = wgcsWord;
-            if (MergeState)
-                state |= present.State;
-            const bool counts = IncrementUse && state == wgcsWord && State == wgcsWord;
-            const QString text = letter == QLatin1Char('#') ? present.Text : QString(letter);
-            WriteCell(column, row,
-                      LetterRecord(text, {Foreground, Background}, state,
-                                   present.UseCount + (counts ? 1 : 0)));
-            RedrawCell(column, row);
-        }
-        StepCell(column, row, ColumnStep, RowStep);
-    }
+        if (!BoardGame()->IsValidCell(column, row))
+            return;
+        const TGameCellRecord present = GetCell(column, row);
+        uint32_t state = State;
+        if (state == wgcsDummy && HasState(present.State, wgcsWord))
+            state = wgcsWord;
+        if (MergeState)
+            state |= present.State;
+        const bool counts = IncrementUse && state == wgcsWord && State == wgcsWord;
+        const QString letter = LetterAt(Word, k);
+        const QString text = letter == QLatin1String("#") ? present.Text : letter;
+        WriteCell(column, row,
+                  LetterRecord(text, {Foreground, Background}, state,
+                               present.UseCount + (counts ? 1 : 0)));
+        RedrawCell(column, row);
+    });
 }
 
 void TCustomWordGame::WriteDummyLetters(int X, int Y, const QString& Word, int ColumnStep,
                                         int RowStep) {
     const TCellColours colours = RoleColours(crDummyWord);
-    int column = X;
-    int row = Y;
-    for (const QChar letter : Word) {
+    ForEachStepCell(X, Y, ColumnStep, RowStep, Word.length(), [&](int k, int column, int row) {
         if (BoardGame()->IsValidCell(column, row) && !CellHasState(column, row, wgcsWord))
-            FSolution->WriteCell(column, row, LetterRecord(QString(letter), colours, wgcsDummy, 0));
-        StepCell(column, row, ColumnStep, RowStep);
-    }
+            FSolution->WriteCell(column, row,
+                                 LetterRecord(LetterAt(Word, k), colours, wgcsDummy, 0));
+    });
 }
 
 bool TCustomWordGame::IsContainedWord(const QString& Word, int X, int Y,
@@ -683,20 +681,16 @@ int TCustomWordGame::HighlightedCellCount() const {
 // grid; with Wildcard a "#" stands for any cell. An empty word spells nothing.
 bool TCustomWordGame::RunMatches(int X, int Y, TWordDirectionType Direction, const QString& Word,
                                  bool Wildcard) const {
-    if (Word.isEmpty())
-        return false;
-    const TDirectionOffset step = GetDirectionOffset(Direction);
-    int column = X;
-    int row = Y;
-    for (const QChar letter : Word) {
-        if (!BoardGame()->IsValidCell(column, row))
-            return false;
-        const bool any = Wildcard && letter == QLatin1Char('#');
-        if (!any && GetCellText(column, row) != QString(letter))
-            return false;
-        StepCell(column, row, step.ColumnStep, step.RowStep);
-    }
-    return true;
+    bool matches = !Word.isEmpty();
+    ForEachLetterCell(X, Y, Direction, Word.length(), [&](int k, int column, int row) {
+        if (!matches)
+            return;
+        const QString letter = LetterAt(Word, k);
+        const bool any = Wildcard && letter == QLatin1String("#");
+        matches =
+            BoardGame()->IsValidCell(column, row) && (any || GetCellText(column, row) == letter);
+    });
+    return matches;
 }
 
 int TCustomWordGame::FindWordInGrid(const QString& Word, int& X, int& Y,
@@ -820,15 +814,12 @@ int TCustomWordGame::CollectWordsAtCell(int X, int Y) {
 void TCustomWordGame::PaintTypedWord(int X, int Y, TWordDirectionType Direction,
                                      const QString& Word, bool Dummy, bool Draw,
                                      bool NewWordColours) {
-    const TDirectionOffset step = GetDirectionOffset(Direction);
-    int column = X;
-    int row = Y;
-    for (const QChar letter : Word) {
-        if (!BoardGame()->IsValidCell(column, row))
-            return;
-        PaintTypedCell(column, row, QString(letter), Dummy, Draw, NewWordColours);
-        StepCell(column, row, step.ColumnStep, step.RowStep);
-    }
+    bool inside = true;
+    ForEachLetterCell(X, Y, Direction, Word.length(), [&](int k, int column, int row) {
+        inside = inside && BoardGame()->IsValidCell(column, row);
+        if (inside)
+            PaintTypedCell(column, row, LetterAt(Word, k), Dummy, Draw, NewWordColours);
+    });
 }
 
 void TCustomWordGame::PaintTypedCell(int X, int Y, const QString& Letter, bool Dummy, bool Draw,

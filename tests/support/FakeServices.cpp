@@ -42,3 +42,8 @@ QString FakeServices::DocumentsFolder() {
     QDir(FTemp.path()).mkpath("Documents");
     return FTemp.path() + "/Documents";
 }
+
+QString FakeServices::HomeFolder() {
+    QDir(FTemp.path()).mkpath("home");
+    return FTemp.path() + "/home";
+}

@@ -61,6 +61,8 @@ public:
     int ShellOpen(const QString& fileName, const QString& parameters) override;
     QString DocumentsFolder() override;
     QString TempFolder() override { return FTemp.path(); }
+    // A "home" folder in the test folder.
+    QString HomeFolder() override;
     QString ProgramFolder() override { return FTemp.path() + "/program"; }
     void ShowHelp(const QString& helpFile, int context) override {
         HelpShown.emplace_back(helpFile, context);

@@ -1,6 +1,7 @@
 #include "engine/wordgame/CustomWordGameUn.h"
 #include "tests/engine/wordgame/WordGameFixture.h"
 
+#include "engine/wordgame/FitInUn.h"
 #include "platform/Exception.h"
 
 #include <gtest/gtest.h>
@@ -397,6 +398,9 @@ TEST_F(WordGameFixture, SetGridSizeEmptiesEverythingQuietly) {
     EXPECT_EQ(Game.ColCount(), 12);
     EXPECT_EQ(Game.SolutionBoard()->RowCount(), 15);
     EXPECT_EQ(Game.SnapshotBoard()->ColCount(), 12);
+    // A count the grid refuses leaves the boards at the grid's size too.
+    Game.SetColCount(0);
+    EXPECT_EQ(Game.SolutionBoard()->ColCount(), 12);
     for (int x = 0; x < 12; ++x)
         for (int y = 0; y < 15; ++y) {
             EXPECT_EQ(Game.GetCell(x, y).Text, "");
@@ -442,6 +446,8 @@ TEST_F(WordGameFixture, FitWordFindsTheBestSharingPlaceWithoutPlacing) {
     EXPECT_EQ(direction, wdRight);
     EXPECT_EQ(Words(), QStringList({"CAT"}));
     EXPECT_EQ(Game.GetCellText(3, 0), "");
+    EXPECT_THROW(Game.FitWord(0, "TEA", x, y, direction), EFitin);
+    EXPECT_EQ(x, 2);
 }
 
 } // namespace

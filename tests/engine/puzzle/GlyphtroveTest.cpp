@@ -1,0 +1,683 @@
+#include "engine/genlib/GenLibUn.h"
+#include "engine/puzzle/GameFileBuilder.h"
+#include "engine/puzzle/GlyphtroveUn.h"
+#include "engine/typestream/TypeStreamUn.h"
+#include "support/FakeServices.h"
+#include "support/FileSizeLimit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QSet>
+#include <climits>
+#include <cmath>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string S(const QString& Text) {
+    return Text.toStdString();
+}
+std::string S(const QStringList& Lines) {
+    return Lines.join(",").toStdString();
+}
+
+QByteArray ReadBytes(const QString& Path) {
+    QFile file(Path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return file.readAll();
+}
+
+void WriteBytes(const QString& Path, const QByteArray& Bytes) {
+    QFile file(Path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(Bytes), Bytes.size());
+}
+
+// Everything a cell shows and holds.
+struct CellView {
+    QString Text;
+    uint32_t State;
+    int UseCount;
+    TColor TextColour;
+    TColor Colour;
+    bool operator==(const CellView& O) const {
+        return Text == O.Text && State == O.State && UseCount == O.UseCount &&
+               TextColour == O.TextColour && Colour == O.Colour;
+    }
+};
+
+std::vector<CellView> Cells(const TCustomGlyphtrove& P, bool WithColours = true) {
+    std::vector<CellView> cells;
+    for (int x = 0; x < P.ColCount(); ++x)
+        for (int y = 0; y < P.RowCount(); ++y)
+            cells.push_back({P.GetCellText(x, y), P.GetCellState(x, y), P.GetCellUseCount(x, y),
+                             WithColours ? P.GetCellTextColour(x, y) : 0,
+                             WithColours ? P.GetCellColour(x, y) : 0});
+    return cells;
+}
+
+std::vector<TColor> Colours(const TCustomGlyphtrove& P) {
+    const TWordGameColourPreferences* c = P.GamePreferences()->ColourPreferences();
+    std::vector<TColor> colours;
+    for (int r = 0; r < WordGameColourRoleCount; ++r) {
+        colours.push_back(c->Foreground(TWordGameColourRole(r)));
+        colours.push_back(c->Background(TWordGameColourRole(r)));
+    }
+    return colours;
+}
+
+class PuzzleTest : public ::testing::Test {
+protected:
+    PuzzleTest() {
+        Puzzle.resize(400, 400);
+        Puzzle.SetGridSize(10, 10);
+        Puzzle.GamePreferences()->SetAutoFinish(false);
+        Loader.resize(400, 400);
+        Loader.SetGridSize(10, 10);
+    }
+
+    QString Path(const QString& Name) const { return Fake.Folder() + "/" + Name; }
+
+    QString NotValid(const QString& FileName) const {
+        return QString("File \"%1\" is not a valid game file").arg(FileName);
+    }
+
+    // Writes the bytes as a file and loads it into Loader: "" when the load
+    // succeeds, else the message.
+    QString Load(const QByteArray& Bytes) {
+        const QString path = Path("probe.gtg");
+        WriteBytes(path, Bytes);
+        try {
+            Loader.LoadFromFile(path);
+            return QString();
+        } catch (const Exception& e) {
+            return e.Message();
+        }
+    }
+
+    // A load that must fail with the one message.
+    void ExpectInvalid(const QByteArray& Bytes, const std::string& Case) {
+        EXPECT_EQ(S(Load(Bytes)), S(NotValid(Path("probe.gtg")))) << Case;
+    }
+
+    FakeServices Fake;
+    TGlyphtroveEditor Puzzle;
+    TGlyphtroveEditor Loader;
+};
+
+// --- Construction and the editor's wish list
+
+TEST_F(PuzzleTest, NewPuzzleIsAGlyphtroveGame) {
+    EXPECT_EQ(S(Puzzle.DefaultGameTitle()), "Glyphtrove Game");
+    EXPECT_EQ(S(Puzzle.GamePreferences()->GetGameTitle()), "Glyphtrove Game");
+    EXPECT_EQ(S(Puzzle.HeaderID()), "GLYPHTROVEGAME");
+    EXPECT_FALSE(Puzzle.RandomLettersUsed());
+    EXPECT_EQ(Puzzle.WishList()->WordList(), nullptr);
+    EXPECT_TRUE(Puzzle.FileName().isEmpty());
+}
+
+TEST_F(PuzzleTest, EditorRemovesAPlacedWordFromTheWishListWhenAsked) {
+    for (const bool removeUsed : {true, false}) {
+        TGlyphtroveEditor editor;
+        editor.resize(400, 400);
+        editor.SetGridSize(10, 10);
+        editor.GamePreferences()->SetRemoveUsedWords(removeUsed);
+        editor.WishList()->Add("ZEBRA");
+        editor.WishList()->Add("HORSE");
+        QStringList removed;
+        editor.WishList()->OnWordRemoved = [&](TObject*, int idx, const QString& w) {
+            removed << QString("%1 %2").arg(idx).arg(w);
+        };
+        EXPECT_EQ(editor.PlaceWord(0, 0, wdRight, "zebra", false), 0);
+        EXPECT_EQ(S(editor.WishList()->Lines()), removeUsed ? "HORSE" : "HORSE,ZEBRA");
+        EXPECT_EQ(S(removed), removeUsed ? "1 zebra" : "");
+    }
+}
+
+// --- Filler letters
+
+class FillerTest : public PuzzleTest {
+protected:
+    FillerTest() {
+        Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
+        Puzzle.PlaceWord(0, 2, wdRight, "DOG", false);
+        Puzzle.PlaceWord(5, 3, wdBottom, "HORSE", false);
+    }
+    bool IsWordCell(int X, int Y) const { return Puzzle.GetCellState(X, Y) == wgcsWord; }
+    TCellColours Role(TWordGameColourRole R) const {
+        const TWordGameColourPreferences* c = Puzzle.GamePreferences()->ColourPreferences();
+        return {c->Foreground(R), c->Background(R)};
+    }
+};
+
+TEST_F(FillerTest, EachModeFillsTheEmptyCellsOnceAndClearingEmptiesThem) {
+    struct Case {
+        TUnusedSpaceMode Mode;
+        QString Letters; // allowed filler letters; empty: cells stay blank
+    };
+    const Case cases[] = {{usRandomLetters, "ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
+                          {usWordLetters, "CATDOGHRSE"},
+                          {usPartialWords, "CATDOGHRSE"},
+                          {usLeftBlank, ""}};
+    const std::vector<CellView> before = Cells(Puzzle);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.Mode));
+        Puzzle.GamePreferences()->SetUnusedSpace(c.Mode);
+        Puzzle.SetRandomLettersUsed(true);
+        EXPECT_TRUE(Puzzle.RandomLettersUsed());
+        QSet<QString> used;
+        for (int x = 0; x < 10; ++x)
+            for (int y = 0; y < 10; ++y) {
+                if (IsWordCell(x, y))
+                    continue;
+                const QString letter = Puzzle.GetCellText(x, y);
+                if (c.Letters.isEmpty()) {
+                    ASSERT_TRUE(letter.isEmpty());
+                    ASSERT_EQ(Puzzle.GetCellState(x, y), wgcsBlank);
+                    continue;
+                }
+                ASSERT_EQ(letter.size(), 1) << x << "," << y;
+                ASSERT_TRUE(c.Letters.contains(letter)) << S(letter);
+                ASSERT_EQ(Puzzle.GetCellState(x, y), wgcsFiller);
+                ASSERT_EQ(Puzzle.GetCellTextColour(x, y), Role(crRandomLetter).Foreground);
+                ASSERT_EQ(Puzzle.GetCellColour(x, y), Role(crRandomLetter).Background);
+                used.insert(letter);
+            }
+        if (!c.Letters.isEmpty()) {
+            EXPECT_GT(used.size(), 3);
+        }
+
+        const std::vector<CellView> filled = Cells(Puzzle);
+        Puzzle.FillRandomLetters();
+        EXPECT_TRUE(Cells(Puzzle) == filled) << "a second fill changed cells";
+
+        Puzzle.SetRandomLettersUsed(false);
+        EXPECT_FALSE(Puzzle.RandomLettersUsed());
+        for (int x = 0; x < 10; ++x)
+            for (int y = 0; y < 10; ++y)
+                if (!IsWordCell(x, y)) {
+                    ASSERT_TRUE(Puzzle.GetCellText(x, y).isEmpty());
+                    ASSERT_EQ(Puzzle.GetCellState(x, y), wgcsBlank);
+                    ASSERT_EQ(Puzzle.GetCellColour(x, y), Role(crBlankSpace).Background);
+                }
+        EXPECT_TRUE(Cells(Puzzle) == before) << "clearing left something behind";
+    }
+}
+
+TEST_F(PuzzleTest, WordModesFillNothingWithoutWords) {
+    for (const TUnusedSpaceMode mode : {usWordLetters, usPartialWords}) {
+        Puzzle.GamePreferences()->SetUnusedSpace(mode);
+        Puzzle.FillRandomLetters();
+        EXPECT_TRUE(Puzzle.RandomLettersUsed());
+        for (int x = 0; x < 10; ++x)
+            for (int y = 0; y < 10; ++y)
+                ASSERT_TRUE(Puzzle.GetCellText(x, y).isEmpty());
+    }
+}
+
+TEST_F(PuzzleTest, PartialWordsLayAPieceOfAWordIntoARunOfBlankCells) {
+    Puzzle.SetGridSize(12, 1);
+    Puzzle.PlaceWord(0, 0, wdRight, "ELEPHANT", false);
+    Puzzle.GamePreferences()->SetUnusedSpace(usPartialWords);
+    Puzzle.FillRandomLetters();
+    QString tail;
+    for (int x = 8; x < 12; ++x) {
+        tail += Puzzle.GetCellText(x, 0);
+        EXPECT_EQ(Puzzle.GetCellState(x, 0), wgcsFiller);
+    }
+    EXPECT_EQ(tail.size(), 4);
+    EXPECT_TRUE(QString("ELEPHANT").contains(tail)) << S(tail);
+}
+
+TEST_F(PuzzleTest, FillingLeavesCellsWithTextAloneWhateverTheirState) {
+    TGameCellRecord odd = Puzzle.GetCell(4, 4);
+    odd.Text = "Q";
+    odd.State = wgcsBlank;
+    Puzzle.WriteCell(4, 4, odd);
+    Puzzle.GamePreferences()->SetUnusedSpace(usRandomLetters);
+    Puzzle.FillRandomLetters();
+    EXPECT_EQ(S(Puzzle.GetCellText(4, 4)), "Q");
+    EXPECT_EQ(Puzzle.GetCellState(4, 4), wgcsBlank);
+}
+
+// --- Colour schemes
+
+TEST_F(PuzzleTest, ApplyColourSchemeMapsAPresetThroughThePaletteAndCopiesOwnColours) {
+    TWordGameColourPreferences scheme;
+    scheme.SetSchemeName("Mine");
+    scheme.SetNormalWordForeground(9);
+    scheme.SetNormalWordBackground(14);
+    Puzzle.ApplyColourScheme(scheme, true);
+    const TWordGameColourPreferences* own = Puzzle.GamePreferences()->ColourPreferences();
+    EXPECT_EQ(own->GetNormalWordForeground(), clRed);
+    EXPECT_EQ(own->GetNormalWordBackground(), clAqua);
+    EXPECT_EQ(S(own->SchemeName()), "Mine");
+    Puzzle.ApplyColourScheme(scheme, false);
+    EXPECT_EQ(own->GetNormalWordForeground(), TColor(9));
+    EXPECT_EQ(own->GetNormalWordBackground(), TColor(14));
+}
+
+TEST_F(PuzzleTest, ExportHTMLWritesToThePathOrBesideTheGameOrToThePrivateTemporaryFolder) {
+    Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
+    QString result;
+    Puzzle.ExportHTML("", result);
+    EXPECT_EQ(S(result), S(GetTempDirectory() + "tmp.html"));
+    EXPECT_TRUE(result.startsWith(Fake.TempFolder()));
+    EXPECT_EQ(Fake.ProcessMessagesCalls, 1);
+    const QByteArray page = ReadBytes(result);
+    EXPECT_TRUE(page.contains("<TD class=gridtext><P align=center>C</P></TD>"));
+    EXPECT_TRUE(page.contains("<P class=header>" +
+                              QGuiApplication::applicationDisplayName().toUtf8() + "</P>"));
+
+    Puzzle.ExportHTML(Path("page.htm"), result);
+    EXPECT_EQ(S(result), S(Path("page.htm")));
+    EXPECT_TRUE(QFile::exists(result));
+
+    Puzzle.SaveToFile(Path("animals.gtg"));
+    Puzzle.ExportHTML("", result);
+    EXPECT_EQ(S(result), S(Path("animals.html")));
+    EXPECT_TRUE(QFile::exists(result));
+}
+
+// --- The game file
+
+TEST_F(PuzzleTest, FileStartsWithTheHeaderAndVersion) {
+    const QString path = Path("start.gtg");
+    Puzzle.SaveToFile(path);
+    const QByteArray expected("S\x0F\0\0\0GLYPHTROVEGAME\0I\x0B\0\0\0I\0\0\0\0", 30);
+    EXPECT_EQ(ReadBytes(path).left(30).toHex(' ').toStdString(), expected.toHex(' ').toStdString());
+}
+
+TEST_F(PuzzleTest, FileHoldsEveryValueInOrder) {
+    Puzzle.SetGridSize(3, 3);
+    TWordGameProperties* p = Puzzle.GamePreferences();
+    p->SetGameTitle("Animals");
+    p->SetGameDescription("Hidden pets");
+    p->SetGameAuthor("Ann");
+    p->SetGameCreated("01022003 040506");
+    p->SetAutoFinish(false);
+    p->SetUnusedSpace(usLeftBlank);
+    p->SetUseTimer(true);
+    p->SetCountDownTimer(EncodeTime(0, 5, 0, 0));
+    p->SetHints(7);
+    p->SetCanGiveIn(false);
+    Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
+    Puzzle.WishList()->Add("zebra");
+    Fake.Clock = EncodeDate(2004, 3, 2) + EncodeTime(5, 6, 7, 0);
+    const QString path = Path("cat.gtg");
+    Puzzle.SaveToFile(path);
+    const QByteArray expected = GameFileContent::Cat().Build().Bytes;
+    EXPECT_EQ(ReadBytes(path).toHex(' ').toStdString(), expected.toHex(' ').toStdString());
+}
+
+TEST_F(PuzzleTest, SaveThenLoadGivesBackThePuzzle) {
+    for (const bool includeColours : {true, false}) {
+        SCOPED_TRACE(includeColours);
+        TGlyphtroveEditor source;
+        source.resize(400, 400);
+        source.SetGridSize(8, 6);
+        TWordGameProperties* p = source.GamePreferences();
+        p->SetGameTitle("Animals");
+        p->SetGameDescription("Pets & more");
+        p->SetGameAuthor("Ann");
+        p->SetGameCreated("01022003 040506");
+        p->SetIncludeColourScheme(includeColours);
+        p->SetAutoFinish(false);
+        p->SetUnusedSpace(usWordLetters);
+        p->SetUseTimer(true);
+        p->SetCountDownTimer(EncodeTime(0, 5, 30, 0));
+        p->SetHints(9);
+        p->SetCanGiveIn(false);
+        TWordGameColourPreferences* c = p->ColourPreferences();
+        for (int r = 0; r < WordGameColourRoleCount; ++r) {
+            c->SetForeground(TWordGameColourRole(r), 0x010203 * (r + 1));
+            c->SetBackground(TWordGameColourRole(r), 0x102030 + r);
+        }
+        source.PlaceWord(0, 0, wdRight, "CAT", false);
+        source.PlaceWord(0, 0, wdBottom, "COW", false);
+        source.PlaceWord(7, 5, wdTopLeft, "HEN", false);
+        source.PlaceWord(2, 5, wdRight, "XYZ", true);
+        source.SetRandomLettersUsed(true);
+        source.WishList()->Add("zebra");
+        source.WishList()->Add("horse");
+        Fake.Clock = EncodeDate(2024, 5, 6) + EncodeTime(7, 8, 9, 0);
+        const QString path = Path("round.gtg");
+        source.SaveToFile(path);
+        EXPECT_FALSE(source.Modified());
+        EXPECT_EQ(S(source.FileName()), S(path));
+
+        TGlyphtroveEditor loaded;
+        loaded.resize(400, 400);
+        EXPECT_EQ(loaded.LoadFromFile(path), ReadBytes(path).size());
+        EXPECT_EQ(loaded.ColCount(), 8);
+        EXPECT_EQ(loaded.RowCount(), 6);
+        // Cell colours follow the states and the colour set, which the file
+        // carries only with "Include Colour Scheme".
+        EXPECT_TRUE(Cells(loaded, includeColours) == Cells(source, includeColours));
+        ASSERT_EQ(loaded.WordCount(), 3);
+        for (int i = 0; i < 3; ++i) {
+            const TWordRec a = source.GetWordRec(i), b = loaded.GetWordRec(i);
+            EXPECT_EQ(S(a.Word), S(b.Word));
+            EXPECT_EQ(a.X, b.X);
+            EXPECT_EQ(a.Y, b.Y);
+            EXPECT_EQ(a.Direction, b.Direction);
+        }
+        const TWordGameProperties* q = loaded.GamePreferences();
+        EXPECT_EQ(S(q->GetGameTitle()), "Animals");
+        EXPECT_EQ(S(q->GetGameDescription()), "Pets & more");
+        EXPECT_EQ(S(q->GetGameAuthor()), "Ann");
+        EXPECT_EQ(S(q->GetGameCreated()), "01022003 040506");
+        EXPECT_EQ(S(q->GetGameModified()), "06052024 070809");
+        EXPECT_EQ(q->GetIncludeColourScheme(), includeColours);
+        EXPECT_FALSE(q->GetAutoFinish());
+        EXPECT_EQ(q->GetUnusedSpace(), usWordLetters);
+        EXPECT_TRUE(q->GetUseTimer());
+        EXPECT_EQ(q->GetCountDownTimer(), EncodeTime(0, 5, 30, 0));
+        EXPECT_EQ(q->GetHints(), 9);
+        EXPECT_FALSE(q->GetCanGiveIn());
+        const TGlyphtroveEditor fresh;
+        EXPECT_EQ(Colours(loaded), Colours(includeColours ? source : fresh));
+        EXPECT_EQ(S(loaded.WishList()->Lines()), "HORSE,ZEBRA");
+        EXPECT_TRUE(loaded.RandomLettersUsed());
+        EXPECT_FALSE(loaded.Modified());
+        EXPECT_EQ(S(loaded.FileName()), S(path));
+        EXPECT_EQ(S(loaded.Version()), "1.1.0");
+    }
+}
+
+TEST_F(PuzzleTest, WishListPartIsOptionalAndAddsToTheEntriesHeld) {
+    for (const bool hasPart : {true, false}) {
+        GameFileContent content = GameFileContent::Cat();
+        content.HasWishList = hasPart;
+        Loader.WishList()->Clear();
+        Loader.WishList()->Add("HORSE");
+        EXPECT_EQ(S(Load(content.Build().Bytes)), "");
+        EXPECT_EQ(S(Loader.WishList()->Lines()), hasPart ? "HORSE,ZEBRA" : "HORSE");
+        EXPECT_EQ(Loader.WordCount(), 1);
+    }
+}
+
+TEST_F(PuzzleTest, VersionTextFollowsTheFileAndNewerMajorsAreRefused) {
+    struct Case {
+        int Major, Minor;
+        const char* Version; // nullptr: refused
+    };
+    const Case cases[] = {{11, 0, "1.1.0"}, {11, 3, "1.1.3"}, {10, 0, "1.0.0"}, {1, 0, "0.1.0"},
+                          {0, 0, nullptr},  {12, 0, nullptr}, {-1, 0, nullptr}};
+    for (const Case& c : cases) {
+        GameFileContent content = GameFileContent::Cat();
+        content.Major = c.Major;
+        content.Minor = c.Minor;
+        if (c.Version) {
+            EXPECT_EQ(S(Load(content.Build().Bytes)), "");
+            EXPECT_EQ(S(Loader.Version()), c.Version);
+        } else {
+            ExpectInvalid(content.Build().Bytes, std::to_string(c.Major));
+        }
+    }
+}
+
+TEST_F(PuzzleTest, StreamReaderNamesHeaderAndVersionFaults) {
+    struct Case {
+        QByteArray Header;
+        int Major;
+        const char* Message;
+    };
+    const Case cases[] = {
+        {"GLYPHTROVEGAMF", 11, "File \"x\" is invalid or corrupt"},
+        {"glyphtrovegame", 11, "File \"x\" is invalid or corrupt"},
+        {"GLYPHTROVEGAME", 12,
+         "File version for \"x\" is newer than application. Please update application"}};
+    for (const Case& c : cases) {
+        GameFileContent content = GameFileContent::Cat();
+        content.Header = c.Header;
+        content.Major = c.Major;
+        WriteBytes(Path("probe.gtg"), content.Build().Bytes);
+        TFileTypeStream stream(Path("probe.gtg"), tsmRead);
+        try {
+            Loader.LoadFromStream("x", &stream);
+            ADD_FAILURE() << c.Message;
+        } catch (const Exception& e) {
+            EXPECT_EQ(S(e.Message()), c.Message);
+        }
+    }
+}
+
+TEST_F(PuzzleTest, CellCodesGiveTheLetterOfTheirLowByte) {
+    struct Case {
+        int Code;
+        const char* Letter;
+    };
+    const Case cases[] = {{65, "A"}, {0, ""}, {256, ""}, {0x141, "A"}, {-256, ""}};
+    for (const Case& c : cases) {
+        GameFileContent content = GameFileContent::Cat();
+        content.Cells[4] = {c.Code, wgcsFiller}; // the middle cell
+        ASSERT_EQ(S(Load(content.Build().Bytes)), "") << c.Code;
+        EXPECT_EQ(S(Loader.GetCellText(1, 1)), c.Letter) << c.Code;
+        EXPECT_EQ(Loader.GetCellState(1, 1), wgcsFiller);
+        const TWordGameColourPreferences* colours = Loader.GamePreferences()->ColourPreferences();
+        EXPECT_EQ(Loader.GetCellColour(1, 1), colours->GetRandomLetterBackground());
+    }
+}
+
+TEST_F(PuzzleTest, LoadedFillerLettersAreClearedLikeAnyOther) {
+    GameFileContent content = GameFileContent::Cat();
+    content.RandomLettersUsed = true;
+    for (int i : {1, 2, 4, 5, 7, 8})
+        content.Cells[i] = {'Q', wgcsFiller};
+    ASSERT_EQ(S(Load(content.Build().Bytes)), "");
+    EXPECT_TRUE(Loader.RandomLettersUsed());
+    EXPECT_EQ(S(Loader.GetCellText(2, 2)), "Q"); // filling again keeps them
+    Loader.SetRandomLettersUsed(false);
+    EXPECT_TRUE(Loader.GetCellText(2, 2).isEmpty());
+    EXPECT_EQ(S(Loader.GetCellText(2, 0)), "T");
+}
+
+TEST_F(PuzzleTest, UnknownDirectionLeavesTheWordOutAndReadingGoesOn) {
+    for (const int direction : {8, 259, -1, INT_MAX}) {
+        GameFileContent content = GameFileContent::Cat();
+        content.Cells = std::vector<GameFileContent::Cell>(9, {0, 0});
+        content.Words = {{"CAT", 0, 0, direction}};
+        Loader.SetLastDirection(wdBottom);
+        Fake.Messages.clear();
+        Fake.Answer(mrOk);
+        EXPECT_EQ(S(Load(content.Build().Bytes)), "") << direction;
+        EXPECT_EQ(Loader.WordCount(), 0) << direction;
+        ASSERT_EQ(Fake.Messages.size(), 1u);
+        EXPECT_EQ(S(Fake.Messages[0].text), "No direction found");
+        EXPECT_EQ(Loader.LastDirection(), wdBottom);
+        EXPECT_EQ(S(Loader.WishList()->Lines()), "ZEBRA");
+    }
+}
+
+TEST_F(PuzzleTest, GridSidesOutsideOneTo255AreRefusedBeforeAnythingIsSized) {
+    struct Case {
+        int Columns, Rows;
+        bool Cells; // the file holds every cell
+        bool Valid;
+    };
+    const Case cases[] = {
+        {1, 1, true, true},      {255, 2, true, true},       {2, 255, true, true},
+        {0, 3, true, false},     {-1, 3, true, false},       {256, 3, true, false},
+        {3, 256, true, false},   {INT_MAX, 3, false, false}, {100000, 100000, false, false},
+        {255, 255, false, false}};
+    for (const Case& c : cases) {
+        const std::string name = std::to_string(c.Columns) + "x" + std::to_string(c.Rows);
+        GameFileContent content = GameFileContent::Cat();
+        content.Columns = c.Columns;
+        content.Rows = c.Rows;
+        content.Words.clear();
+        content.Cells.clear();
+        if (c.Cells)
+            content.Cells.resize(size_t(std::max(c.Columns, 0)) * std::max(c.Rows, 0), {0, 0});
+        Loader.SetGridSize(10, 10);
+        if (c.Valid) {
+            EXPECT_EQ(S(Load(content.Build().Bytes)), "") << name;
+            EXPECT_EQ(Loader.ColCount(), c.Columns);
+            EXPECT_EQ(Loader.RowCount(), c.Rows);
+        } else {
+            ExpectInvalid(content.Build().Bytes, name);
+            EXPECT_EQ(Loader.ColCount(), 10) << name;
+            EXPECT_EQ(Loader.RowCount(), 10) << name;
+        }
+    }
+}
+
+TEST_F(PuzzleTest, FileCutAtAnyByteIsRefusedUnlessItEndsAfterTheWords) {
+    GameFileContent content = GameFileContent::Cat();
+    content.IncludeColours = true;
+    content.Colours = std::vector<int32_t>(16, 0x00C0FFEE);
+    const TypedBytes file = content.Build();
+    const int endOfWords = file.Marks.at("wishlist");
+    for (int n = 0; n < file.Bytes.size(); ++n) {
+        if (n == endOfWords)
+            EXPECT_EQ(S(Load(file.Bytes.left(n))), "");
+        else
+            ExpectInvalid(file.Bytes.left(n), "cut at " + std::to_string(n));
+    }
+}
+
+TEST_F(PuzzleTest, AnyWrongTagIsRefused) {
+    GameFileContent content = GameFileContent::Cat();
+    content.IncludeColours = true;
+    content.Colours = std::vector<int32_t>(16, 0);
+    const TypedBytes file = content.Build();
+    for (const int offset : file.TagOffsets)
+        for (const char tag : QByteArray("SIFDBs\0", 7)) {
+            if (file.Bytes[offset] == tag)
+                continue;
+            QByteArray bytes = file.Bytes;
+            bytes[offset] = tag;
+            ExpectInvalid(bytes,
+                          "tag " + std::to_string(int(tag)) + " at " + std::to_string(offset));
+        }
+}
+
+// The reader stops after the wish list's entries; whatever follows is left
+// alone, as in files that an older save left a tail on.
+TEST_F(PuzzleTest, DamagedCountsAreRefused) {
+    struct Case {
+        const char* Mark;
+        int Skip; // bytes from the mark to the count: the tag, or a string's tag
+        bool ZeroLoads;
+    };
+    const Case cases[] = {{"header", 1, false},   {"title", 1, false},     {"columns", 1, false},
+                          {"rows", 1, false},     {"wordcount", 1, false}, {"word0", 1, false},
+                          {"wishcount", 1, true}, {"wish0", 1, true}};
+    const TypedBytes file = GameFileContent::Cat().Build();
+    for (const Case& c : cases)
+        for (const int32_t value : {-1, 0, INT_MAX}) {
+            QByteArray bytes = file.Bytes;
+            const int at = file.Marks.at(c.Mark) + c.Skip;
+            std::memcpy(bytes.data() + at, &value, sizeof value);
+            const std::string name = std::string(c.Mark) + " " + std::to_string(value);
+            if (value == 0 && c.ZeroLoads)
+                EXPECT_EQ(S(Load(bytes)), "") << name;
+            else
+                ExpectInvalid(bytes, name);
+        }
+}
+
+TEST_F(PuzzleTest, BadContentIsRefused) {
+    using Damage = std::function<void(GameFileContent&)>;
+    std::vector<std::pair<std::string, Damage>> cases = {
+        {"same word twice", [](GameFileContent& c) { c.Words.push_back(c.Words[0]); }},
+        {"word longer than the grid", [](GameFileContent& c) { c.Words[0].Text = "CATS"; }},
+        {"word running out", [](GameFileContent& c) { c.Words[0].X = 1; }},
+        {"word starting left of the grid", [](GameFileContent& c) { c.Words[0].X = -1; }},
+        {"word starting far away", [](GameFileContent& c) { c.Words[0].Y = INT_MAX; }},
+    };
+    for (const double value : {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e300, -1e7})
+        cases.emplace_back("count-down " + std::to_string(value),
+                           [value](GameFileContent& c) { c.CountDown = value; });
+    for (const auto& [name, damage] : cases) {
+        GameFileContent content = GameFileContent::Cat();
+        damage(content);
+        ExpectInvalid(content.Build().Bytes, name);
+    }
+}
+
+// --- Saving and the backup
+
+TEST_F(PuzzleTest, SavingOverAGameKeepsItsPreviousBytesAsTheBackup) {
+    const QString path = Path("animals.gtg"), backup = Path("animals.bak");
+    Puzzle.SaveToFile(path);
+    EXPECT_FALSE(QFile::exists(backup));
+    const QByteArray first = ReadBytes(path);
+    Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
+    Puzzle.SaveToFile(path);
+    const QByteArray second = ReadBytes(path);
+    EXPECT_EQ(ReadBytes(backup), first);
+    Puzzle.PlaceWord(0, 1, wdRight, "DOG", false);
+    Puzzle.SaveToFile(path);
+    EXPECT_EQ(ReadBytes(backup), second);
+    EXPECT_NE(ReadBytes(path), second);
+}
+
+TEST_F(PuzzleTest, SaveOverALongerFileEndsWhereTheWritingEnded) {
+    const QString path = Path("animals.gtg");
+    WriteBytes(path, QByteArray(100000, 'x'));
+    // A folder in the backup's place makes the backup fail.
+    ASSERT_TRUE(QDir().mkpath(Path("animals.bak")));
+    WriteBytes(Path("animals.bak/keep"), "keep");
+    Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
+    Puzzle.SaveToFile(path);
+    Puzzle.SaveToFile(Path("fresh.gtg"));
+    EXPECT_EQ(ReadBytes(path).size(), ReadBytes(Path("fresh.gtg")).size());
+    EXPECT_EQ(Loader.LoadFromFile(path), ReadBytes(path).size());
+    EXPECT_EQ(Loader.WordCount(), 1);
+}
+
+// Deleting "its backup" would delete the game itself: a save that then
+// fails at its first byte would leave nothing of it.
+TEST_F(PuzzleTest, AGameSavedAsBakIsNotItsOwnBackup) {
+    const QString path = Path("game.bak");
+    Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
+    Puzzle.SaveToFile(path);
+    const QByteArray saved = ReadBytes(path);
+    {
+        FileSizeLimit limit(0);
+        EXPECT_THROW(Puzzle.SaveToFile(path), Exception);
+    }
+    EXPECT_EQ(ReadBytes(path), saved);
+    Puzzle.SaveToFile(path);
+    EXPECT_EQ(S(QDir(Fake.Folder()).entryList(QDir::Files)), "game.bak");
+    Loader.LoadFromFile(path);
+    EXPECT_EQ(Loader.WordCount(), 1);
+}
+
+TEST_F(PuzzleTest, AFailedSaveKeepsTheFileNameAndTheModifiedMark) {
+    const QString path = Path("animals.gtg");
+    Puzzle.SaveToFile(path);
+    const QByteArray saved = ReadBytes(path);
+    Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
+    {
+        FileSizeLimit limit(64);
+        EXPECT_THROW(Puzzle.SaveToFile(Path("other.gtg")), Exception);
+    }
+    EXPECT_EQ(S(Puzzle.FileName()), S(path));
+    EXPECT_TRUE(Puzzle.Modified());
+    {
+        FileSizeLimit limit(64);
+        EXPECT_THROW(Puzzle.SaveToFile(path), Exception);
+    }
+    EXPECT_EQ(ReadBytes(Path("animals.bak")), saved);
+}
+
+TEST_F(PuzzleTest, SavingHidesHighlightsAndFinishesWhenAsked) {
+    Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
+    Puzzle.HighlightWord(0);
+    int hidden = 0;
+    Puzzle.OnHideAllWords = [&](TObject*) { ++hidden; };
+    Puzzle.GamePreferences()->SetAutoFinish(true);
+    Puzzle.SaveToFile(Path("done.gtg"));
+    EXPECT_EQ(hidden, 1);
+    EXPECT_EQ(Puzzle.GetCellState(0, 0), wgcsWord);
+    EXPECT_TRUE(Puzzle.RandomLettersUsed());
+    EXPECT_FALSE(Puzzle.GetCellText(9, 9).isEmpty());
+}
+
+} // namespace
