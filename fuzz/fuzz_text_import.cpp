@@ -1,14 +1,15 @@
 // Imports a game export file ("gtx") into a puzzle, then checks that the
 // export of what was imported survives a second import: the same properties
-// and grid, and no word that was not there before. (A word whose letters lie
-// in the grid in lower case is listed upper-cased, so a second import may
-// not find it again.)
+// and grid, no word that was not there before, and no word listed twice in
+// either export. (A word whose letters lie in the grid in lower case is
+// listed upper-cased, so a second import may not find it again.)
 #include "engine/puzzle/GlyphtroveUn.h"
 #include "platform/Exception.h"
 #include "platform/Services.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
@@ -36,25 +37,40 @@ QByteArray ReadFile(const QString& Name) {
 }
 
 struct TExported {
-    QByteArray Head; // the property lines and the grid
+    QList<QByteArray> Head; // the property lines and the grid
     QList<QByteArray> Words;
 };
+
+constexpr int PropertyLines = 6;
+
+// Property lines may be empty, so the grid ends at the first empty line
+// after them.
+TExported SplitExport(const QByteArray& Bytes) {
+    const QList<QByteArray> lines = Bytes.split('\n');
+    int gridEnd = PropertyLines;
+    while (gridEnd < lines.size() && lines[gridEnd] != "\r")
+        ++gridEnd;
+    TExported exported;
+    exported.Head = lines.mid(0, gridEnd);
+    exported.Words = lines.mid(gridEnd + 1);
+    return exported;
+}
 
 TExported ImportAndExport(const QString& From, const QString& To) {
     TCustomGlyphtrove puzzle;
     puzzle.resize(600, 600);
     puzzle.ImportFromTextFile(From);
     puzzle.ExportToTextFile(To);
-    const QByteArray bytes = ReadFile(To);
-    const int headEnd = bytes.indexOf("\r\n\r\n", 0);
-    TExported exported;
-    exported.Head = bytes.left(headEnd);
-    exported.Words = bytes.mid(headEnd + 4).split('\n');
-    return exported;
+    return SplitExport(ReadFile(To));
+}
+
+bool ListsEachWordOnce(const TExported& Exported) {
+    const QSet<QByteArray> distinct(Exported.Words.begin(), Exported.Words.end());
+    return distinct.size() == Exported.Words.size();
 }
 
 bool Survives(const TExported& First, const TExported& Second) {
-    if (First.Head != Second.Head)
+    if (First.Head != Second.Head || !ListsEachWordOnce(First) || !ListsEachWordOnce(Second))
         return false;
     for (const QByteArray& word : Second.Words)
         if (!First.Words.contains(word))
