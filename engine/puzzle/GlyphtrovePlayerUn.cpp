@@ -145,12 +145,12 @@ void TGlyphtrovePlayer::StartGame() {
     // A drag held through the restart goes on: its start cell keeps the held look.
     if (FIsDragging)
         SwapStartCellColours();
-    // A game restarted while paused stays paused: its clock waits for
-    // ContinueGame, and the pause counts from the restart.
-    SetTimerEnabled(FTimed && !FGamePaused);
+    SetTimerEnabled(FTimed);
     if (FTimed) {
         FTimeLeftMs = TimeOfDayMs(FCountDownTotal);
         FTimeStartedMs = NowMs();
+        // A game restarted while paused keeps the pause flag but runs its
+        // clock; a pause from before the restart must not shift the new start.
         FPauseStartedMs = FTimeStartedMs;
     }
     if (OnGameStarted)

@@ -430,26 +430,29 @@ TEST(PlayerClock, ContinuingRunsTheClockOnlyForATimedGameInProgress) {
     EXPECT_FALSE(board.Timer().Enabled()) << "a completed game";
 }
 
-TEST(PlayerClock, RestartingWhilePausedWaitsForContinue) {
+TEST(PlayerClock, RestartingWhilePausedRunsTheClockOfTheNewGame) {
+    // The play window shows a restarted game as running: its clock must run,
+    // although the pause flag stays set.
     Board board;
     board.Place(2, 2, wdRight, "HOUSE");
     board.Player.SetTimed(true);
+    board.Player.SetCountDown(true);
+    board.Player.SetTimeLeft(Seconds(2));
     board.Start();
-    board.Fake.Advance(4000);
+    board.Timer().Fire();
     board.Player.PauseGame();
     board.Fake.Advance(5000);
 
     board.Player.RestartGame();
-    const int64_t restarted = Ms(board.Player.TimeStarted());
-    EXPECT_EQ(Ms(board.Fake.Clock), restarted);
+    EXPECT_EQ(Ms(board.Fake.Clock), Ms(board.Player.TimeStarted()));
     EXPECT_TRUE(board.Player.GamePaused());
-    EXPECT_FALSE(board.Timer().Enabled());
-
-    board.Fake.Advance(10000);
-    board.Player.ContinueGame();
-    board.Fake.Advance(3000);
+    EXPECT_TRUE(board.Timer().Enabled());
+    board.ClearLogs();
     board.Timer().Fire();
-    EXPECT_EQ(std::vector<int64_t>{3000}, board.Ticks);
+    board.Timer().Fire();
+
+    EXPECT_EQ((std::vector<int64_t>{2000, 1000, 0}), board.Ticks);
+    EXPECT_EQ(std::vector<TWordGameStateType>{wgsTimeUp}, board.States);
 }
 
 TEST(PlayerClock, CountDownFromThreeSecondsTimesUpOnTheThirdTick) {
