@@ -852,8 +852,11 @@ void TCustomWordGame::PaintTypedCell(int X, int Y, const QString& Letter, bool D
     } else {
         if (cell.State == wgcsBlank && FSolution->GetCellState(X, Y) == wgcsBlank)
             FSolution->SetCellText(X, Y, QString());
-        cell.Text = FSolution->GetCellText(X, Y);
-        colours = GetStateColours(cell.State & ~wgcsHighlighted);
+        // A cell cleared on the shown board alone keeps its old letter in the
+        // solution board; a blank cell takes no letter back.
+        const uint32_t plain = cell.State & ~wgcsHighlighted;
+        cell.Text = plain == wgcsBlank ? QString() : FSolution->GetCellText(X, Y);
+        colours = GetStateColours(plain);
     }
     cell.TextColour = colours.Foreground;
     cell.Colour = colours.Background;
@@ -909,6 +912,8 @@ bool TCustomWordGame::DeleteWordsAtCell(int X, int Y) {
 }
 
 void TCustomWordGame::DeleteAtCell(int X, int Y, bool& Declined) {
+    if (!BoardGame()->IsValidCell(X, Y))
+        return;
     if (CellHasState(X, Y, wgcsWord)) {
         Declined = DeleteWordsAtCell(X, Y);
         return;
@@ -918,6 +923,8 @@ void TCustomWordGame::DeleteAtCell(int X, int Y, bool& Declined) {
 }
 
 void TCustomWordGame::ClearCell(int X, int Y) {
+    if (!BoardGame()->IsValidCell(X, Y))
+        return;
     WriteCell(X, Y, LetterRecord(QString(), RoleColours(crBlankSpace), wgcsBlank, 0));
     SetModified();
 }
@@ -949,6 +956,8 @@ void TCustomWordGame::MakeDummy(int X, int Y) {
 
 void TCustomWordGame::MakeCellDummy(int X, int Y, bool& Declined) {
     Declined = false;
+    if (!BoardGame()->IsValidCell(X, Y))
+        return;
     if (CellHasState(X, Y, wgcsWord)) {
         if (CollectWordsAtCell(X, Y) <= 0)
             return;
@@ -965,6 +974,8 @@ void TCustomWordGame::MakeCellDummy(int X, int Y, bool& Declined) {
 }
 
 void TCustomWordGame::MakeFillerLetterDummy(int X, int Y) {
+    if (!BoardGame()->IsValidCell(X, Y))
+        return;
     const QString letter = GetCellText(X, Y);
     WriteCell(X, Y, LetterRecord(letter, RoleColours(crDummyWord), wgcsDummy, 0));
     WriteDummyLetters(X, Y, letter, 0, 0);

@@ -197,6 +197,24 @@ TEST_F(CellEditingTest, MakeDummyOnFillerBlankAndDummyCells) {
     EXPECT_TRUE(Events.isEmpty());
 }
 
+TEST_F(CellEditingTest, CellsOutsideTheGridAreLeftAlone) {
+    // Column 10 of a 10-column grid would name the record of cell (0, 1).
+    PutLetter(0, 1, "F", wgcsFiller);
+    const QByteArray before = Game.BoardGame()->GridData();
+    const QByteArray solution = Game.SolutionBoard()->GridData();
+    for (auto [x, y] : {std::pair{10, 0}, {-1, -1}, {0, 10}}) {
+        bool declined = true;
+        Game.DeleteAtCell(x, y, declined);
+        EXPECT_TRUE(declined);
+        Game.ClearCell(x, y);
+        Game.MakeDummy(x, y);
+        Game.MakeFillerLetterDummy(x, y);
+    }
+    EXPECT_EQ(Game.BoardGame()->GridData(), before);
+    EXPECT_EQ(Game.SolutionBoard()->GridData(), solution);
+    EXPECT_TRUE(Events.isEmpty()) << Events;
+}
+
 TEST_F(CellEditingTest, ClearCellLeavesTheSolutionBoard) {
     Game.PlaceWord(0, 0, wdRight, "CAT", false);
     Game.ClearCell(0, 0);
