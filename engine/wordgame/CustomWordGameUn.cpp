@@ -814,6 +814,10 @@ int TCustomWordGame::CollectWordsAtCell(int X, int Y) {
 void TCustomWordGame::PaintTypedWord(int X, int Y, TWordDirectionType Direction,
                                      const QString& Word, bool Dummy, bool Draw,
                                      bool NewWordColours) {
+    // The board may have changed since the last placement: a dummy preview is
+    // erased to the cells as they were when it was drawn.
+    if (Dummy && Draw)
+        SaveBoardSnapshot();
     bool inside = true;
     ForEachLetterCell(X, Y, Direction, Word.length(), [&](int k, int column, int row) {
         inside = inside && BoardGame()->IsValidCell(column, row);

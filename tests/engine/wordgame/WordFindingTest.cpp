@@ -245,6 +245,16 @@ TEST_F(TypedWordTest, ErasingOverAClearedCellBringsNoOldLetterBack) {
     }
 }
 
+TEST_F(TypedWordTest, DummyPreviewErasesToTheCellsAsTheyWereWhenDrawn) {
+    // CAT leaves the grid after the last snapshot was taken.
+    Game.DeleteWord(0);
+    Game.PaintTypedWord(0, 0, wdRight, "XYZ", true, true, true);
+    Game.PaintTypedWord(0, 0, wdRight, "XYZ", true, false, true);
+    EXPECT_EQ(RowText(0, 0, 2), "...");
+    EXPECT_EQ(Game.GetCellState(1, 0), 0u);
+    EXPECT_EQ(ShownColours(1, 0), Role(crBlankSpace));
+}
+
 TEST_F(TypedWordTest, PaintingStopsAtTheGridsEdge) {
     const QByteArray before = Game.BoardGame()->GridData();
     Game.PaintTypedWord(-1, 5, wdRight, "ABC", false, true, true);
