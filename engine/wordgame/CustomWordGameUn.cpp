@@ -814,6 +814,10 @@ int TCustomWordGame::CollectWordsAtCell(int X, int Y) {
 void TCustomWordGame::PaintTypedWord(int X, int Y, TWordDirectionType Direction,
                                      const QString& Word, bool Dummy, bool Draw,
                                      bool NewWordColours) {
+    // The board may have changed since the last placement: a dummy preview is
+    // erased to the cells as they were when it was drawn.
+    if (Dummy && Draw)
+        SaveBoardSnapshot();
     bool inside = true;
     ForEachLetterCell(X, Y, Direction, Word.length(), [&](int k, int column, int row) {
         inside = inside && BoardGame()->IsValidCell(column, row);
@@ -852,8 +856,11 @@ void TCustomWordGame::PaintTypedCell(int X, int Y, const QString& Letter, bool D
     } else {
         if (cell.State == wgcsBlank && FSolution->GetCellState(X, Y) == wgcsBlank)
             FSolution->SetCellText(X, Y, QString());
-        cell.Text = FSolution->GetCellText(X, Y);
-        colours = GetStateColours(cell.State & ~wgcsHighlighted);
+        // A cell cleared on the shown board alone keeps its old letter in the
+        // solution board; a blank cell takes no letter back.
+        const uint32_t plain = cell.State & ~wgcsHighlighted;
+        cell.Text = plain == wgcsBlank ? QString() : FSolution->GetCellText(X, Y);
+        colours = GetStateColours(plain);
     }
     cell.TextColour = colours.Foreground;
     cell.Colour = colours.Background;
@@ -909,6 +916,8 @@ bool TCustomWordGame::DeleteWordsAtCell(int X, int Y) {
 }
 
 void TCustomWordGame::DeleteAtCell(int X, int Y, bool& Declined) {
+    if (!BoardGame()->IsValidCell(X, Y))
+        return;
     if (CellHasState(X, Y, wgcsWord)) {
         Declined = DeleteWordsAtCell(X, Y);
         return;
@@ -918,6 +927,8 @@ void TCustomWordGame::DeleteAtCell(int X, int Y, bool& Declined) {
 }
 
 void TCustomWordGame::ClearCell(int X, int Y) {
+    if (!BoardGame()->IsValidCell(X, Y))
+        return;
     WriteCell(X, Y, LetterRecord(QString(), RoleColours(crBlankSpace), wgcsBlank, 0));
     SetModified();
 }
@@ -949,6 +960,8 @@ void TCustomWordGame::MakeDummy(int X, int Y) {
 
 void TCustomWordGame::MakeCellDummy(int X, int Y, bool& Declined) {
     Declined = false;
+    if (!BoardGame()->IsValidCell(X, Y))
+        return;
     if (CellHasState(X, Y, wgcsWord)) {
         if (CollectWordsAtCell(X, Y) <= 0)
             return;
@@ -965,6 +978,8 @@ void TCustomWordGame::MakeCellDummy(int X, int Y, bool& Declined) {
 }
 
 void TCustomWordGame::MakeFillerLetterDummy(int X, int Y) {
+    if (!BoardGame()->IsValidCell(X, Y))
+        return;
     const QString letter = GetCellText(X, Y);
     WriteCell(X, Y, LetterRecord(letter, RoleColours(crDummyWord), wgcsDummy, 0));
     WriteDummyLetters(X, Y, letter, 0, 0);
