@@ -415,6 +415,22 @@ TEST(GameGrid, MouseEventsCarryPixelsAndCells) {
     EXPECT_EQ(mbRight, upButton);
 }
 
+TEST(GameGrid, BackAndForwardButtonsAreNoClicks) {
+    TCustomGameGrid grid(nullptr);
+    grid.resize(210, 210);
+    ShowAndSettle(grid);
+    int clicks = 0;
+    grid.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++clicks; };
+    grid.OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { ++clicks; };
+    for (Qt::MouseButton button : {Qt::BackButton, Qt::ForwardButton}) {
+        QTest::mousePress(&grid, button, {}, QPoint(20, 20));
+        QTest::mouseRelease(&grid, button, {}, QPoint(20, 20));
+    }
+    EXPECT_EQ(0, clicks);
+    QTest::mouseClick(&grid, Qt::MiddleButton, {}, QPoint(20, 20));
+    EXPECT_EQ(2, clicks);
+}
+
 TEST(GameGrid, AssignFromTheControlIsRefused) {
     TCustomGameGrid grid(nullptr);
     TBoardGame board(7, 7);
