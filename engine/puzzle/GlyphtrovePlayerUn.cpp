@@ -160,19 +160,13 @@ void TGlyphtrovePlayer::StartGame() {
 void TGlyphtrovePlayer::ShowAllCellsAsWordLetters() {
     const TColor foreground = Colours()->GetNormalWordForeground();
     const TColor background = Colours()->GetNormalWordBackground();
-    BeginUpdate();
-    try {
-        for (int column = 0; column < ColCount(); ++column)
-            for (int row = 0; row < RowCount(); ++row) {
-                SetCellState(column, row, 4);
-                SetCellTextColour(column, row, foreground);
-                SetCellColour(column, row, background);
-            }
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    const TGridUpdate update(*this);
+    for (int column = 0; column < ColCount(); ++column)
+        for (int row = 0; row < RowCount(); ++row) {
+            SetCellState(column, row, 4);
+            SetCellTextColour(column, row, foreground);
+            SetCellColour(column, row, background);
+        }
 }
 
 void TGlyphtrovePlayer::StartSelection(int X, int Y) {

@@ -19,18 +19,6 @@ QString LetterAt(const QString& Word, int Index) {
     return QString(Word.at(Index));
 }
 
-// Suspends the grid's drawing for its lifetime; the grid repaints once after.
-class UpdateBracket {
-public:
-    explicit UpdateBracket(TCustomGameGrid& Grid) : FGrid(Grid) { FGrid.BeginUpdate(); }
-    ~UpdateBracket() { FGrid.EndUpdate(); }
-    UpdateBracket(const UpdateBracket&) = delete;
-    UpdateBracket& operator=(const UpdateBracket&) = delete;
-
-private:
-    TCustomGameGrid& FGrid;
-};
-
 // The cell of the last of Length letters from (X, Y) by Direction.
 TPoint LastCell(int X, int Y, TWordDirectionType Direction, qsizetype Length) {
     const TDirectionOffset step = GetDirectionOffset(Direction);
@@ -325,7 +313,7 @@ void TCustomWordGame::SetCellStateColours(int X, int Y, uint32_t State) {
 }
 
 void TCustomWordGame::RecolourAllCells() {
-    const UpdateBracket bracket(*this);
+    const TGridUpdate update(*this);
     for (int column = 0; column < ColCount(); ++column)
         for (int row = 0; row < RowCount(); ++row) {
             TWordGameColourRole role = crNormalWord;
@@ -567,7 +555,7 @@ void TCustomWordGame::ChangeWord(int Index, int X, int Y, TWordDirectionType Dir
 void TCustomWordGame::RemoveWordLetters(int Index) {
     const TWordRec rec = FWordList->GetWordRec(Index);
     {
-        const UpdateBracket bracket(*this);
+        const TGridUpdate update(*this);
         ForEachLetterCell(
             rec.X, rec.Y, rec.Direction, rec.Word.length(), [&](int, int column, int row) {
                 if (!BoardGame()->IsValidCell(column, row))
