@@ -1,6 +1,6 @@
 #include "platform/DateTime.h"
 
-#include "platform/Exception.h"
+#include "platform/Convert.h"
 
 #include <QDate>
 #include <algorithm>
@@ -49,14 +49,14 @@ bool TryEncodeTime(int hour, int minute, int second, int msec, TDateTime& result
 TDateTime EncodeDate(int year, int month, int day) {
     TDateTime result;
     if (!TryEncodeDate(year, month, day, result))
-        throw Exception("Invalid argument to date encode");
+        throw EConvertError("Invalid argument to date encode");
     return result;
 }
 
 TDateTime EncodeTime(int hour, int minute, int second, int msec) {
     TDateTime result;
     if (!TryEncodeTime(hour, minute, second, msec, result))
-        throw Exception("Invalid argument to time encode");
+        throw EConvertError("Invalid argument to time encode");
     return result;
 }
 

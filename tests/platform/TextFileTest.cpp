@@ -1,5 +1,6 @@
 #include "platform/TextFile.h"
 #include "support/FakeServices.h"
+#include "support/FileSizeLimit.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -81,4 +82,22 @@ TEST(TextFile, FailuresRaiseInOutError) {
     }
     EXPECT_THROW(TTextFileWriter(fake.Folder() + "/no/such/folder/out.txt"), EInOutError);
     EXPECT_THROW(ReadAllLines(fake.Folder()), EInOutError); // a folder
+}
+
+TEST(TextFile, AFullDiskIsReportedAndKeepsTheEarlierFile) {
+    FakeServices fake;
+    const QString name = fake.Folder() + "/full.txt";
+    WriteBytes(name, "OLD\r\n");
+    try {
+        const FileSizeLimit limit(64);
+        TTextFileWriter writer(name);
+        for (int i = 0; i < 100; ++i)
+            writer.WriteLn(QString("LINE%1").arg(i));
+        writer.Close();
+        ADD_FAILURE() << "the short write went unnoticed";
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(101, e.ErrorCode());
+        EXPECT_EQ("Disk full", e.Message().toStdString());
+    }
+    EXPECT_EQ(QByteArray("OLD\r\n"), ReadBytes(name));
 }
