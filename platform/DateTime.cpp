@@ -11,7 +11,9 @@ namespace {
 // The Julian day of 30 December 1899, day 0 of the date-time scale.
 constexpr int64_t kJulianDayOfZero = 2415019;
 
-QString TwoDigits(int value) { return QString::number(value).rightJustified(2, '0'); }
+QString TwoDigits(int value) {
+    return QString::number(value).rightJustified(2, '0');
+}
 
 // Whole days and the time of day in milliseconds; a negative moment keeps
 // its time of day as a positive fraction.
