@@ -1,22 +1,12 @@
 #include "platform/TextFile.h"
 #include "support/FakeServices.h"
 #include "support/FileSizeLimit.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
-
-void WriteBytes(const QString& fileName, const QByteArray& bytes) {
-    QFile file(fileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray ReadBytes(const QString& fileName) {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList ReadAllLines(const QString& fileName) {
     TTextFileReader reader(fileName);

@@ -4,6 +4,7 @@
 #include "platform/Exception.h"
 
 #include "support/FakeServices.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +22,6 @@ protected:
     WordGameProperties() { fake.Clock = TestNow(); }
     FakeServices fake;
 };
-
-std::string MessageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Exception& error) {
-        return error.Message().toStdString();
-    }
-    return "no exception";
-}
 
 } // namespace
 
