@@ -18,21 +18,28 @@ int MulDiv(int number, int numerator, int denominator) {
     return int((product >= 0 ? product + half : product - half) / denominator);
 }
 
+// Beyond this the font engine's metrics overflow; no screen needs more.
+constexpr int kMaxPixelSize = 16384;
+
 int CellHeightAt(QFont font, int pixelSize) {
     font.setPixelSize(pixelSize);
     return QFontMetrics(font).height();
 }
 
 // The largest pixel size whose cell height (ascent plus descent) is at most
-// cellHeight; at least 1.
+// cellHeight; at least 1. A glyph's cell is never shorter than its pixel
+// size, so the search stays within 1..cellHeight.
 int PixelSizeForCellHeight(const QFont& font, int cellHeight) {
-    const int probe = std::max(1, CellHeightAt(font, cellHeight));
-    int size = std::max(1, cellHeight * cellHeight / probe);
-    while (CellHeightAt(font, size + 1) <= cellHeight)
-        ++size;
-    while (size > 1 && CellHeightAt(font, size) > cellHeight)
-        --size;
-    return size;
+    int low = 1;
+    int high = std::min(cellHeight, kMaxPixelSize);
+    while (low < high) {
+        const int middle = low + (high - low + 1) / 2;
+        if (CellHeightAt(font, middle) <= cellHeight)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return low;
 }
 
 // The picture with every pixel of its bottom-left colour made transparent.
@@ -131,7 +138,7 @@ void TFont::SetHeight(int pixels) {
 
 void TFont::ApplyHeight() {
     if (FHeight < 0)
-        FFont.setPixelSize(-FHeight);
+        FFont.setPixelSize(int(std::min<int64_t>(-int64_t(FHeight), kMaxPixelSize)));
     else
         FFont.setPixelSize(PixelSizeForCellHeight(FFont, FHeight));
 }

@@ -1,5 +1,9 @@
 #include "platform/Controls.h"
 
+bool HasMouseButton(Qt::MouseButton button) {
+    return button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton;
+}
+
 TMouseButton MouseButtonOf(Qt::MouseButton button) {
     if (button == Qt::RightButton)
         return mbRight;

@@ -29,6 +29,8 @@ using TMouseEvent =
     std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 
+// Left, right and middle; other buttons (back, forward) have no TMouseButton.
+bool HasMouseButton(Qt::MouseButton button);
 TMouseButton MouseButtonOf(Qt::MouseButton button);
 TShiftState ShiftStateOf(const QMouseEvent& event);
 

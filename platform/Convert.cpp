@@ -34,7 +34,11 @@ bool ParseMagnitude(const QString& digits, int base, int64_t& magnitude) {
 } // namespace
 
 bool TryStrToInt(const QString& Text, int& Value) {
-    QString rest = Text.trimmed();
+    // Blanks may lead but not trail, as in the runtime's reader.
+    qsizetype start = 0;
+    while (start < Text.size() && Text[start] == ' ')
+        ++start;
+    QString rest = Text.mid(start);
     bool negative = false;
     if (rest.startsWith('-') || rest.startsWith('+')) {
         negative = rest.startsWith('-');

@@ -1,6 +1,6 @@
 #include "platform/DateTime.h"
 
-#include "platform/Exception.h"
+#include "platform/Convert.h"
 
 #include <QDate>
 #include <algorithm>
@@ -11,7 +11,9 @@ namespace {
 // The Julian day of 30 December 1899, day 0 of the date-time scale.
 constexpr int64_t kJulianDayOfZero = 2415019;
 
-QString TwoDigits(int value) { return QString::number(value).rightJustified(2, '0'); }
+QString TwoDigits(int value) {
+    return QString::number(value).rightJustified(2, '0');
+}
 
 // Whole days and the time of day in milliseconds; a negative moment keeps
 // its time of day as a positive fraction.
@@ -49,14 +51,14 @@ bool TryEncodeTime(int hour, int minute, int second, int msec, TDateTime& result
 TDateTime EncodeDate(int year, int month, int day) {
     TDateTime result;
     if (!TryEncodeDate(year, month, day, result))
-        throw Exception("Invalid argument to date encode");
+        throw EConvertError("Invalid argument to date encode");
     return result;
 }
 
 TDateTime EncodeTime(int hour, int minute, int second, int msec) {
     TDateTime result;
     if (!TryEncodeTime(hour, minute, second, msec, result))
-        throw Exception("Invalid argument to time encode");
+        throw EConvertError("Invalid argument to time encode");
     return result;
 }
 

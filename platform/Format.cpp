@@ -16,7 +16,8 @@ QString Pad(const QString& text, int width, bool leftJustify) {
 }
 
 QString FormatInteger(int64_t value, int precision, int base, bool upper) {
-    QString digits = QString::number(value < 0 ? -(value + 1) + uint64_t(1) : uint64_t(value), base);
+    QString digits =
+        QString::number(value < 0 ? -(value + 1) + uint64_t(1) : uint64_t(value), base);
     if (upper)
         digits = digits.toUpper();
     if (precision > digits.size())

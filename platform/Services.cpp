@@ -101,13 +101,17 @@ int Services::Random(int range) {
     return int((uint64_t(NextRandom()) * uint64_t(range)) >> 32);
 }
 
-double Services::RandomFloat() { return double(NextRandom()) / 4294967296.0; }
+double Services::RandomFloat() {
+    return double(NextRandom()) / 4294967296.0;
+}
 
 void Services::Randomize() {
     FRandSeed = uint32_t(QDateTime::currentMSecsSinceEpoch());
 }
 
-std::unique_ptr<ITimer> Services::CreateTimer() { return std::make_unique<QtTimer>(); }
+std::unique_ptr<ITimer> Services::CreateTimer() {
+    return std::make_unique<QtTimer>();
+}
 
 int Services::ShellOpen(const QString& fileName, const QString& parameters) {
     Q_UNUSED(parameters);
@@ -140,16 +144,22 @@ QString Services::TempFolder() {
     return folder;
 }
 
-QString Services::HomeFolder() { return QDir::homePath(); }
+QString Services::HomeFolder() {
+    return QDir::homePath();
+}
 
-QString Services::ProgramFolder() { return QCoreApplication::applicationDirPath(); }
+QString Services::ProgramFolder() {
+    return QCoreApplication::applicationDirPath();
+}
 
 void Services::ShowHelp(const QString& helpFile, int context) {
     Q_UNUSED(context);
     ShellOpen(helpFile, QString());
 }
 
-void Services::ProcessMessages() { QCoreApplication::processEvents(); }
+void Services::ProcessMessages() {
+    QCoreApplication::processEvents();
+}
 
 Services& services() {
     static Services real;

@@ -27,6 +27,7 @@ const TIoFault kIoFaults[] = {
     {EISDIR, 5, "File access denied"},
     {ENOSPC, 101, "Disk full"},
     {EDQUOT, 101, "Disk full"},
+    {EFBIG, 101, "Disk full"},
 };
 
 const TIoFault* FindFault(int errorNumber) {
@@ -103,7 +104,9 @@ TTextFileWriter::TTextFileWriter(const QString& FileName) : FFile(FileName) {
     // In a folder where no temporary file can be made, write in place.
     FFile.setDirectWriteFallback(true);
     errno = 0;
-    if (!FFile.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write fails at once: a buffered QSaveFile
+    // can lose the error of its final flush and commit a truncated file.
+    if (!FFile.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         Fail();
 }
 

@@ -48,6 +48,7 @@ class TTextFileWriter {
 public:
     // Raises EInOutError when the file cannot be created.
     explicit TTextFileWriter(const QString& FileName);
+    // Raises EInOutError when the line could not be written in full.
     void WriteLn(const QString& Line);
     // Raises EInOutError when the text could not be written in full.
     void Close();

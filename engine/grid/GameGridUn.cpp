@@ -588,6 +588,8 @@ void TCustomGameGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
 }
 
 void TCustomGameGrid::mousePressEvent(QMouseEvent* event) {
+    if (!HasMouseButton(event->button()))
+        return;
     Guarded([&] {
         const QPoint at = event->position().toPoint();
         MouseDown(MouseButtonOf(event->button()), ShiftStateOf(*event), at.x(), at.y());
@@ -602,6 +604,8 @@ void TCustomGameGrid::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TCustomGameGrid::mouseReleaseEvent(QMouseEvent* event) {
+    if (!HasMouseButton(event->button()))
+        return;
     Guarded([&] {
         const QPoint at = event->position().toPoint();
         MouseUp(MouseButtonOf(event->button()), ShiftStateOf(*event), at.x(), at.y());

@@ -280,3 +280,16 @@ private:
     bool FLayoutDirty = true;
     bool FFullPaintPending = true;
 };
+
+// Suspends a grid's drawing for a bulk change; the grid repaints once when
+// the change ends, also when it raised.
+class TGridUpdate {
+public:
+    explicit TGridUpdate(TCustomGameGrid& Grid) : FGrid(Grid) { FGrid.BeginUpdate(); }
+    ~TGridUpdate() { FGrid.EndUpdate(); }
+    TGridUpdate(const TGridUpdate&) = delete;
+    TGridUpdate& operator=(const TGridUpdate&) = delete;
+
+private:
+    TCustomGameGrid& FGrid;
+};

@@ -93,9 +93,9 @@ TGlyphtroveGameColourPresetProperties::TGlyphtroveGameColourPresetProperties()
             LoadFromFile();
         if (FSchemes.empty())
             LoadDefaults();
-    } catch (const Exception& error) {
+    } catch (const std::exception& error) {
         LoadDefaults();
-        ErrorMessage(error.Message());
+        ErrorMessage(QString::fromUtf8(error.what()));
     }
     FModified = false;
 }
@@ -105,9 +105,9 @@ TGlyphtroveGameColourPresetProperties::~TGlyphtroveGameColourPresetProperties() 
         return;
     try {
         SaveToFile();
-    } catch (const Exception& error) {
+    } catch (const std::exception& error) {
         // The old file is still in place; the changes of this list are lost.
-        ErrorMessage(error.Message());
+        ErrorMessage(QString::fromUtf8(error.what()));
     }
 }
 

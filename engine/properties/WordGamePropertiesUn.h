@@ -67,7 +67,7 @@ public:
     // 11 and 0 give "1.1.0".
     static QString FormatVersion(int Major, int Minor);
     // Parses "ddmmyyyy hhnnss" by position; raises EConvertError for a piece
-    // that is not a number and Exception for a value out of range.
+    // that is not a number or a value out of range.
     static TDateTime StrToStamp(const QString& Text);
 
     // Raised with this object as Sender.

@@ -142,12 +142,15 @@ void TGlyphtrovePlayer::StartGame() {
     FillRandomLetters();
     SetGameState(wgsInProgress);
     ShowAllCellsAsWordLetters();
-    // A game restarted while paused stays paused: its clock waits for
-    // ContinueGame, and the pause counts from the restart.
-    SetTimerEnabled(FTimed && !FGamePaused);
+    // A drag held through the restart goes on: its start cell keeps the held look.
+    if (FIsDragging)
+        SwapStartCellColours();
+    SetTimerEnabled(FTimed);
     if (FTimed) {
         FTimeLeftMs = TimeOfDayMs(FCountDownTotal);
         FTimeStartedMs = NowMs();
+        // A game restarted while paused keeps the pause flag but runs its
+        // clock; a pause from before the restart must not shift the new start.
         FPauseStartedMs = FTimeStartedMs;
     }
     if (OnGameStarted)
@@ -157,19 +160,13 @@ void TGlyphtrovePlayer::StartGame() {
 void TGlyphtrovePlayer::ShowAllCellsAsWordLetters() {
     const TColor foreground = Colours()->GetNormalWordForeground();
     const TColor background = Colours()->GetNormalWordBackground();
-    BeginUpdate();
-    try {
-        for (int column = 0; column < ColCount(); ++column)
-            for (int row = 0; row < RowCount(); ++row) {
-                SetCellState(column, row, 4);
-                SetCellTextColour(column, row, foreground);
-                SetCellColour(column, row, background);
-            }
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    const TGridUpdate update(*this);
+    for (int column = 0; column < ColCount(); ++column)
+        for (int row = 0; row < RowCount(); ++row) {
+            SetCellState(column, row, 4);
+            SetCellTextColour(column, row, foreground);
+            SetCellColour(column, row, background);
+        }
 }
 
 void TGlyphtrovePlayer::StartSelection(int X, int Y) {
@@ -234,6 +231,9 @@ bool TGlyphtrovePlayer::ReadLine(int StartColumn, int StartRow, int EndColumn, i
 }
 
 void TGlyphtrovePlayer::SwapStartCellColours() {
+    // A board loaded during the drag may no longer hold its start cell.
+    if (!BoardGame()->IsValidCell(FStartColumn, FStartRow))
+        return;
     const TColor colour = GetCellColour(FStartColumn, FStartRow);
     const TColor textColour = GetCellTextColour(FStartColumn, FStartRow);
     SetCellColour(FStartColumn, FStartRow, textColour);
@@ -348,24 +348,30 @@ void TGlyphtrovePlayer::GiveUp(bool Reveal) {
     SetTimerEnabled(false);
     if (!Reveal)
         return;
-    // Each reveal takes one occurrence, as a find does, so that a word listed
-    // twice and found once is revealed once.
-    TStringList unrevealed(FRemaining.Lines());
     for (int i = 0; i < WordCount(); ++i) {
         const TWordRec word = GetWordRec(i);
-        const int remaining = unrevealed.IndexOf(word.Word);
-        if (remaining < 0)
-            continue;
-        unrevealed.Delete(remaining);
         const TDirectionOffset step = GetDirectionOffset(word.Direction);
         const int last = word.Word.length() - 1;
-        const int index = FFoundList.AddFound(word.X, word.Y, word.X + last * step.ColumnStep,
-                                              word.Y + last * step.RowStep);
-        DrawFoundMarker(index);
+        const int endColumn = word.X + last * step.ColumnStep;
+        const int endRow = word.Y + last * step.RowStep;
+        // A word listed twice and found once shows only its other placement.
+        if (IsWordFound(word.Word) || IsMarked(word.X, word.Y, endColumn, endRow))
+            continue;
+        DrawFoundMarker(FFoundList.AddFound(word.X, word.Y, endColumn, endRow));
         if (OnWordFound)
             OnWordFound(this, word.Word);
     }
     DrawFoundWords();
+}
+
+bool TGlyphtrovePlayer::IsMarked(int StartColumn, int StartRow, int EndColumn, int EndRow) const {
+    for (int i = 0; i < FFoundList.Count(); ++i) {
+        const TWordFoundItem& item = FFoundList.GetItem(i);
+        if (item.StartColumn == StartColumn && item.StartRow == StartRow &&
+            item.EndColumn == EndColumn && item.EndRow == EndRow)
+            return true;
+    }
+    return false;
 }
 
 bool TGlyphtrovePlayer::IsGameUnderway() const {

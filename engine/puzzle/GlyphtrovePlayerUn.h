@@ -113,6 +113,8 @@ protected:
 
 private:
     bool ReadLine(int StartColumn, int StartRow, int EndColumn, int EndRow, QString& Text) const;
+    // Whether a found word already carries the marker from Start to End.
+    bool IsMarked(int StartColumn, int StartRow, int EndColumn, int EndRow) const;
     void DrawMarkers();
     void DrawFoundMarker(int Index);
     void SwapStartCellColours();

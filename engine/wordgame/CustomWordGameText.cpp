@@ -117,9 +117,10 @@ void ImportTextCell(TCustomWordGame& Game, int Column, int Row, const QString& C
 }
 
 // A word already listed, or one whose placement raises, is left out and the
-// import goes on with the next.
+// import goes on with the next. The list holds words upper-cased, so "owl"
+// is listed once "OWL" is.
 void ImportTextWord(TCustomWordGame& Game, const QString& Word) {
-    if (!IsImportableWord(Word, Game.ColCount()) || Game.IndexOfWord(Word) >= 0)
+    if (!IsImportableWord(Word, Game.ColCount()) || Game.IndexOfWord(UpperCaseWord(Word)) >= 0)
         return;
     try {
         Game.PlaceWordFromGrid(Word);

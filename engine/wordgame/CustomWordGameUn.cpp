@@ -19,18 +19,6 @@ QString LetterAt(const QString& Word, int Index) {
     return QString(Word.at(Index));
 }
 
-// Suspends the grid's drawing for its lifetime; the grid repaints once after.
-class UpdateBracket {
-public:
-    explicit UpdateBracket(TCustomGameGrid& Grid) : FGrid(Grid) { FGrid.BeginUpdate(); }
-    ~UpdateBracket() { FGrid.EndUpdate(); }
-    UpdateBracket(const UpdateBracket&) = delete;
-    UpdateBracket& operator=(const UpdateBracket&) = delete;
-
-private:
-    TCustomGameGrid& FGrid;
-};
-
 // The cell of the last of Length letters from (X, Y) by Direction.
 TPoint LastCell(int X, int Y, TWordDirectionType Direction, qsizetype Length) {
     const TDirectionOffset step = GetDirectionOffset(Direction);
@@ -325,7 +313,7 @@ void TCustomWordGame::SetCellStateColours(int X, int Y, uint32_t State) {
 }
 
 void TCustomWordGame::RecolourAllCells() {
-    const UpdateBracket bracket(*this);
+    const TGridUpdate update(*this);
     for (int column = 0; column < ColCount(); ++column)
         for (int row = 0; row < RowCount(); ++row) {
             TWordGameColourRole role = crNormalWord;
@@ -567,7 +555,7 @@ void TCustomWordGame::ChangeWord(int Index, int X, int Y, TWordDirectionType Dir
 void TCustomWordGame::RemoveWordLetters(int Index) {
     const TWordRec rec = FWordList->GetWordRec(Index);
     {
-        const UpdateBracket bracket(*this);
+        const TGridUpdate update(*this);
         ForEachLetterCell(
             rec.X, rec.Y, rec.Direction, rec.Word.length(), [&](int, int column, int row) {
                 if (!BoardGame()->IsValidCell(column, row))
@@ -814,6 +802,10 @@ int TCustomWordGame::CollectWordsAtCell(int X, int Y) {
 void TCustomWordGame::PaintTypedWord(int X, int Y, TWordDirectionType Direction,
                                      const QString& Word, bool Dummy, bool Draw,
                                      bool NewWordColours) {
+    // The board may have changed since the last placement: a dummy preview is
+    // erased to the cells as they were when it was drawn.
+    if (Dummy && Draw)
+        SaveBoardSnapshot();
     bool inside = true;
     ForEachLetterCell(X, Y, Direction, Word.length(), [&](int k, int column, int row) {
         inside = inside && BoardGame()->IsValidCell(column, row);
@@ -852,8 +844,11 @@ void TCustomWordGame::PaintTypedCell(int X, int Y, const QString& Letter, bool D
     } else {
         if (cell.State == wgcsBlank && FSolution->GetCellState(X, Y) == wgcsBlank)
             FSolution->SetCellText(X, Y, QString());
-        cell.Text = FSolution->GetCellText(X, Y);
-        colours = GetStateColours(cell.State & ~wgcsHighlighted);
+        // A cell cleared on the shown board alone keeps its old letter in the
+        // solution board; a blank cell takes no letter back.
+        const uint32_t plain = cell.State & ~wgcsHighlighted;
+        cell.Text = plain == wgcsBlank ? QString() : FSolution->GetCellText(X, Y);
+        colours = GetStateColours(plain);
     }
     cell.TextColour = colours.Foreground;
     cell.Colour = colours.Background;
@@ -909,6 +904,8 @@ bool TCustomWordGame::DeleteWordsAtCell(int X, int Y) {
 }
 
 void TCustomWordGame::DeleteAtCell(int X, int Y, bool& Declined) {
+    if (!BoardGame()->IsValidCell(X, Y))
+        return;
     if (CellHasState(X, Y, wgcsWord)) {
         Declined = DeleteWordsAtCell(X, Y);
         return;
@@ -918,6 +915,8 @@ void TCustomWordGame::DeleteAtCell(int X, int Y, bool& Declined) {
 }
 
 void TCustomWordGame::ClearCell(int X, int Y) {
+    if (!BoardGame()->IsValidCell(X, Y))
+        return;
     WriteCell(X, Y, LetterRecord(QString(), RoleColours(crBlankSpace), wgcsBlank, 0));
     SetModified();
 }
@@ -949,6 +948,8 @@ void TCustomWordGame::MakeDummy(int X, int Y) {
 
 void TCustomWordGame::MakeCellDummy(int X, int Y, bool& Declined) {
     Declined = false;
+    if (!BoardGame()->IsValidCell(X, Y))
+        return;
     if (CellHasState(X, Y, wgcsWord)) {
         if (CollectWordsAtCell(X, Y) <= 0)
             return;
@@ -965,6 +966,8 @@ void TCustomWordGame::MakeCellDummy(int X, int Y, bool& Declined) {
 }
 
 void TCustomWordGame::MakeFillerLetterDummy(int X, int Y) {
+    if (!BoardGame()->IsValidCell(X, Y))
+        return;
     const QString letter = GetCellText(X, Y);
     WriteCell(X, Y, LetterRecord(letter, RoleColours(crDummyWord), wgcsDummy, 0));
     WriteDummyLetters(X, Y, letter, 0, 0);

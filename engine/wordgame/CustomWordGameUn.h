@@ -232,7 +232,7 @@ public:
     void PaintTypedWord(int X, int Y, TWordDirectionType Direction, const QString& Word, bool Dummy,
                         bool Draw, bool NewWordColours);
 
-    // --- Cell editing
+    // --- Cell editing; a cell outside the grid is left alone
     int AddWordFromCells(int X, int Y, uint32_t State);
     // True when the user declined a deletion.
     bool DeleteWordsAtCell(int X, int Y);

@@ -6,7 +6,6 @@
 
 #include <QString>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 // The placer's failures: no directions, no word, a word too long for the grid,

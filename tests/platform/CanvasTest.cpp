@@ -1,6 +1,7 @@
 #include "platform/Canvas.h"
 
 #include <QRect>
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -121,6 +122,16 @@ TEST(Canvas, FontHeightFollowsTheWindowsRule) {
         EXPECT_EQ(cellHeight, canvas.Font().Height());
         EXPECT_LE(canvas.TextHeight("Wg"), cellHeight) << cellHeight;
         EXPECT_GE(canvas.TextHeight("Wg"), cellHeight * 3 / 4) << cellHeight;
+    }
+}
+
+TEST(Canvas, HugeFontHeightsStayMeasurable) {
+    QImage image = WhiteImage(4, 4);
+    TCanvas canvas(&image);
+    for (int height : {40000, 1 << 30, INT_MIN, -40000}) {
+        canvas.Font().SetHeight(height);
+        EXPECT_EQ(height, canvas.Font().Height());
+        EXPECT_GT(canvas.TextHeight("Wg"), 0) << height;
     }
 }
 

@@ -1,21 +1,12 @@
 #include "platform/TextFile.h"
 #include "support/FakeServices.h"
+#include "support/FileSizeLimit.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
-
-void WriteBytes(const QString& fileName, const QByteArray& bytes) {
-    QFile file(fileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray ReadBytes(const QString& fileName) {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList ReadAllLines(const QString& fileName) {
     TTextFileReader reader(fileName);
@@ -81,4 +72,22 @@ TEST(TextFile, FailuresRaiseInOutError) {
     }
     EXPECT_THROW(TTextFileWriter(fake.Folder() + "/no/such/folder/out.txt"), EInOutError);
     EXPECT_THROW(ReadAllLines(fake.Folder()), EInOutError); // a folder
+}
+
+TEST(TextFile, AFullDiskIsReportedAndKeepsTheEarlierFile) {
+    FakeServices fake;
+    const QString name = fake.Folder() + "/full.txt";
+    WriteBytes(name, "OLD\r\n");
+    try {
+        const FileSizeLimit limit(64);
+        TTextFileWriter writer(name);
+        for (int i = 0; i < 100; ++i)
+            writer.WriteLn(QString("LINE%1").arg(i));
+        writer.Close();
+        ADD_FAILURE() << "the short write went unnoticed";
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(101, e.ErrorCode());
+        EXPECT_EQ("Disk full", e.Message().toStdString());
+    }
+    EXPECT_EQ(QByteArray("OLD\r\n"), ReadBytes(name));
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -370,6 +371,41 @@ TEST(GameGrid, BulkChangesRepaintOnce) {
     EXPECT_EQ(49, grid.CellDraws);
 }
 
+// Between BeginUpdate and EndUpdate only some property setters repaint.
+TEST(GameGrid, WhichSettersRepaintWhileUpdatesAreOff) {
+    struct Case {
+        const char* name;
+        std::function<void(TCustomGameGrid&)> set;
+        bool repaints;
+    } cases[] = {
+        {"BorderStyle", [](TCustomGameGrid& g) { g.SetBorderStyle(bsNone); }, true},
+        {"SquareCells", [](TCustomGameGrid& g) { g.SetSquareCells(false); }, true},
+        {"DrawCellIn3D", [](TCustomGameGrid& g) { g.SetDrawCellIn3D(true); }, true},
+        {"Font", [](TCustomGameGrid& g) { g.SetFont(TFont()); }, true},
+        {"Color", [](TCustomGameGrid& g) { g.SetColor(clRed); }, true},
+        {"BackgroundColour", [](TCustomGameGrid& g) { g.SetBackgroundColour(clRed); }, false},
+        {"GridLineWidth", [](TCustomGameGrid& g) { g.SetGridLineWidth(0); }, false},
+        {"LineColour", [](TCustomGameGrid& g) { g.SetLineColour(clRed); }, false},
+        {"ShadedFillColour", [](TCustomGameGrid& g) { g.SetShadedFillColour(clRed); }, false},
+        {"ShadedLineColour", [](TCustomGameGrid& g) { g.SetShadedLineColour(clRed); }, false},
+        {"DisableWhenShaded", [](TCustomGameGrid& g) { g.SetDisableWhenShaded(false); }, false},
+        {"Stretched", [](TCustomGameGrid& g) { g.SetStretched(true); }, false},
+        {"GraphicPostion", [](TCustomGameGrid& g) { g.SetGraphicPostion(gggpCentered); }, false},
+        {"Transparent", [](TCustomGameGrid& g) { g.SetTransparent(true); }, false},
+    };
+    for (const Case& c : cases) {
+        CountingGrid grid;
+        grid.resize(140, 140);
+        ShowAndSettle(grid);
+        grid.Paints = 0;
+        grid.BeginUpdate();
+        c.set(grid);
+        QApplication::processEvents();
+        EXPECT_EQ(c.repaints ? 1 : 0, grid.Paints) << c.name;
+        grid.EndUpdate();
+    }
+}
+
 TEST(GameGrid, ResizeToTheSameSizeRaisesNoOnResize) {
     TCustomGameGrid grid(nullptr);
     grid.resize(200, 150);
@@ -413,6 +449,22 @@ TEST(GameGrid, MouseEventsCarryPixelsAndCells) {
     EXPECT_EQ(QPoint(50, 30), down);
     EXPECT_EQ(QPoint(52, 33), up);
     EXPECT_EQ(mbRight, upButton);
+}
+
+TEST(GameGrid, BackAndForwardButtonsAreNoClicks) {
+    TCustomGameGrid grid(nullptr);
+    grid.resize(210, 210);
+    ShowAndSettle(grid);
+    int clicks = 0;
+    grid.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++clicks; };
+    grid.OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { ++clicks; };
+    for (Qt::MouseButton button : {Qt::BackButton, Qt::ForwardButton}) {
+        QTest::mousePress(&grid, button, {}, QPoint(20, 20));
+        QTest::mouseRelease(&grid, button, {}, QPoint(20, 20));
+    }
+    EXPECT_EQ(0, clicks);
+    QTest::mouseClick(&grid, Qt::MiddleButton, {}, QPoint(20, 20));
+    EXPECT_EQ(2, clicks);
 }
 
 TEST(GameGrid, AssignFromTheControlIsRefused) {

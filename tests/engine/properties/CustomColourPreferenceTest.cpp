@@ -1,6 +1,7 @@
 #include "engine/properties/CustomColourPreferenceUn.h"
 
 #include "platform/Exception.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +13,6 @@ TCustomGamePreferences MakeList() {
     list.AddItem("Flag", "F");
     list.AddItem("Game Title", "two");
     return list;
-}
-
-std::string MessageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Exception& error) {
-        return error.Message().toStdString();
-    }
-    return "no exception";
 }
 
 } // namespace

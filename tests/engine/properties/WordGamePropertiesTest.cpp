@@ -4,6 +4,7 @@
 #include "platform/Exception.h"
 
 #include "support/FakeServices.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +22,6 @@ protected:
     WordGameProperties() { fake.Clock = TestNow(); }
     FakeServices fake;
 };
-
-std::string MessageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Exception& error) {
-        return error.Message().toStdString();
-    }
-    return "no exception";
-}
 
 } // namespace
 
@@ -171,7 +163,9 @@ TEST_F(WordGameProperties, TypedReadsOfStoredTexts) {
     TWordGameProperties p("T");
     p.SetHints(12);
     EXPECT_EQ(12, p.GetHints());
-    for (const char* text : {"abc", "", "5x"}) {
+    p.SetValue("Hints", " 8");
+    EXPECT_EQ(8, p.GetHints());
+    for (const char* text : {"abc", "", "5x", "12 "}) {
         p.SetValue("Hints", text);
         EXPECT_EQ(5, p.GetHints()) << text;
     }
@@ -228,8 +222,9 @@ TEST(WordGamePropertiesStatics, StrToStampParsesByPosition) {
             << c.text;
     EXPECT_THROW(TWordGameProperties::StrToStamp("ab032001 140709"), EConvertError);
     EXPECT_THROW(TWordGameProperties::StrToStamp("05032001"), EConvertError);
-    EXPECT_THROW(TWordGameProperties::StrToStamp("05132001 140709"), Exception);
-    EXPECT_THROW(TWordGameProperties::StrToStamp("05032001 146009"), Exception);
+    EXPECT_THROW(TWordGameProperties::StrToStamp("05132001 140709"), EConvertError);
+    EXPECT_THROW(TWordGameProperties::StrToStamp("05032001 146009"), EConvertError);
+    EXPECT_THROW(TWordGameProperties::StrToStamp("30022001 140709"), EConvertError);
 }
 
 TEST(WordGamePropertiesStatics, FormatVersionDividesMajorByTen) {

@@ -334,6 +334,60 @@ TEST(Player, GivingUpRevealsEachListedOccurrenceOnce) {
     EXPECT_EQ(2, board.Player.FoundList().Count());
 }
 
+TEST(Player, GivingUpRevealsThePlacementOfAWordListedTwiceThatIsStillUnfound) {
+    Board board;
+    board.Player.SetCheckWords(false);
+    board.Place(1, 1, wdRight, "OWL");
+    board.Place(1, 5, wdBottom, "OWL");
+    board.Start();
+    board.Drag({1, 1}, {3, 1});
+    board.ClearLogs();
+
+    board.Player.GiveUp(true);
+    EXPECT_EQ(std::vector<QString>{"OWL"}, board.Found);
+    ASSERT_EQ(2, board.Player.FoundList().Count());
+    const TWordFoundItem& revealed = board.Player.FoundList().GetItem(1);
+    EXPECT_EQ(1, revealed.StartColumn);
+    EXPECT_EQ(5, revealed.StartRow);
+    EXPECT_EQ(1, revealed.EndColumn);
+    EXPECT_EQ(7, revealed.EndRow);
+}
+
+TEST(Player, ADragHeldThroughARestartIsStillJudgedAndItsCellRestored) {
+    Board board;
+    board.Place(2, 2, wdRight, "HOUSE");
+    board.Player.SetTimed(true);
+    board.Start();
+    const TColor colour = board.Player.GetCellColour(2, 2);
+    const TColor textColour = board.Player.GetCellTextColour(2, 2);
+
+    board.Press({2, 2});
+    board.Player.RestartGame(); // the timer switched on from the keyboard
+    EXPECT_TRUE(board.Player.IsDragging());
+    EXPECT_EQ(textColour, board.Player.GetCellColour(2, 2)) << "still shown held";
+    QTest::mouseRelease(&board.Player, Qt::LeftButton, {}, board.Centre({6, 2}));
+
+    EXPECT_EQ(std::vector<QString>{"HOUSE"}, board.Found);
+    EXPECT_EQ(colour, board.Player.GetCellColour(2, 2));
+    EXPECT_EQ(textColour, board.Player.GetCellTextColour(2, 2));
+}
+
+TEST(Player, ADragHeldWhileASmallerPuzzleStartsTouchesNoCellOfIt) {
+    Board board;
+    board.Start();
+    board.Press({7, 0});
+    board.Player.SetGridSize(5, 5);
+    board.Place(0, 0, wdRight, "OWL");
+    board.Player.StartGame();
+    const TColor colour = board.Player.GetCellColour(2, 1);
+
+    QTest::mouseRelease(&board.Player, Qt::LeftButton, {}, QPoint(5, 5));
+
+    EXPECT_FALSE(board.Player.IsDragging());
+    EXPECT_EQ(colour, board.Player.GetCellColour(2, 1));
+    EXPECT_EQ(std::vector<QString>{""}, board.NotFound);
+}
+
 TEST(PlayerClock, ElapsedTimeLeavesOutAPause) {
     Board board;
     board.Place(2, 2, wdRight, "HOUSE");
@@ -376,26 +430,29 @@ TEST(PlayerClock, ContinuingRunsTheClockOnlyForATimedGameInProgress) {
     EXPECT_FALSE(board.Timer().Enabled()) << "a completed game";
 }
 
-TEST(PlayerClock, RestartingWhilePausedWaitsForContinue) {
+TEST(PlayerClock, RestartingWhilePausedRunsTheClockOfTheNewGame) {
+    // The play window shows a restarted game as running: its clock must run,
+    // although the pause flag stays set.
     Board board;
     board.Place(2, 2, wdRight, "HOUSE");
     board.Player.SetTimed(true);
+    board.Player.SetCountDown(true);
+    board.Player.SetTimeLeft(Seconds(2));
     board.Start();
-    board.Fake.Advance(4000);
+    board.Timer().Fire();
     board.Player.PauseGame();
     board.Fake.Advance(5000);
 
     board.Player.RestartGame();
-    const int64_t restarted = Ms(board.Player.TimeStarted());
-    EXPECT_EQ(Ms(board.Fake.Clock), restarted);
+    EXPECT_EQ(Ms(board.Fake.Clock), Ms(board.Player.TimeStarted()));
     EXPECT_TRUE(board.Player.GamePaused());
-    EXPECT_FALSE(board.Timer().Enabled());
-
-    board.Fake.Advance(10000);
-    board.Player.ContinueGame();
-    board.Fake.Advance(3000);
+    EXPECT_TRUE(board.Timer().Enabled());
+    board.ClearLogs();
     board.Timer().Fire();
-    EXPECT_EQ(std::vector<int64_t>{3000}, board.Ticks);
+    board.Timer().Fire();
+
+    EXPECT_EQ((std::vector<int64_t>{2000, 1000, 0}), board.Ticks);
+    EXPECT_EQ(std::vector<TWordGameStateType>{wgsTimeUp}, board.States);
 }
 
 TEST(PlayerClock, CountDownFromThreeSecondsTimesUpOnTheThirdTick) {

@@ -1,6 +1,7 @@
 #include "engine/typestream/TypeStreamUn.h"
 #include "platform/FileHandle.h"
 #include "support/FakeServices.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <algorithm>
@@ -15,17 +16,6 @@ namespace {
 
 QByteArray Hex(const char* hex) {
     return QByteArray::fromHex(hex);
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A type stream over bytes in memory. It remembers the largest read asked of
@@ -64,16 +54,6 @@ public:
 private:
     int64_t FPos = 0;
 };
-
-// Runs action and gives back the message of the Exception it raised ("" for none).
-std::string MessageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Exception& e) {
-        return e.Message().toStdString();
-    }
-    return "";
-}
 
 // One value of each kind, with how it is written and how it is checked.
 struct Value {

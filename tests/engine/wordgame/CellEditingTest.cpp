@@ -179,6 +179,21 @@ TEST_F(CellEditingTest, MakeDummyOnAHighlightedWordAnsweredYesForAll) {
     EXPECT_EQ(Game.HighlightedCellCount(), 0);
 }
 
+TEST_F(CellEditingTest, MakeDummyOverASelectionOfFillerAndWordCells) {
+    PutLetter(5, 0, "F", wgcsFiller);
+    Game.PlaceWord(0, 3, wdRight, "DOG", false);
+    Select({{5, 0}, {1, 3}});
+    Fake.Answer(mrYes);
+    Game.MakeDummy(9, 9);
+    EXPECT_EQ(Questions(), QStringList({"Delete \"DOG\"?"}));
+    EXPECT_EQ(Game.GetCellState(5, 0), uint32_t(wgcsDummy));
+    EXPECT_EQ(SolutionText(5, 0), "F");
+    EXPECT_EQ(RowText(3, 0, 2), "DOG");
+    EXPECT_EQ(Game.GetCellState(0, 3), uint32_t(wgcsDummy));
+    EXPECT_EQ(SolutionText(2, 3), "G");
+    EXPECT_EQ(Game.WordCount(), 0);
+}
+
 TEST_F(CellEditingTest, MakeDummyOnFillerBlankAndDummyCells) {
     PutLetter(1, 1, "F", wgcsFiller);
     PutLetter(2, 2, "D", wgcsDummy);
@@ -195,6 +210,24 @@ TEST_F(CellEditingTest, MakeDummyOnFillerBlankAndDummyCells) {
     Game.MakeDummy(5, 5);
     EXPECT_EQ(Game.BoardGame()->GridData(), before);
     EXPECT_TRUE(Events.isEmpty());
+}
+
+TEST_F(CellEditingTest, CellsOutsideTheGridAreLeftAlone) {
+    // Column 10 of a 10-column grid would name the record of cell (0, 1).
+    PutLetter(0, 1, "F", wgcsFiller);
+    const QByteArray before = Game.BoardGame()->GridData();
+    const QByteArray solution = Game.SolutionBoard()->GridData();
+    for (auto [x, y] : {std::pair{10, 0}, {-1, -1}, {0, 10}}) {
+        bool declined = true;
+        Game.DeleteAtCell(x, y, declined);
+        EXPECT_TRUE(declined);
+        Game.ClearCell(x, y);
+        Game.MakeDummy(x, y);
+        Game.MakeFillerLetterDummy(x, y);
+    }
+    EXPECT_EQ(Game.BoardGame()->GridData(), before);
+    EXPECT_EQ(Game.SolutionBoard()->GridData(), solution);
+    EXPECT_TRUE(Events.isEmpty()) << Events;
 }
 
 TEST_F(CellEditingTest, ClearCellLeavesTheSolutionBoard) {

@@ -2,6 +2,7 @@
 
 #include "support/FakeServices.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
 #include <tuple>
@@ -71,6 +72,39 @@ TEST(FitIn, SharesTheTOfCatFirstFound) {
     ASSERT_TRUE(result.Found);
     EXPECT_EQ(result.Place, Placement(2, 0, wdRight));
     EXPECT_GT(fitIn.TotalScore(), 1); // several placements share one letter; the first wins
+}
+
+TEST(FitIn, TestPlacementAgreesWithTheSearch) {
+    FakeServices fake;
+    TFitIn fitIn(10, 10);
+    FillBlank(fitIn);
+    PutWord(fitIn, 0, 0, wdRight, "CAT");
+    RunFit(fitIn, "TEA");
+    const struct {
+        int X, Y;
+        TWordDirectionType Direction;
+        bool Fits;
+        int Score;
+    } cases[] = {
+        {2, 0, wdRight, true, 1},     // through the T of CAT
+        {1, 0, wdRight, false, 0},    // T onto A
+        {8, 0, wdRight, false, 0},    // runs off the grid
+        {0, 1, wdBottom, true, 0},    // clear of CAT
+        {1, 2, wdTop, true, 1},       // its A on the A of CAT
+        {0, 2, wdTopRight, false, 0}, // its A onto the T of CAT
+    };
+    const std::vector<Placement> candidates = Candidates(fitIn);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.X << "," << c.Y << "," << int(c.Direction));
+        int score = -1;
+        EXPECT_EQ(fitIn.TestPlacement(c.X, c.Y, c.Direction, score), c.Fits);
+        if (c.Fits) {
+            EXPECT_EQ(score, c.Score);
+        }
+        const bool listed = std::find(candidates.begin(), candidates.end(),
+                                      Placement(c.X, c.Y, c.Direction)) != candidates.end();
+        EXPECT_EQ(listed, c.Fits);
+    }
 }
 
 TEST(FitIn, ScoreIsTheUseCountOfSharedCells) {

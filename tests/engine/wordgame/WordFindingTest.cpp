@@ -230,6 +230,31 @@ TEST_F(TypedWordTest, DummyPreviewSparesWordCellsAndErasesToTheSnapshot) {
     EXPECT_EQ(ShownColours(0, 3), Role(crRandomLetter));
 }
 
+TEST_F(TypedWordTest, ErasingOverAClearedCellBringsNoOldLetterBack) {
+    // Erasing a dummy letter clears the shown cell alone; the solution board
+    // still holds the letter there.
+    Game.PlaceWord(0, 6, wdRight, "XYZ", true);
+    bool declined = false;
+    Game.DeleteAtCell(1, 6, declined);
+    ASSERT_EQ(Game.SolutionBoard()->GetCellText(1, 6), "Y");
+    for (const bool newWordColours : {true, false}) {
+        Game.PaintTypedWord(1, 5, wdBottom, "BOX", false, true, newWordColours);
+        Game.PaintTypedWord(1, 5, wdBottom, "BOX", false, false, newWordColours);
+        EXPECT_EQ(RowText(6, 0, 2), "X.Z") << newWordColours;
+        EXPECT_EQ(ShownColours(1, 6), Role(crBlankSpace));
+    }
+}
+
+TEST_F(TypedWordTest, DummyPreviewErasesToTheCellsAsTheyWereWhenDrawn) {
+    // CAT leaves the grid after the last snapshot was taken.
+    Game.DeleteWord(0);
+    Game.PaintTypedWord(0, 0, wdRight, "XYZ", true, true, true);
+    Game.PaintTypedWord(0, 0, wdRight, "XYZ", true, false, true);
+    EXPECT_EQ(RowText(0, 0, 2), "...");
+    EXPECT_EQ(Game.GetCellState(1, 0), 0u);
+    EXPECT_EQ(ShownColours(1, 0), Role(crBlankSpace));
+}
+
 TEST_F(TypedWordTest, PaintingStopsAtTheGridsEdge) {
     const QByteArray before = Game.BoardGame()->GridData();
     Game.PaintTypedWord(-1, 5, wdRight, "ABC", false, true, true);
