@@ -4,6 +4,7 @@
 #include "engine/typestream/TypeStreamUn.h"
 #include "support/FakeServices.h"
 #include "support/FileSizeLimit.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,19 +22,6 @@ std::string S(const QString& Text) {
 }
 std::string S(const QStringList& Lines) {
     return Lines.join(",").toStdString();
-}
-
-QByteArray ReadBytes(const QString& Path) {
-    QFile file(Path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-void WriteBytes(const QString& Path, const QByteArray& Bytes) {
-    QFile file(Path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(Bytes), Bytes.size());
 }
 
 // Everything a cell shows and holds.
@@ -90,12 +78,7 @@ protected:
     QString Load(const QByteArray& Bytes) {
         const QString path = Path("probe.gtg");
         WriteBytes(path, Bytes);
-        try {
-            Loader.LoadFromFile(path);
-            return QString();
-        } catch (const Exception& e) {
-            return e.Message();
-        }
+        return QString::fromStdString(MessageOf([&] { Loader.LoadFromFile(path); }));
     }
 
     // A load that must fail with the one message.
@@ -452,12 +435,7 @@ TEST_F(PuzzleTest, StreamReaderNamesHeaderAndVersionFaults) {
         content.Major = c.Major;
         WriteBytes(Path("probe.gtg"), content.Build().Bytes);
         TFileTypeStream stream(Path("probe.gtg"), tsmRead);
-        try {
-            Loader.LoadFromStream("x", &stream);
-            ADD_FAILURE() << c.Message;
-        } catch (const Exception& e) {
-            EXPECT_EQ(S(e.Message()), c.Message);
-        }
+        EXPECT_EQ(MessageOf([&] { Loader.LoadFromStream("x", &stream); }), c.Message);
     }
 }
 
