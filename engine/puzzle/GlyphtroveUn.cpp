@@ -27,18 +27,6 @@ constexpr auto UnknownDirection = TWordDirectionType(WordDirectionCount);
 constexpr double FirstDateTime = -693593.0;
 constexpr double LastDateTime = 2958466.0 - 1.0 / MSecsPerDay;
 
-// Suspends the grid's drawing for a bulk change; it repaints once at the end.
-class DrawingSuspended {
-public:
-    explicit DrawingSuspended(TCustomGameGrid& Grid) : FGrid(Grid) { FGrid.BeginUpdate(); }
-    ~DrawingSuspended() { FGrid.EndUpdate(); }
-    DrawingSuspended(const DrawingSuspended&) = delete;
-    DrawingSuspended& operator=(const DrawingSuspended&) = delete;
-
-private:
-    TCustomGameGrid& FGrid;
-};
-
 Exception CorruptFile(const QString& FileName) {
     return Exception(Format("File \"%s\" is invalid or corrupt", FileName));
 }
@@ -103,7 +91,7 @@ void TCustomGlyphtrove::SetRandomLettersUsed(bool Value) {
 void TCustomGlyphtrove::FillRandomLetters() {
     services().Randomize();
     {
-        DrawingSuspended suspended(*this);
+        const TGridUpdate update(*this);
         switch (GamePreferences()->GetUnusedSpace()) {
         case usRandomLetters:
             FillEmptyCells(AlphabetLetters);
@@ -214,7 +202,7 @@ void TCustomGlyphtrove::WriteFragment(const QString& Fragment, int Column, int R
 void TCustomGlyphtrove::ClearRandomLetters() {
     {
         const TWordGameColourPreferences* colours = GamePreferences()->ColourPreferences();
-        DrawingSuspended suspended(*this);
+        const TGridUpdate update(*this);
         for (int column = 0; column < ColCount(); ++column)
             for (int row = 0; row < RowCount(); ++row) {
                 if (!CellHasState(column, row, wgcsFiller))
@@ -288,7 +276,7 @@ int TCustomGlyphtrove::LoadFromFile(const QString& FileName) {
 void TCustomGlyphtrove::SaveToFile(const QString& FileName) {
     {
         // Recolouring every cell is a bulk change: one repaint, not one a cell.
-        DrawingSuspended suspended(*this);
+        const TGridUpdate update(*this);
         HideAllWords(true, true);
     }
     MakeBackup(FileName);
@@ -465,7 +453,7 @@ void TCustomGlyphtrove::ReadColours(TTypeStream* Stream) {
 }
 
 void TCustomGlyphtrove::ReadCells(TTypeStream* Stream) {
-    DrawingSuspended suspended(*this);
+    const TGridUpdate update(*this);
     for (int column = 0; column < ColCount(); ++column)
         for (int row = 0; row < RowCount(); ++row) {
             const int code = Stream->ReadInteger();
