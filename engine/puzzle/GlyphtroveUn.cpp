@@ -184,16 +184,7 @@ void TCustomGlyphtrove::WriteFragment(const QString& Fragment, int Column, int R
     const TDirectionOffset step = GetDirectionOffset(Direction);
     for (const QChar letter : Fragment) {
         if (IsInsideBoard(Column, Row) && GetCellState(Column, Row) == wgcsBlank) {
-            TGameCellRecord cell;
-            cell.Colour = colours.Background;
-            cell.TextColour = colours.Foreground;
-            cell.Text = letter;
-            cell.ImageIndex = -1;
-            cell.Shaded = false;
-            cell.Visible = true;
-            cell.State = wgcsFiller;
-            cell.UseCount = 0;
-            WriteCell(Column, Row, cell);
+            WriteCell(Column, Row, LetterRecord(letter, colours, wgcsFiller, 0));
         }
         StepCell(Column, Row, step.ColumnStep, step.RowStep);
     }

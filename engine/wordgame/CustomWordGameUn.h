@@ -273,9 +273,11 @@ protected:
     QString FVersion;
     std::unique_ptr<TCustomWordList> FWordList;
 
-private:
+    // A visible, unshaded cell with no image holding Text in Colours.
     TGameCellRecord LetterRecord(const QString& Text, const TCellColours& Colours, uint32_t State,
                                  int UseCount) const;
+
+private:
     void ValidatePosition(int X, int Y, TWordDirectionType Direction, const QString& Word,
                           int IgnoredIndex) const;
     bool IsOnlyCellOfWord(int Index, int X, int Y) const;
