@@ -6,6 +6,7 @@
 #include "support/FakeServices.h"
 #include "support/TestFiles.h"
 
+#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace {
@@ -231,6 +232,12 @@ TEST(WordGamePropertiesStatics, FormatVersionDividesMajorByTen) {
     EXPECT_EQ("1.1.0", TWordGameProperties::FormatVersion(11, 0));
     EXPECT_EQ("1.0.3", TWordGameProperties::FormatVersion(10, 3));
     EXPECT_EQ("2.5.17", TWordGameProperties::FormatVersion(25, 17));
+    // The mark stays "." under a locale that writes a comma.
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString version = TWordGameProperties::FormatVersion(11, 0);
+    QLocale::setDefault(previous);
+    EXPECT_EQ("1.1.0", version);
 }
 
 TEST_F(WordGameProperties, AssignCopiesAllButTheDefaultTitle) {

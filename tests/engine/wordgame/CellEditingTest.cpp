@@ -96,7 +96,8 @@ TEST_F(CellEditingTest, DeleteHighlightedCellsVisitsTheWholeSelection) {
     Game.PlaceWord(0, 0, wdRight, "CAT", false);
     Game.PlaceWord(0, 5, wdRight, "DOG", false);
     PutLetter(9, 9, "F", wgcsFiller);
-    Select({{1, 0}, {1, 5}, {9, 9}});
+    // Two cells of CAT: once CAT is gone the second is a blank cell.
+    Select({{1, 0}, {2, 0}, {1, 5}, {9, 9}});
     Fake.Answer(mrYes);
     Fake.Answer(mrYes);
     Game.DeleteHighlightedCells();
@@ -131,6 +132,10 @@ TEST_F(CellEditingTest, MakeDummyOnAWordCellKeepsOnlyThatLetter) {
     EXPECT_EQ(Game.GetCellState(0, 0), 0u);
     EXPECT_EQ(SolutionText(1, 0), "A");
     EXPECT_EQ(SolutionState(1, 0), uint32_t(wgcsDummy));
+    // A preview drawn over the dummy letter and erased leaves it.
+    Game.PaintTypedWord(0, 0, wdRight, "DOG", false, true, true);
+    Game.PaintTypedWord(0, 0, wdRight, "DOG", false, false, true);
+    EXPECT_EQ(RowText(0, 0, 2), ".A.");
 }
 
 TEST_F(CellEditingTest, MakeCellDummyDeclinedChangesNoLetter) {
@@ -204,6 +209,9 @@ TEST_F(CellEditingTest, MakeDummyOnFillerBlankAndDummyCells) {
     EXPECT_EQ(SolutionText(1, 1), "F");
     EXPECT_EQ(SolutionState(1, 1), uint32_t(wgcsDummy));
     EXPECT_EQ(Events, QStringList({"Modified"}));
+    Game.PaintTypedWord(1, 1, wdBottom, "DOG", false, true, true);
+    Game.PaintTypedWord(1, 1, wdBottom, "DOG", false, false, true);
+    EXPECT_EQ(Game.GetCellText(1, 1), "F");
     Events.clear();
     const QByteArray before = Game.BoardGame()->GridData();
     Game.MakeDummy(2, 2);

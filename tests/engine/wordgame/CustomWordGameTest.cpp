@@ -233,7 +233,16 @@ TEST_F(WordGameFixture, DummyWordRunningOffTheGridIsPaintedOnlyInside) {
     EXPECT_EQ(Game.PlaceWord(8, 0, wdTopRight, "PQ", true), -1);
     EXPECT_EQ(Game.GetCellText(8, 0), "P");
     EXPECT_EQ(Game.SolutionBoard()->GetCellText(8, 0), "P");
-    EXPECT_EQ(Game.GetCellText(9, 9), "") << "nothing wrapped into another row";
+    // Column -2 of row 9 would name the record of cell (8, 8): nothing
+    // wrapped into another row on either board.
+    for (const TBoardGame* board :
+         {Game.BoardGame(), static_cast<TBoardGame*>(Game.SolutionBoard())}) {
+        int letters = 0;
+        for (int x = 0; x < 10; ++x)
+            for (int y = 0; y < 10; ++y)
+                letters += board->GetCellText(x, y).isEmpty() ? 0 : 1;
+        EXPECT_EQ(letters, 4) << "C, D, E and P only";
+    }
 }
 
 TEST_F(WordGameFixture, WithCheckWordsOffShortAndRepeatedWordsAreListed) {
@@ -347,6 +356,15 @@ TEST_F(ChangeWordTest, KeepingTheSharedLetterKeepsItsCount) {
     EXPECT_EQ(Words(), QStringList({"CAR", "RUN"}));
     EXPECT_EQ(Game.GetCellUseCount(2, 0), 2);
     EXPECT_EQ(Game.GetCellText(2, 2), "N");
+}
+
+TEST_F(ChangeWordTest, ADummyChangeIsNotRefusedForItsLengthOrText) {
+    Game.ChangeWord(1, 5, 5, wdRight, "CAR", true);
+    EXPECT_EQ(Words(), QStringList({"CAR", "CAR"}));
+    Game.ChangeWord(0, 0, 7, wdRight, "AB", true);
+    EXPECT_EQ(Words(), QStringList({"AB", "CAR"}));
+    EXPECT_EQ(RowText(7, 0, 2), "AB.");
+    EXPECT_EQ(RowText(0, 0, 2), "...");
 }
 
 TEST_F(ChangeWordTest, WithCheckWordsOffOnlyThePositionIsChecked) {
