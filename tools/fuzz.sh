@@ -19,8 +19,11 @@ for src in "${targets[@]}"; do
     mkdir -p "$corpus"
     cp -r "fuzz/corpus/${name#fuzz_}/." "$corpus/" 2>/dev/null || true
     echo "-- $name for ${seconds}s"
-    "build/fuzz/fuzz/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
-    [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "$name found a failure"; exit 1; }
+    # The input that failed is kept beside the corpus, out of the source tree.
+    if ! "build/fuzz/fuzz/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix=build/fuzz/ "$corpus" 2>&1 | tail -n 12; then
+        echo "$name found a failure"
+        exit 1
+    fi
 done
 echo "fuzzing: no failures"
