@@ -497,9 +497,19 @@ TEST(PlayerClock, FindingTheLastWordWithOneSecondLeftCompletesTheGame) {
     const TColor textColour = board.Player.GetCellTextColour(2, 2);
     board.Timer().Fire();
     board.Fake.Advance(1500);
+    // The drop is taken before the find is reported and the game ends.
+    std::vector<bool> draggingSeen;
+    board.Player.OnWordFound = [&](TObject*, const QString&) {
+        draggingSeen.push_back(board.Player.IsDragging());
+    };
+    board.Player.OnGameStateChange = [&](TObject*, TWordGameStateType State) {
+        board.States.push_back(State);
+        draggingSeen.push_back(board.Player.IsDragging());
+    };
 
     board.Drag({2, 2}, {6, 2});
 
+    EXPECT_EQ((std::vector<bool>{false, false}), draggingSeen);
     EXPECT_EQ(std::vector<TWordGameStateType>{wgsCompleted}, board.States);
     EXPECT_EQ((std::vector<int64_t>{2000, 1000, 0}), board.Ticks);
     EXPECT_TRUE(board.NotFound.empty());
