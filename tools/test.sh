@@ -12,7 +12,15 @@ run_suite() {
     shift
     cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
     cmake --build "$dir" -j "$jobs"
-    (cd "$dir" && ctest --output-on-failure -j "$jobs")
+    (cd "$dir" && ctest --output-on-failure -j "$jobs") | tee "$dir/ctest.log"
+}
+
+# CTest's verdict of each run, repeated last so that it stays in view.
+print_results() {
+    echo "== results"
+    for dir in build/plain build/sanitize; do
+        echo "$dir: $(grep -E 'tests passed, [0-9]+ tests failed' "$dir/ctest.log")"
+    done
 }
 
 export QT_QPA_PLATFORM=offscreen
@@ -29,3 +37,4 @@ if [ -x tools/fuzz.sh ]; then
     echo "== fuzzing"
     tools/fuzz.sh
 fi
+print_results

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QResizeEvent>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -417,9 +418,15 @@ TEST(GameGrid, ResizeToTheSameSizeRaisesNoOnResize) {
     };
     grid.SetWidth(200);
     grid.resize(200, 150);
+    // A size message that reports the size the control already has.
+    QResizeEvent sameSize(grid.size(), grid.size());
+    QApplication::sendEvent(&grid, &sameSize);
     EXPECT_EQ(0, resizes);
     grid.SetHeight(160);
     EXPECT_EQ(1, resizes);
+    QResizeEvent changed(QSize(200, 170), grid.size());
+    QApplication::sendEvent(&grid, &changed);
+    EXPECT_EQ(2, resizes);
 }
 
 TEST(GameGrid, MouseEventsCarryPixelsAndCells) {

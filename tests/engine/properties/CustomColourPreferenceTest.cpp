@@ -85,6 +85,8 @@ TEST(CustomPreferenceItems, AssignCopiesFromItsOwnKindOnly) {
               MessageOf([&] { game.Assign(nullptr); }));
     EXPECT_EQ("Source is not a TCustomColourPreference object",
               MessageOf([&] { colour.Assign(&game); }));
+    EXPECT_EQ("Source is not a TCustomColourPreference object",
+              MessageOf([&] { colour.Assign(nullptr); }));
     EXPECT_EQ("Other", game.Name());
     EXPECT_EQ(clGreen, colour.ForegroundColour());
 }

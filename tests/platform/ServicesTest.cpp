@@ -1,0 +1,71 @@
+#include "platform/Services.h"
+#include "support/FakeServices.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+TEST(Services, TempFolderIsPrivateToTheUser) {
+    Services real;
+    const QString folder = real.TempFolder();
+    ASSERT_FALSE(folder.isEmpty());
+    EXPECT_NE(QDir(QDir::tempPath()).canonicalPath(), QDir(folder).canonicalPath());
+    struct stat info;
+    ASSERT_EQ(0, lstat(QFile::encodeName(folder).constData(), &info));
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_EQ(getuid(), info.st_uid);
+    EXPECT_EQ(0700u, info.st_mode & 0777);
+    // Widened by someone else, it is narrowed again when asked for.
+    chmod(QFile::encodeName(folder).constData(), 0755);
+    EXPECT_EQ(folder, real.TempFolder());
+    ASSERT_EQ(0, lstat(QFile::encodeName(folder).constData(), &info));
+    EXPECT_EQ(0700u, info.st_mode & 0777);
+}
+
+TEST(Services, SeededRandomNumbersRepeatAndStayInRange) {
+    Services first, second;
+    first.SetRandSeed(1234);
+    second.SetRandSeed(1234);
+    for (int i = 0; i < 200; ++i) {
+        const int value = first.Random(26);
+        EXPECT_EQ(value, second.Random(26));
+        EXPECT_GE(value, 0);
+        EXPECT_LT(value, 26);
+        const double fraction = first.RandomFloat();
+        EXPECT_EQ(fraction, second.RandomFloat());
+        EXPECT_GE(fraction, 0.0);
+        EXPECT_LT(fraction, 1.0);
+    }
+    EXPECT_EQ(0, first.Random(0));
+}
+
+TEST(FakeServices, AnswersFromTheScriptAndFailsOnAnUnexpectedQuestion) {
+    FakeServices fake;
+    EXPECT_EQ(&fake, &services());
+    fake.Answer(mrNo);
+    EXPECT_EQ(mrNo, services().MessageDlg("Save?", mtConfirmation, mbYes | mbNo));
+    EXPECT_NONFATAL_FAILURE(services().MessageDlg("Again?", mtConfirmation, mbYes | mbNo),
+                            "unexpected message dialog: Again?");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            FakeServices unused;
+            unused.Answer(mrYes);
+        },
+        "never asked for");
+    EXPECT_EQ(&fake, &services()) << "a nested fake puts the outer one back";
+}
+
+TEST(FakeServices, ClockMovesOnlyWhenTold) {
+    FakeServices fake;
+    fake.Clock = EncodeDate(2024, 5, 1);
+    EXPECT_EQ(fake.Clock, services().Now());
+    fake.Advance(3000);
+    for (int step = 0; step < 3; ++step)
+        fake.Advance(-1000);
+    EXPECT_EQ(EncodeDate(2024, 5, 1), services().Now());
+    fake.Advance(MSecsPerDay / 2);
+    EXPECT_EQ(QString("01052024 120000"), DateTimeToStamp(services().Now()));
+}
