@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -159,6 +161,66 @@ void Services::ShowHelp(const QString& helpFile, int context) {
 
 void Services::ProcessMessages() {
     QCoreApplication::processEvents();
+}
+
+int Services::ExecModal(QDialog& dialog) {
+    const int result = dialog.exec();
+    return result == QDialog::Rejected ? int(mrCancel) : result;
+}
+
+namespace {
+
+bool RunFileDialog(QWidget* parent, TFileDialogOptions& options, bool save) {
+    QFileDialog dialog(parent, options.Title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save && !options.OverwritePrompt)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QStringList filters = QtNameFilters(options.Filter);
+    dialog.setNameFilters(filters);
+    const int index = qBound(1, options.FilterIndex, qMax(1, int(filters.size())));
+    if (!filters.isEmpty())
+        dialog.selectNameFilter(filters[index - 1]);
+    dialog.setDefaultSuffix(options.DefaultExt);
+    if (!options.InitialDir.isEmpty())
+        dialog.setDirectory(options.InitialDir);
+    if (!options.FileName.isEmpty())
+        dialog.selectFile(options.FileName);
+    if (services().ExecModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    options.FileName = dialog.selectedFiles().first();
+    options.FilterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    return true;
+}
+
+} // namespace
+
+bool Services::OpenFileDialog(QWidget* parent, TFileDialogOptions& options) {
+    return RunFileDialog(parent, options, false);
+}
+
+bool Services::SaveFileDialog(QWidget* parent, TFileDialogOptions& options) {
+    return RunFileDialog(parent, options, true);
+}
+
+QStringList QtNameFilters(const QString& filter) {
+    QStringList result;
+    const QStringList parts = filter.split('|');
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        const int bracket = int(description.lastIndexOf('('));
+        if (bracket > 0)
+            description = description.left(bracket).trimmed();
+        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == "*.*")
+                pattern = "*";
+        }
+        result << QString("%1 (%2)").arg(description, patterns.join(' '));
+    }
+    return result;
 }
 
 Services& services() {

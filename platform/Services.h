@@ -8,6 +8,9 @@
 #include <functional>
 #include <memory>
 
+class QDialog;
+class QWidget;
+
 // The kinds of modal message dialog the system shows.
 enum TMsgDlgType : uint8_t { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 
@@ -16,7 +19,28 @@ enum TMsgDlgBtn : uint8_t { mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8 };
 using TMsgDlgButtons = uint8_t;
 
 // Modal results, numbered as the class library numbers them.
-enum TModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
+enum TModalResult : int {
+    mrNone = 0,
+    mrOk = 1,
+    mrCancel = 2,
+    mrAbort = 3,
+    mrRetry = 4,
+    mrIgnore = 5,
+    mrYes = 6,
+    mrNo = 7
+};
+
+// What an Open or Save dialog is asked, and what it answers: on OK,
+// FileName holds the chosen path and FilterIndex the chosen filter (from 1).
+struct TFileDialogOptions {
+    QString Title;  // empty: the dialog's own title
+    QString Filter; // "Game File (*.gtg)|*.gtg|All Files (*.*)|*.*"
+    int FilterIndex = 1;
+    QString InitialDir;
+    QString FileName;            // proposed name in, chosen path out
+    QString DefaultExt;          // without the dot, added when the name has none
+    bool OverwritePrompt = true; // Save only
+};
 
 // A timer on the main thread. OnTimer runs once per interval while enabled.
 class ITimer {
@@ -69,12 +93,25 @@ public:
     // Runs pending window messages once.
     virtual void ProcessMessages();
 
+    // Runs a dialog modally and returns its modal result (mrCancel when it
+    // was closed without one). Windows never call exec() themselves.
+    virtual int ExecModal(QDialog& dialog);
+
+    // The Open and Save file dialogs; true on OK (see TFileDialogOptions).
+    virtual bool OpenFileDialog(QWidget* parent, TFileDialogOptions& options);
+    virtual bool SaveFileDialog(QWidget* parent, TFileDialogOptions& options);
+
 protected:
     uint32_t NextRandom();
 
 private:
     uint32_t FRandSeed = 0;
 };
+
+// "Game File (*.gtg)|*.gtg|All Files (*.*)|*.*" as Qt name filters:
+// "Game File (*.gtg)", "All Files (*)". Patterns come from the part after each
+// "|"; "*.*" matches every name, as it does on Windows.
+QStringList QtNameFilters(const QString& filter);
 
 // The process-wide services; a test installs its fake with SetServices and
 // puts back the previous ones when done (nullptr restores the real ones).

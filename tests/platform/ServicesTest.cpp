@@ -1,6 +1,7 @@
 #include "platform/Services.h"
 #include "support/FakeServices.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest-spi.h>
@@ -68,4 +69,52 @@ TEST(FakeServices, ClockMovesOnlyWhenTold) {
     EXPECT_EQ(EncodeDate(2024, 5, 1), services().Now());
     fake.Advance(MSecsPerDay / 2);
     EXPECT_EQ(QString("01052024 120000"), DateTimeToStamp(services().Now()));
+}
+
+TEST(Services, FileDialogFiltersBecomeQtNameFilters) {
+    const struct {
+        const char* filter;
+        QStringList expected;
+    } cases[] = {
+        {"Game File (*.gtg)|*.gtg|All Files (*.*)|*.*", {"Game File (*.gtg)", "All Files (*)"}},
+        {"Text Files|*.txt;*.text", {"Text Files (*.txt *.text)"}},
+        {"", {}},
+        {"Dangling (*.x)", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, QtNameFilters(c.filter)) << c.filter;
+}
+
+TEST(FakeServices, ModalScriptsDriveTheDialogAndGiveItsResult) {
+    FakeServices fake;
+    QDialog dialog;
+    fake.OnModal([](QDialog& shown) {
+        EXPECT_TRUE(shown.isVisible());
+        shown.done(mrOk);
+        return int(mrNone);
+    });
+    fake.OnModal([](QDialog&) { return int(mrNo); });
+    fake.OnModal([](QDialog& shown) {
+        shown.reject();
+        return int(mrNone);
+    });
+    EXPECT_EQ(mrOk, services().ExecModal(dialog));
+    EXPECT_EQ(mrNo, services().ExecModal(dialog));
+    EXPECT_EQ(mrCancel, services().ExecModal(dialog));
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_NONFATAL_FAILURE(services().ExecModal(dialog), "unexpected modal dialog");
+}
+
+TEST(FakeServices, FileDialogsAnswerFromTheScript) {
+    FakeServices fake;
+    fake.ChooseFile("/tmp/a.gtg", 2);
+    fake.CancelFileDialog();
+    TFileDialogOptions options;
+    options.Filter = "Game File (*.gtg)|*.gtg";
+    ASSERT_TRUE(services().OpenFileDialog(nullptr, options));
+    EXPECT_EQ("/tmp/a.gtg", options.FileName);
+    EXPECT_EQ(2, options.FilterIndex);
+    EXPECT_FALSE(services().SaveFileDialog(nullptr, options));
+    ASSERT_EQ(2u, fake.FileDialogs.size());
+    EXPECT_EQ(std::vector<bool>({false, true}), fake.FileDialogWasSave);
 }

@@ -1,5 +1,6 @@
 #include "support/FakeServices.h"
 
+#include <QDialog>
 #include <QDir>
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@ FakeServices::FakeServices() : FPrevious(SetServices(this)) {
 FakeServices::~FakeServices() {
     SetServices(FPrevious);
     EXPECT_TRUE(FAnswers.empty()) << FAnswers.size() << " scripted answer(s) never asked for";
+    EXPECT_TRUE(FModalScripts.empty()) << FModalScripts.size() << " modal script(s) never run";
+    EXPECT_TRUE(FFileAnswers.empty()) << FFileAnswers.size() << " file answer(s) never asked for";
 }
 
 int FakeServices::MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) {
@@ -46,4 +49,48 @@ QString FakeServices::DocumentsFolder() {
 QString FakeServices::HomeFolder() {
     QDir(FTemp.path()).mkpath("home");
     return FTemp.path() + "/home";
+}
+
+int FakeServices::ExecModal(QDialog& dialog) {
+    ModalsRun.push_back(dialog.metaObject()->className());
+    if (FModalScripts.empty()) {
+        ADD_FAILURE() << "unexpected modal dialog: " << dialog.metaObject()->className() << " \""
+                      << dialog.windowTitle().toStdString() << "\"";
+        return mrCancel;
+    }
+    const ModalScript script = std::move(FModalScripts.front());
+    FModalScripts.pop_front();
+    dialog.setResult(mrNone);
+    dialog.show();
+    int result = script(dialog);
+    if (result == mrNone)
+        result = dialog.result() == QDialog::Rejected ? int(mrCancel) : dialog.result();
+    dialog.hide();
+    return result;
+}
+
+bool FakeServices::AnswerFileDialog(TFileDialogOptions& options, bool save) {
+    FileDialogs.push_back(options);
+    FileDialogWasSave.push_back(save);
+    if (FFileAnswers.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << options.Filter.toStdString();
+        return false;
+    }
+    const auto answer = FFileAnswers.front();
+    FFileAnswers.pop_front();
+    if (answer.first.isNull())
+        return false;
+    options.FileName = answer.first;
+    options.FilterIndex = answer.second;
+    return true;
+}
+
+bool FakeServices::OpenFileDialog(QWidget* parent, TFileDialogOptions& options) {
+    Q_UNUSED(parent);
+    return AnswerFileDialog(options, false);
+}
+
+bool FakeServices::SaveFileDialog(QWidget* parent, TFileDialogOptions& options) {
+    Q_UNUSED(parent);
+    return AnswerFileDialog(options, true);
 }

@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <vector>
 
 // A timer that only a test fires.
@@ -38,6 +39,23 @@ public:
     FakeServices();
     ~FakeServices() override;
 
+    // What the user does in the next modal dialog: the script drives it
+    // (the dialog is shown while it runs) and returns its modal result, or
+    // mrNone to take the result the dialog set itself (mrCancel when none).
+    using ModalScript = std::function<int(QDialog&)>;
+    void OnModal(ModalScript script) { FModalScripts.push_back(std::move(script)); }
+    // Every modal dialog run, by its class name, in order.
+    std::vector<QString> ModalsRun;
+
+    // The answer to the next Open or Save dialog: a path (FilterIndex 1
+    // unless given), or Cancel. Every request is kept.
+    void ChooseFile(const QString& path, int filterIndex = 1) {
+        FFileAnswers.push_back({path, filterIndex});
+    }
+    void CancelFileDialog() { FFileAnswers.push_back({QString(), 0}); }
+    std::vector<TFileDialogOptions> FileDialogs;
+    std::vector<bool> FileDialogWasSave;
+
     // Queues the answer (mrYes, mrNo, mrOk, mrCancel) to the next dialog.
     void Answer(int modalResult) { FAnswers.push_back(modalResult); }
     // Every dialog shown, in order.
@@ -68,12 +86,19 @@ public:
         HelpShown.emplace_back(helpFile, context);
     }
     void ProcessMessages() override { ++ProcessMessagesCalls; }
+    int ExecModal(QDialog& dialog) override;
+    bool OpenFileDialog(QWidget* parent, TFileDialogOptions& options) override;
+    bool SaveFileDialog(QWidget* parent, TFileDialogOptions& options) override;
 
     // A fresh folder for the test's files, removed with the fake.
     QString Folder() const { return FTemp.path(); }
 
 private:
+    bool AnswerFileDialog(TFileDialogOptions& options, bool save);
+
     std::deque<int> FAnswers;
+    std::deque<ModalScript> FModalScripts;
+    std::deque<std::pair<QString, int>> FFileAnswers;
     QTemporaryDir FTemp;
     Services* FPrevious;
 };

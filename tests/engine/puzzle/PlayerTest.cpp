@@ -1,6 +1,7 @@
 #include "engine/puzzle/GlyphtrovePlayerUn.h"
 
 #include "support/FakeServices.h"
+#include "support/Screenshot.h"
 
 #include <QApplication>
 #include <QDir>
@@ -762,7 +763,7 @@ TEST(PlayerGame, AFailedLoadStartsNoGame) {
     EXPECT_EQ(0, started);
 }
 
-TEST(PlayerGame, APlayedPuzzleRendersToAPicture) {
+TEST(PlayerGame, ScreenshotOfAPlayedPuzzle) {
     Board board(15, 32);
     board.Place(1, 1, wdRight, "GLYPH");
     board.Place(13, 2, wdBottom, "TROVE");
@@ -776,9 +777,7 @@ TEST(PlayerGame, APlayedPuzzleRendersToAPicture) {
     QApplication::processEvents();
     ASSERT_EQ(2, board.Player.FoundWords());
 
-    const QImage shot = board.Player.grab().toImage();
-    const QString folder = qEnvironmentVariable("GLYPHTROVE_SCREENSHOTS", board.Fake.Folder());
-    ASSERT_TRUE(shot.save(folder + "/player-three-found.png"));
+    const QImage shot = TakeScreenshot(board.Player, "player-three-found");
     const TColor marker =
         board.Player.GamePreferences()->ColourPreferences()->GetNewWordForeground();
     const QPoint middle = (board.Centre({13, 2}) + board.Centre({13, 6})) / 2;
