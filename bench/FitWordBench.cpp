@@ -1,3 +1,4 @@
+#include "bench/BenchPuzzle.h"
 #include "engine/puzzle/GlyphtroveUn.h"
 #include "platform/Services.h"
 
@@ -20,30 +21,10 @@ private:
     Services* FPrevious;
 };
 
-// Forty words of 4 to 12 letters.
-const QStringList PuzzleWords = {
-    "LION",      "TIGER",       "ZEBRA",     "GIRAFFE",    "ELEPHANT",  "RHINOCEROS",  "HIPPO",
-    "CHEETAH",   "LEOPARD",     "JAGUAR",    "PANTHER",    "GAZELLE",   "ANTELOPE",    "BUFFALO",
-    "CROCODILE", "ALLIGATOR",   "PLATYPUS",  "KANGAROO",   "WALLABY",   "KOALA",       "WOMBAT",
-    "PENGUIN",   "OSTRICH",     "FLAMINGO",  "PELICAN",    "ALBATROSS", "HUMMINGBIRD", "WOODPECKER",
-    "SPARROW",   "NIGHTINGALE", "CHAMELEON", "SALAMANDER", "TORTOISE",  "OCTOPUS",     "JELLYFISH",
-    "STARFISH",  "SEAHORSE",    "BARRACUDA", "PORCUPINE",  "ARMADILLO",
-};
-
 // A 30 x 30 puzzle of the forty words, each placed where FitWord puts it.
 std::unique_ptr<TCustomGlyphtrove> BuildPuzzle() {
     auto puzzle = std::make_unique<TCustomGlyphtrove>();
-    puzzle->resize(600, 600);
-    puzzle->SetGridSize(30, 30);
-    for (const QString& word : PuzzleWords) {
-        int x = 0, y = 0;
-        TWordDirectionType direction = wdRight;
-        if (!puzzle->FitWord(AllWordDirections, word, x, y, direction))
-            throw std::runtime_error("no place for a puzzle word");
-        puzzle->PlaceWord(x, y, direction, word, false);
-    }
-    if (puzzle->WordCount() != PuzzleWords.size())
-        throw std::runtime_error("a puzzle word was not listed");
+    PlacePuzzleWords(*puzzle, LargePuzzleSide, LargePuzzleWords);
     return puzzle;
 }
 
