@@ -4,6 +4,7 @@
 // in double quotes per entry between the two marker lines.
 
 #include "engine/puzzle/GlyphtroveUn.h"
+#include "platform/Services.h"
 
 #include <QStringList>
 #include <stdexcept>
@@ -42,3 +43,16 @@ inline void PlacePuzzleWords(TCustomGlyphtrove& Puzzle, int Side, int WordCount)
     if (Puzzle.WordCount() != WordCount)
         throw std::runtime_error("a puzzle word was not listed");
 }
+
+// Random numbers from a fixed seed, so every run builds the same puzzles.
+class SeededServices : public Services {
+public:
+    SeededServices() : FPrevious(SetServices(this)) { SetRandSeed(20240601); }
+    ~SeededServices() override { SetServices(FPrevious); }
+    SeededServices(const SeededServices&) = delete;
+    SeededServices& operator=(const SeededServices&) = delete;
+    void Randomize() override {}
+
+private:
+    Services* FPrevious;
+};
