@@ -71,25 +71,63 @@ int TFitIn::CollectCandidates() {
     FItems.Clear();
     ReadProbes();
     ReadWordKeys(FWord, FWordKeys);
-    TDirectionOffset steps[WordDirectionCount];
-    int strides[WordDirectionCount];
+    const size_t cells = FProbes.size();
+    FGaps.resize(cells * WordDirectionCount);
+    TSlotRange ranges[WordDirectionCount];
     for (int d = wdTopLeft; d <= wdLeft; ++d) {
-        steps[d] = GetDirectionOffset(TWordDirectionType(d));
-        strides[d] = steps[d].RowStep * ColCount() + steps[d].ColumnStep;
+        if (!AllowsDirection(d))
+            continue;
+        const TDirectionOffset step = GetDirectionOffset(TWordDirectionType(d));
+        ranges[d] = SlotRange(step);
+        ReadGaps(step, ranges[d].Stride, FGaps.data() + d * cells);
     }
     const auto probeOf = [this](int index) { return FProbes[size_t(index)]; };
     int total = 0;
     for (int y = 0; y < RowCount(); ++y)
         for (int x = 0; x < ColCount(); ++x)
             for (int d = wdTopLeft; d <= wdLeft; ++d) {
+                if (!AllowsDirection(d) || !ranges[d].Holds(x, y))
+                    continue;
+                const int* gaps = FGaps.data() + d * cells;
                 int score = 0;
-                if (AllowsDirection(d) && SlotInside(x, y, steps[d]) &&
-                    SlotFits(y * ColCount() + x, strides[d], FWordKeys, score, probeOf)) {
+                if (SlotFits(y * ColCount() + x, ranges[d].Stride, FWordKeys, score, probeOf,
+                             [gaps](int index) { return gaps[index]; })) {
                     FItems.Add(x, y, TWordDirectionType(d), score);
                     total += score;
                 }
             }
     return total;
+}
+
+TFitIn::TSlotRange TFitIn::SlotRange(const TDirectionOffset& Step) const {
+    // An empty word still has its first cell.
+    const int reach = std::max(int(FWord.length()) - 1, 0);
+    TSlotRange range;
+    range.Stride = Step.RowStep * ColCount() + Step.ColumnStep;
+    range.MinX = std::max(0, -reach * Step.ColumnStep);
+    range.EndX = ColCount() - std::max(0, reach * Step.ColumnStep);
+    range.MinY = std::max(0, -reach * Step.RowStep);
+    range.EndY = RowCount() - std::max(0, reach * Step.RowStep);
+    return range;
+}
+
+void TFitIn::ReadGaps(const TDirectionOffset& Step, int Stride, int* Gaps) const {
+    // Each cell's next one along the direction is counted first.
+    const int columns = ColCount();
+    const int rows = RowCount();
+    for (int rowsDone = 0; rowsDone < rows; ++rowsDone) {
+        const int y = Step.RowStep > 0 ? rows - 1 - rowsDone : rowsDone;
+        for (int columnsDone = 0; columnsDone < columns; ++columnsDone) {
+            const int x = Step.ColumnStep > 0 ? columns - 1 - columnsDone : columnsDone;
+            const int index = y * columns + x;
+            if (FProbes[size_t(index)].Key != 0)
+                Gaps[index] = 0;
+            else if (IsValidCell(x + Step.ColumnStep, y + Step.RowStep))
+                Gaps[index] = 1 + Gaps[index + Stride];
+            else
+                Gaps[index] = 1;
+        }
+    }
 }
 
 TFitIn::TCellProbe TFitIn::Probe(const TCellLetter& Cell) {
@@ -127,19 +165,21 @@ bool TFitIn::SlotInside(int X, int Y, const TDirectionOffset& Step) const {
     return IsValidCell(X, Y) && IsValidCell(X + reach * Step.ColumnStep, Y + reach * Step.RowStep);
 }
 
-template <typename ProbeOf>
+template <typename ProbeOf, typename GapOf>
 bool TFitIn::SlotFits(int Start, int Stride, const std::vector<uint32_t>& Keys, int& Score,
-                      const ProbeOf& probeOf) {
+                      const ProbeOf& probeOf, const GapOf& gapOf) {
     Score = 0;
-    int index = Start;
-    for (const uint32_t key : Keys) {
+    const int length = int(Keys.size());
+    for (int k = gapOf(Start); k < length;) {
+        const int index = Start + k * Stride;
         const TCellProbe probe = probeOf(index);
         if (probe.Key != 0) {
-            if (probe.Key != key)
+            if (probe.Key != Keys[size_t(k)])
                 return false;
             Score += probe.UseCount;
         }
-        index += Stride;
+        if (++k < length)
+            k += gapOf(index + Stride);
     }
     return true;
 }
@@ -152,8 +192,9 @@ bool TFitIn::TestPlacement(int X, int Y, TWordDirectionType Direction, int& Scor
     // A test on its own reads the board and the word as they are now.
     std::vector<uint32_t> keys;
     ReadWordKeys(FWord, keys);
+    const auto probeOf = [this](int index) { return ProbeAt(index); };
     return SlotFits(Y * ColCount() + X, step.RowStep * ColCount() + step.ColumnStep, keys, Score,
-                    [this](int index) { return ProbeAt(index); });
+                    probeOf, [&](int index) { return probeOf(index).Key != 0 ? 0 : 1; });
 }
 
 bool TFitIn::PickBest(int& X, int& Y, TWordDirectionType& Direction) const {
