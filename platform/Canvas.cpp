@@ -20,7 +20,7 @@ int MulDiv(int number, int numerator, int denominator) {
 
 // Beyond this the font engine's metrics overflow; no screen needs more.
 constexpr int kMaxPixelSize = 16384;
-constexpr int kMaxKeptExtents = 256;
+constexpr int kMaxKeptTexts = 256;
 
 int CellHeightAt(QFont font, int pixelSize) {
     font.setPixelSize(pixelSize);
@@ -56,6 +56,10 @@ QImage TransparentCopy(const QImage& picture) {
                 line[x] = 0;
     }
     return copy;
+}
+
+bool HasControlCharacter(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20; });
 }
 
 QStringList ExplicitLines(const QString& text) {
@@ -162,7 +166,7 @@ void TFont::ApplyHeight() {
 
 void TFont::Changed() {
     FMetrics.reset();
-    FExtents.clear();
+    FTexts.clear();
 }
 
 const QFontMetrics& TFont::Metrics() const {
@@ -171,16 +175,28 @@ const QFontMetrics& TFont::Metrics() const {
     return *FMetrics;
 }
 
-QSize TFont::TextExtent(const QString& text) const {
-    const auto known = FExtents.constFind(text);
-    if (known != FExtents.constEnd())
+TFont::TKeptText& TFont::Kept(const QString& text) const {
+    const auto known = FTexts.find(text);
+    if (known != FTexts.end())
         return *known;
     // Texts drawn once (a caption, a title) would only fill the store.
-    if (FExtents.size() >= kMaxKeptExtents)
-        FExtents.clear();
-    const QSize extent(Metrics().horizontalAdvance(text), Metrics().height());
-    FExtents.insert(text, extent);
-    return extent;
+    if (FTexts.size() >= kMaxKeptTexts)
+        FTexts.clear();
+    return *FTexts.insert(text, {QSize(Metrics().horizontalAdvance(text), Metrics().height()), {}});
+}
+
+QSize TFont::TextExtent(const QString& text) const {
+    return Kept(text).Extent;
+}
+
+const QStaticText& TFont::LaidOut(const QString& text) const {
+    TKeptText& kept = Kept(text);
+    if (!kept.Layout) {
+        kept.Layout.emplace(text);
+        kept.Layout->setTextFormat(Qt::PlainText);
+        kept.Layout->prepare(QTransform(), FFont);
+    }
+    return *kept.Layout;
 }
 
 TCanvas::TCanvas(QImage* target) : FTarget(target) {}
@@ -308,7 +324,12 @@ void TCanvas::DrawTextLine(int x, int y, const QString& text, const TRect* clip)
             painter.fillRect(x, y, extent.width(), extent.height(), ToQColor(FBrush.Color()));
         painter.setFont(FFont.Handle());
         painter.setPen(ToQColor(FFont.Color()));
-        painter.drawText(QPoint(x, y + FFont.Metrics().ascent()), text);
+        // A kept layout draws the very pixels drawText does, without shaping
+        // the text again; a control character is left to drawText's rules.
+        if (HasControlCharacter(text))
+            painter.drawText(QPoint(x, y + FFont.Metrics().ascent()), text);
+        else
+            painter.drawStaticText(QPoint(x, y), FFont.LaidOut(text));
     });
 }
 

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QImage>
 #include <QSize>
+#include <QStaticText>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -102,6 +103,8 @@ public:
     // over and over.
     const QFontMetrics& Metrics() const;
     QSize TextExtent(const QString& text) const;
+    // The text laid out once for drawing in this font, kept likewise.
+    const QStaticText& LaidOut(const QString& text) const;
 
 private:
     void ApplyHeight();
@@ -110,8 +113,14 @@ private:
     QFont FFont;
     TColor FColor = clWindowText;
     int FHeight = 0;
+    struct TKeptText {
+        QSize Extent;
+        std::optional<QStaticText> Layout;
+    };
+    TKeptText& Kept(const QString& text) const;
+
     mutable std::optional<QFontMetrics> FMetrics;
-    mutable QHash<QString, QSize> FExtents;
+    mutable QHash<QString, TKeptText> FTexts;
 };
 
 // Drawing on an image with the Windows rules: figures leave out their right
