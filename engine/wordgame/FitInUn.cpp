@@ -71,31 +71,42 @@ int TFitIn::CollectCandidates() {
     FItems.Clear();
     ReadProbes();
     ReadWordKeys(FWord, FWordKeys);
-    const size_t cells = FProbes.size();
-    FGaps.resize(cells * WordDirectionCount);
+    // The allowed directions in order, each with its slot range and gaps;
+    // the gaps of one cell lie side by side, one per direction.
+    int directions[WordDirectionCount];
     TSlotRange ranges[WordDirectionCount];
-    for (int d = wdTopLeft; d <= wdLeft; ++d) {
-        if (!AllowsDirection(d))
-            continue;
-        const TDirectionOffset step = GetDirectionOffset(TWordDirectionType(d));
-        ranges[d] = SlotRange(step);
-        ReadGaps(step, ranges[d].Stride, FGaps.data() + d * cells);
-    }
+    int allowed = 0;
+    for (int d = wdTopLeft; d <= wdLeft; ++d)
+        if (AllowsDirection(d)) {
+            directions[allowed] = d;
+            ranges[allowed] = SlotRange(GetDirectionOffset(TWordDirectionType(d)));
+            ++allowed;
+        }
+    FGaps.resize(FProbes.size() * size_t(allowed));
+    for (int k = 0; k < allowed; ++k)
+        ReadGaps(GetDirectionOffset(TWordDirectionType(directions[k])), ranges[k].Stride,
+                 FGaps.data() + k, allowed);
     const auto probeOf = [this](int index) { return FProbes[size_t(index)]; };
+    const int length = int(FWordKeys.size());
     int total = 0;
     for (int y = 0; y < RowCount(); ++y)
-        for (int x = 0; x < ColCount(); ++x)
-            for (int d = wdTopLeft; d <= wdLeft; ++d) {
-                if (!AllowsDirection(d) || !ranges[d].Holds(x, y))
+        for (int x = 0; x < ColCount(); ++x) {
+            const int start = y * ColCount() + x;
+            for (int k = 0; k < allowed; ++k) {
+                if (!ranges[k].Holds(x, y))
                     continue;
-                const int* gaps = FGaps.data() + d * cells;
+                const uint16_t* gaps = FGaps.data() + k;
                 int score = 0;
-                if (SlotFits(y * ColCount() + x, ranges[d].Stride, FWordKeys, score, probeOf,
-                             [gaps](int index) { return gaps[index]; })) {
-                    FItems.Add(x, y, TWordDirectionType(d), score);
+                // Most slots in a sparse grid hold no letter at all.
+                if (gaps[size_t(start) * allowed] >= length ||
+                    SlotFits(
+                        start, ranges[k].Stride, FWordKeys, score, probeOf,
+                        [gaps, allowed](int index) { return gaps[size_t(index) * allowed]; })) {
+                    FItems.Add(x, y, TWordDirectionType(directions[k]), score);
                     total += score;
                 }
             }
+        }
     return total;
 }
 
@@ -111,21 +122,25 @@ TFitIn::TSlotRange TFitIn::SlotRange(const TDirectionOffset& Step) const {
     return range;
 }
 
-void TFitIn::ReadGaps(const TDirectionOffset& Step, int Stride, int* Gaps) const {
-    // Each cell's next one along the direction is counted first.
+void TFitIn::ReadGaps(const TDirectionOffset& Step, int Stride, uint16_t* Gaps, int Spacing) const {
+    // Each cell's next one along the direction is counted first. A gap stops
+    // growing at its largest value; the walk then looks at the cell there.
     const int columns = ColCount();
     const int rows = RowCount();
     for (int rowsDone = 0; rowsDone < rows; ++rowsDone) {
         const int y = Step.RowStep > 0 ? rows - 1 - rowsDone : rowsDone;
+        const bool nextRowInside = y + Step.RowStep >= 0 && y + Step.RowStep < rows;
         for (int columnsDone = 0; columnsDone < columns; ++columnsDone) {
             const int x = Step.ColumnStep > 0 ? columns - 1 - columnsDone : columnsDone;
             const int index = y * columns + x;
-            if (FProbes[size_t(index)].Key != 0)
-                Gaps[index] = 0;
-            else if (IsValidCell(x + Step.ColumnStep, y + Step.RowStep))
-                Gaps[index] = 1 + Gaps[index + Stride];
-            else
-                Gaps[index] = 1;
+            const bool nextInside =
+                nextRowInside && x + Step.ColumnStep >= 0 && x + Step.ColumnStep < columns;
+            uint16_t gap = 0;
+            if (FProbes[size_t(index)].Key == 0)
+                gap = nextInside
+                          ? uint16_t(std::min(Gaps[size_t(index + Stride) * Spacing] + 1, 0xFFFF))
+                          : 1;
+            Gaps[size_t(index) * Spacing] = gap;
         }
     }
 }

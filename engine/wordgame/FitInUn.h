@@ -114,9 +114,9 @@ private:
         bool Holds(int X, int Y) const { return X >= MinX && X < EndX && Y >= MinY && Y < EndY; }
     };
     TSlotRange SlotRange(const TDirectionOffset& Step) const;
-    // Gaps[i]: the cells from cell i on in the direction that do not bind,
-    // up to the first that does or to the edge.
-    void ReadGaps(const TDirectionOffset& Step, int Stride, int* Gaps) const;
+    // Gaps[i * Spacing]: the cells from cell i on in the direction that do
+    // not bind, up to the first that does or to the edge.
+    void ReadGaps(const TDirectionOffset& Step, int Stride, uint16_t* Gaps, int Spacing) const;
     // Walks a slot whose cells all lie inside the board; Stride is the index
     // step of its direction, Keys the word's letter keys. Only cells that may
     // bind are visited: GapOf(i) tells how many from cell i on surely don't.
@@ -132,5 +132,5 @@ private:
     // The search's view of the board and of the word, kept between searches.
     std::vector<TCellProbe> FProbes;
     std::vector<uint32_t> FWordKeys;
-    std::vector<int> FGaps; // per direction, one per cell
+    std::vector<uint16_t> FGaps; // per cell, one per allowed direction
 };
