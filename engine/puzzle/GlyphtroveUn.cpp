@@ -250,7 +250,11 @@ bool TCustomGlyphtrove::IsInsideBoard(int Column, int Row) const {
 int TCustomGlyphtrove::LoadFromFile(const QString& FileName) {
     TFileTypeStream stream(FileName, tsmRead);
     try {
-        LoadFromStream(FileName, &stream);
+        {
+            // The cells are drawn once, when the game is in.
+            const TGridUpdate update(*this);
+            LoadFromStream(FileName, &stream);
+        }
         if (FRandomLettersUsed)
             FillRandomLetters();
         else
@@ -275,7 +279,10 @@ void TCustomGlyphtrove::SaveToFile(const QString& FileName) {
         FillRandomLetters();
     GamePreferences()->StampModified();
     TFileTypeStream stream(FileName, tsmWrite);
-    SaveToStream(&stream);
+    // The file takes the game in one write, not one a value.
+    TBufferTypeStream buffer(tsmWrite);
+    SaveToStream(&buffer);
+    stream.WriteBuffer(buffer.Bytes().constData(), int(buffer.Bytes().size()));
     // The stream overwrites without truncating: cut off whatever an older,
     // longer file left beyond the new end.
     stream.SetSize(stream.Position());
