@@ -226,6 +226,14 @@ void TCustomGameGrid::SetRowCount(int value) {
     FLayoutDirty = true;
 }
 
+void TCustomGameGrid::SetBoardSize(int Columns, int Rows) {
+    if (Columns <= 0 || Rows <= 0)
+        return;
+    FBoardGame->SetColCount(Columns);
+    FBoardGame->SetRowCount(Rows);
+    FLayoutDirty = true;
+}
+
 void TCustomGameGrid::SetWidth(int value) {
     resize(value, height());
     FLayoutDirty = true;

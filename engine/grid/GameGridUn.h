@@ -234,6 +234,9 @@ protected:
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
     // Invalidates the whole control: the next paint runs Paint first.
     void Invalidate();
+    // Sets both counts whatever the control's pixel size, for a puzzle read
+    // from a file; sides below 1 are ignored and the cells are not touched.
+    virtual void SetBoardSize(int Columns, int Rows);
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -57,6 +57,40 @@ std::vector<TColor> Colours(const TCustomGlyphtrove& P) {
     return colours;
 }
 
+// Everything a failed load must leave as it was, as text so that a
+// difference shows where it is.
+QStringList PuzzleState(const TCustomGlyphtrove& P) {
+    QStringList state = {P.FileName(),
+                         P.Version(),
+                         QString::number(P.ColCount()),
+                         QString::number(P.RowCount()),
+                         P.Modified() ? "modified" : "saved",
+                         P.RandomLettersUsed() ? "filled" : "unfilled"};
+    for (const CellView& cell : Cells(P))
+        state << QString("cell %1 %2 %3 %4 %5")
+                     .arg(cell.Text)
+                     .arg(cell.State)
+                     .arg(cell.UseCount)
+                     .arg(cell.TextColour)
+                     .arg(cell.Colour);
+    state << QString::fromLatin1(P.SolutionBoard()->GridData().toHex());
+    for (int i = 0; i < P.WordCount(); ++i) {
+        const TWordRec word = P.GetWordRec(i);
+        state << QString("word %1 %2 %3 %4")
+                     .arg(word.Word)
+                     .arg(word.X)
+                     .arg(word.Y)
+                     .arg(word.Direction);
+    }
+    state << P.WishList()->Lines();
+    const TWordGameProperties* properties = P.GamePreferences();
+    for (int i = 0; i < properties->Count(); ++i)
+        state << properties->GetItem(i)->Name() + "=" + properties->GetItem(i)->Value();
+    for (const TColor colour : Colours(P))
+        state << QString::number(colour);
+    return state;
+}
+
 class PuzzleTest : public ::testing::Test {
 protected:
     PuzzleTest() {
@@ -631,6 +665,81 @@ TEST_F(PuzzleTest, AFailedLoadKeepsTheFileNameAndAMissingFileSaysSo) {
     }
     ExpectInvalid("S", "one byte");
     EXPECT_EQ(S(Loader.FileName()), S(good));
+}
+
+// A file damaged anywhere changes nothing: not the grid, the words, the wish
+// list, the properties, the colours, the name or the modified mark, and no
+// event reports a word.
+TEST_F(PuzzleTest, AFailedLoadLeavesTheLoadedPuzzleExactlyAsItWas) {
+    Puzzle.SetGridSize(6, 5);
+    Puzzle.GamePreferences()->SetGameTitle("Farm");
+    Puzzle.GamePreferences()->SetIncludeColourScheme(true);
+    Puzzle.GamePreferences()->ColourPreferences()->SetForeground(crNormalWord, 0x123456);
+    Puzzle.PlaceWord(0, 0, wdRight, "HORSE", false);
+    Puzzle.PlaceWord(5, 4, wdTop, "GOAT", false);
+    Puzzle.SetRandomLettersUsed(true);
+    Puzzle.WishList()->Add("sheep");
+    const QString loadedPath = Path("farm.gtg");
+    Puzzle.SaveToFile(loadedPath);
+
+    TGlyphtroveEditor other;
+    other.resize(300, 300);
+    other.SetGridSize(4, 3);
+    other.GamePreferences()->SetGameTitle("Pets");
+    other.PlaceWord(0, 0, wdRight, "CAT", false);
+    other.PlaceWord(0, 0, wdBottom, "COW", false);
+    other.WishList()->Add("zebra");
+    const QString otherPath = Path("pets.gtg");
+    other.SaveToFile(otherPath);
+    const QByteArray bytes = ReadBytes(otherPath);
+    // The wish list ends the file: its count and one entry of five letters.
+    const int endOfWords = bytes.size() - 5 - 11;
+
+    Loader.LoadFromFile(loadedPath);
+    Loader.WishList()->Add("llama");
+    Loader.SetModified();
+    int events = 0;
+    Loader.OnWordAdded = [&](TObject*, const QString&) { ++events; };
+    const QStringList before = PuzzleState(Loader);
+
+    std::vector<std::pair<std::string, QByteArray>> cases;
+    for (int n = 0; n < bytes.size(); ++n)
+        if (n != endOfWords)
+            cases.emplace_back("cut at " + std::to_string(n), bytes.left(n));
+    const auto damaged = [&](const std::string& Name, int Offset, char Byte) {
+        QByteArray copy = bytes;
+        copy[Offset] = Byte;
+        cases.emplace_back(Name, copy);
+    };
+    damaged("header letter", 7, 'X');
+    damaged("newer major", 21, 12);
+    damaged("tag of the first cell", bytes.indexOf(QByteArray("I\x43\0\0\0I\x04", 7)), 'S');
+    // COW moved one column right crosses the A of CAT.
+    damaged("second word overlapping the first", bytes.indexOf("COW") + 5, 1);
+    // The count's value lies past its tag and the first word's tag and length.
+    damaged("word count beyond the words", bytes.indexOf("CAT") - 9, 3);
+    damaged("title length beyond the file", 34, 0x7F);
+    for (const auto& [name, file] : cases) {
+        ExpectInvalid(file, name);
+        ASSERT_EQ(before, PuzzleState(Loader)) << name;
+    }
+    EXPECT_EQ(events, 0);
+    EXPECT_EQ(S(Load(bytes.left(endOfWords))), "") << "a file that ends after its words";
+    EXPECT_EQ(Loader.WordCount(), 2);
+}
+
+// The counts of a file do not depend on the control's pixel size.
+TEST_F(PuzzleTest, AControlWithoutASizeLoadsAFile) {
+    TGlyphtroveEditor unsized;
+    unsized.resize(0, 0);
+    const QString path = Path("cat.gtg");
+    WriteBytes(path, GameFileContent::Cat().Build().Bytes);
+    EXPECT_EQ(MessageOf([&] { unsized.LoadFromFile(path); }), "");
+    EXPECT_EQ(unsized.ColCount(), 3);
+    EXPECT_EQ(unsized.RowCount(), 3);
+    EXPECT_EQ(unsized.SolutionBoard()->ColCount(), 3);
+    EXPECT_EQ(S(unsized.GetCellText(2, 0)), "T");
+    EXPECT_EQ(unsized.WordCount(), 1);
 }
 
 TEST_F(PuzzleTest, CountDownsOfTheWholeCalendarLoadAndReadBack) {
