@@ -742,6 +742,37 @@ TEST_F(PuzzleTest, AControlWithoutASizeLoadsAFile) {
     EXPECT_EQ(unsized.WordCount(), 1);
 }
 
+// A game written as the original writes it: one byte a character in the
+// Windows code page, in the texts, the word and the cell codes alike.
+TEST_F(PuzzleTest, AGameInTheWindowsCodePageLoadsAndSavesBackByteForByte) {
+    GameFileContent content;
+    content.Title = "Caf\xE9 au lait";
+    content.Description = "Cr\xE8me br\xFBl\xE9"
+                          "e";
+    content.Author = "Zo\xEB";
+    content.Columns = 4;
+    content.Rows = 2;
+    content.IncludeColours = true;
+    content.Colours = {0x000000, 0xFFFFFF, 0x0000FF, 0x00FFFF, 0x808080, 0xC0C0C0,
+                       0x008000, 0xFFFFFF, 0x000080, 0xFFFFFF, 0x800080, 0xFFFFFF,
+                       0xFF0000, 0xFFFFFF, 0x000000, 0xF0F0F0};
+    content.Cells = {{'C', 4}, {0, 0}, {'A', 4}, {0, 0}, {'F', 4}, {0, 0}, {0xC9, 4}, {0, 0}};
+    content.Words = {{"CAF\xC9", 0, 0, 3}};
+    content.Wishes = {"OLIVE"};
+    const QByteArray fixture = content.Build().Bytes;
+    const QString path = Path("cafe.gtg");
+    WriteBytes(path, fixture);
+
+    Loader.LoadFromFile(path);
+    EXPECT_EQ(S(Loader.GamePreferences()->GetGameTitle()), "Caf\xC3\xA9 au lait");
+    EXPECT_EQ(S(Loader.GetWordText(0)), "CAF\xC3\x89");
+    // The stamp of the save is the one the fixture holds.
+    Fake.Clock = EncodeDate(2004, 3, 2) + EncodeTime(5, 6, 7, 0);
+    const QString saved = Path("saved.gtg");
+    Loader.SaveToFile(saved);
+    EXPECT_EQ(ReadBytes(saved).toHex(' ').toStdString(), fixture.toHex(' ').toStdString());
+}
+
 TEST_F(PuzzleTest, CountDownsOfTheWholeCalendarLoadAndReadBack) {
     const TDateTime lastMoment = EncodeDate(9999, 12, 31) + EncodeTime(23, 59, 59, 999);
     const struct {
