@@ -525,21 +525,27 @@ TEST_F(PuzzleTest, LoadedFillerLettersAreClearedLikeAnyOther) {
     EXPECT_EQ(S(Loader.GetCellText(2, 0)), "T");
 }
 
+// Whatever lies under its first letter: an empty cell, or a letter of a word
+// placed before it that differs from the word's other letters.
 TEST_F(PuzzleTest, UnknownDirectionLeavesTheWordOutAndReadingGoesOn) {
-    for (const int direction : {8, 259, -1, INT_MAX}) {
-        GameFileContent content = GameFileContent::Cat();
-        content.Cells = std::vector<GameFileContent::Cell>(9, {0, 0});
-        content.Words = {{"CAT", 0, 0, direction}};
-        Loader.SetLastDirection(wdBottom);
-        Fake.Messages.clear();
-        Fake.Answer(mrOk);
-        EXPECT_EQ(S(Load(content.Build().Bytes)), "") << direction;
-        EXPECT_EQ(Loader.WordCount(), 0) << direction;
-        ASSERT_EQ(Fake.Messages.size(), 1u);
-        EXPECT_EQ(S(Fake.Messages[0].text), "No direction found");
-        EXPECT_EQ(Loader.LastDirection(), wdBottom);
-        EXPECT_EQ(S(Loader.WishList()->Lines()), "ZEBRA");
-    }
+    for (const bool onAWord : {false, true})
+        for (const int direction : {8, 259, -1, INT_MAX}) {
+            const std::string name = std::to_string(direction) + (onAWord ? " on CAT" : "");
+            GameFileContent content = GameFileContent::Cat();
+            if (onAWord)
+                content.Words.push_back({"COW", 0, 0, direction});
+            else
+                content.Words = {{"CAT", 0, 0, direction}};
+            Loader.SetLastDirection(wdBottom);
+            Fake.Messages.clear();
+            Fake.Answer(mrOk);
+            EXPECT_EQ(S(Load(content.Build().Bytes)), "") << name;
+            EXPECT_EQ(Loader.WordCount(), onAWord ? 1 : 0) << name;
+            ASSERT_EQ(Fake.Messages.size(), 1u) << name;
+            EXPECT_EQ(S(Fake.Messages[0].text), "No direction found");
+            EXPECT_EQ(Loader.LastDirection(), onAWord ? wdRight : wdBottom) << name;
+            EXPECT_EQ(S(Loader.WishList()->Lines()), "ZEBRA");
+        }
 }
 
 TEST_F(PuzzleTest, GridSidesOutsideOneTo255AreRefusedBeforeAnythingIsSized) {
