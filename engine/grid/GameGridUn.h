@@ -128,9 +128,9 @@ public:
     ~TCustomGameGrid() override;
 
     int ColCount() const { return FBoardGame->ColCount(); }
-    void SetColCount(int value);
+    virtual void SetColCount(int value);
     int RowCount() const { return FBoardGame->RowCount(); }
-    void SetRowCount(int value);
+    virtual void SetRowCount(int value);
     int Width() const { return width(); }
     void SetWidth(int value);
     int Height() const { return height(); }

@@ -132,8 +132,8 @@ public:
     // --- Properties
     bool CheckWords() const { return FCheckWords; }
     void SetCheckWords(bool Value) { FCheckWords = Value; }
-    void SetColCount(int Value);
-    void SetRowCount(int Value);
+    void SetColCount(int Value) override;
+    void SetRowCount(int Value) override;
     QString DefaultGameTitle() const;
     void SetDefaultGameTitle(const QString& Value);
     TWordGameProperties* GamePreferences() const { return FGamePreferences.get(); }
