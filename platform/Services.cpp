@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 #include <cerrno>
@@ -155,31 +154,9 @@ QString Services::ProgramFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-Services::Services() = default;
-
-Services::~Services() {
-    // The window may outlive the application object only as a dangling pointer.
-    if (QCoreApplication::instance())
-        delete FHelpViewer.data();
-}
-
-QString HelpContextAnchor(int context) {
-    return QString("context-%1").arg(context);
-}
-
 void Services::ShowHelp(const QString& helpFile, int context) {
-    if (!FHelpViewer) {
-        FHelpViewer = new QTextBrowser;
-        FHelpViewer->setAttribute(Qt::WA_DeleteOnClose);
-        FHelpViewer->setWindowTitle("Help");
-        FHelpViewer->resize(640, 480);
-    }
-    QUrl url = QUrl::fromLocalFile(helpFile);
-    url.setFragment(HelpContextAnchor(context));
-    FHelpViewer->setSource(url);
-    FHelpViewer->show();
-    FHelpViewer->raise();
-    FHelpViewer->activateWindow();
+    Q_UNUSED(context);
+    ShellOpen(helpFile, QString());
 }
 
 void Services::ProcessMessages() {

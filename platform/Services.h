@@ -2,7 +2,6 @@
 
 #include "platform/DateTime.h"
 
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -10,7 +9,6 @@
 #include <memory>
 
 class QDialog;
-class QTextBrowser;
 class QWidget;
 
 // The kinds of modal message dialog the system shows.
@@ -59,10 +57,7 @@ public:
 // and controls reach it through services(); tests install a fake.
 class Services {
 public:
-    Services();
-    virtual ~Services();
-    Services(const Services&) = delete;
-    Services& operator=(const Services&) = delete;
+    virtual ~Services() = default;
 
     // A modal message dialog; returns the modal result of the button chosen
     // (mrCancel, or mrNo when there is no Cancel, when closed otherwise).
@@ -92,8 +87,7 @@ public:
     virtual QString HomeFolder();
     virtual QString ProgramFolder();
 
-    // Shows the help file (an HTML document) in a help window, scrolled to
-    // the context's anchor (HelpContextAnchor).
+    // Shows the help file at a numbered context.
     virtual void ShowHelp(const QString& helpFile, int context);
 
     // Runs pending window messages once.
@@ -112,11 +106,7 @@ protected:
 
 private:
     uint32_t FRandSeed = 0;
-    QPointer<QTextBrowser> FHelpViewer;
 };
-
-// The anchor by which the help document marks a context: "context-19".
-QString HelpContextAnchor(int context);
 
 // "Game File (*.gtg)|*.gtg|All Files (*.*)|*.*" as Qt name filters:
 // "Game File (*.gtg)", "All Files (*)". Patterns come from the part after each

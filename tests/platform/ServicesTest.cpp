@@ -1,13 +1,9 @@
 #include "platform/Services.h"
 #include "support/FakeServices.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
-#include <QScrollBar>
-#include <QTextBrowser>
-#include <QUrl>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -121,44 +117,4 @@ TEST(FakeServices, FileDialogsAnswerFromTheScript) {
     EXPECT_FALSE(services().SaveFileDialog(nullptr, options));
     ASSERT_EQ(2u, fake.FileDialogs.size());
     EXPECT_EQ(std::vector<bool>({false, true}), fake.FileDialogWasSave);
-}
-
-// The help window opens the document at the context asked for, and a second
-// request reuses the window.
-TEST(Services, HelpOpensTheDocumentAtTheContextsAnchor) {
-    FakeServices fake; // for its folder
-    const QString path = fake.Folder() + "/Glyphtrove.html";
-    QString html = "<html><body><a name=\"" + HelpContextAnchor(2) + "\"></a><h1>Contents</h1>";
-    for (int i = 0; i < 200; ++i)
-        html += "<p>Line</p>";
-    html += "<a name=\"" + HelpContextAnchor(19) + "\"></a><h1>Player</h1>";
-    for (int i = 0; i < 200; ++i)
-        html += "<p>Line</p>";
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write((html + "</body></html>").toUtf8());
-    file.close();
-
-    Services real;
-    const auto viewers = [] {
-        std::vector<QTextBrowser*> found;
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* browser = qobject_cast<QTextBrowser*>(widget);
-                browser && browser->isVisible())
-                found.push_back(browser);
-        return found;
-    };
-    real.ShowHelp(path, 19);
-    ASSERT_EQ(viewers().size(), 1u);
-    QTextBrowser* viewer = viewers()[0];
-    EXPECT_EQ(viewer->source().toLocalFile(), path);
-    EXPECT_EQ(viewer->source().fragment(), "context-19");
-    const int playerPosition = viewer->verticalScrollBar()->value();
-    EXPECT_GT(playerPosition, 1000) << "two hundred lines down";
-
-    real.ShowHelp(path, 2);
-    ASSERT_EQ(viewers().size(), 1u);
-    EXPECT_EQ(viewer->source().fragment(), "context-2");
-    EXPECT_LT(viewer->verticalScrollBar()->value(), 100);
-    viewer->close();
 }
