@@ -2,11 +2,10 @@
 
 #include "platform/Object.h"
 
-#include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 // Event types and small pieces of the class library that controls share.
 
@@ -34,13 +33,7 @@ bool HasMouseButton(Qt::MouseButton button);
 TMouseButton MouseButtonOf(Qt::MouseButton button);
 TShiftState ShiftStateOf(const QMouseEvent& event);
 
-// An indexed list of pictures; an index outside the list gives a null image.
-class TImageList {
-public:
-    int Add(const QImage& picture);
-    int Count() const { return int(FPictures.size()); }
-    QImage Picture(int index) const;
-
-private:
-    std::vector<QImage> FPictures;
-};
+// The character a key press types, as the system's character message
+// carries it: Backspace #8, Tab #9, Return #13, Escape #27, Ctrl+letter
+// #1-#26, else the typed text; #0 when the key types nothing.
+QChar KeyCharOf(const QKeyEvent& event);

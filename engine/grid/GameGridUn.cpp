@@ -96,11 +96,29 @@ int64_t TBoardGame::RecordIndex(int col, int row) const {
     return index < 0 ? -1 : index;
 }
 
-TGameCellRecord TBoardGame::ReadCell(int col, int row) const {
+const char* TBoardGame::StoredRecord(int col, int row) const {
     const int64_t index = RecordIndex(col, row);
     if (index < 0 || (index + 1) * kRecordSize > FGridData.size())
-        return TGameCellRecord();
-    return DecodeCell(FGridData.constData() + index * kRecordSize);
+        return nullptr;
+    return FGridData.constData() + index * kRecordSize;
+}
+
+TGameCellRecord TBoardGame::ReadCell(int col, int row) const {
+    const char* record = StoredRecord(col, row);
+    return record ? DecodeCell(record) : TGameCellRecord();
+}
+
+TCellLetter TBoardGame::ReadCellLetter(int col, int row) const {
+    const char* record = StoredRecord(col, row);
+    if (!record)
+        return TCellLetter();
+    TCellLetter letter;
+    letter.State = Get32(record, kStateAt);
+    letter.UseCount = int(Get32(record, kUseCountAt));
+    letter.TextLength = std::min<int>(uint8_t(record[kTextLengthAt]), kMaxCellText);
+    if (letter.TextLength > 0)
+        letter.First = qFromLittleEndian<char16_t>(record + kTextAt);
+    return letter;
 }
 
 void TBoardGame::WriteCell(int col, int row, const TGameCellRecord& record) {
@@ -165,10 +183,6 @@ void TBoardGame::Fill(const QString& Text, TColor Colour, TColor TextColour, int
     char* data = FGridData.data();
     for (int64_t i = 0; i < count; ++i)
         std::memcpy(data + i * kRecordSize, record.constData(), kRecordSize);
-}
-
-bool TBoardGame::IsValidCell(int col, int row) const {
-    return col >= 0 && col < FColCount && row >= 0 && row < FRowCount;
 }
 
 void TBoardGame::Assign(TPersistent* Source) {

@@ -3,6 +3,7 @@
 #include "platform/Canvas.h"
 #include "platform/Controls.h"
 #include "platform/Exception.h"
+#include "platform/ImageList.h"
 #include "platform/Object.h"
 
 #include <QByteArray>
@@ -37,6 +38,14 @@ enum TWordGameCellState : uint32_t {
 
 constexpr int kMaxCellText = 5;
 
+// What a search reads of a cell, taken without building its record.
+struct TCellLetter {
+    uint32_t State = 0;
+    int UseCount = 0;
+    int TextLength = 0;
+    char16_t First = 0; // the first character of the text; 0 when it has none
+};
+
 class EGameGrid : public Exception {
 public:
     using Exception::Exception;
@@ -56,6 +65,7 @@ public:
     const QByteArray& GridData() const { return FGridData; }
 
     TGameCellRecord ReadCell(int col, int row) const;
+    TCellLetter ReadCellLetter(int col, int row) const;
     void WriteCell(int col, int row, const TGameCellRecord& record);
 
     TColor GetCellColour(int col, int row) const { return ReadCell(col, row).Colour; }
@@ -84,7 +94,9 @@ public:
         Fill(Text, Colour, TextColour, ImageIndex, State, Shaded, Visible);
     }
 
-    bool IsValidCell(int col, int row) const;
+    bool IsValidCell(int col, int row) const {
+        return col >= 0 && col < FColCount && row >= 0 && row < FRowCount;
+    }
     static bool HasFlags(uint32_t value, uint32_t mask) { return (value & mask) == mask; }
     bool CellHasState(int col, int row, uint32_t mask) const {
         return HasFlags(GetCellState(col, row), mask);
@@ -102,6 +114,8 @@ protected:
 private:
     // Record index of a cell; -1 when it cannot name a record.
     int64_t RecordIndex(int col, int row) const;
+    // The bytes of a stored cell; null for a cell beyond the stored records.
+    const char* StoredRecord(int col, int row) const;
     template <typename Change> void ChangeCell(int col, int row, Change change);
 
     int FColCount;

@@ -146,6 +146,7 @@ TCustomWordGame::TCustomWordGame(QWidget* AOwner) : TCustomGameGrid(AOwner) {
     FSolution = std::make_unique<TMemoryWordGame>(this);
     FSnapshot = std::make_unique<TMemoryWordGame>(this);
     FWordList = std::make_unique<TCustomWordList>();
+    FPlacer = std::make_unique<TFitIn>(ColCount(), RowCount());
     FLastDirection = wdRight;
     FGamePreferences->Touch();
     FModified = false;
@@ -544,11 +545,13 @@ int TCustomWordGame::AddWordToList(const QString& Word, int X, int Y,
 
 bool TCustomWordGame::FitWord(uint8_t Directions, const QString& Word, int& X, int& Y,
                               TWordDirectionType& Direction) {
-    TFitIn placer(ColCount(), RowCount());
-    placer.Assign(BoardGame());
-    placer.SetDirections(Directions);
-    placer.SetWord(Word);
-    return placer.Fit(X, Y, Direction);
+    FPlacer->SetColCount(ColCount());
+    FPlacer->SetRowCount(RowCount());
+    FPlacer->Assign(BoardGame());
+    FPlacer->Items().Reserve(size_t(ColCount()) * size_t(RowCount()) * WordDirectionCount);
+    FPlacer->SetDirections(Directions);
+    FPlacer->SetWord(Word);
+    return FPlacer->Fit(X, Y, Direction);
 }
 
 // The codes 3 and 4 for a changed word: its own entry is no duplicate.

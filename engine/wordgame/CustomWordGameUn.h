@@ -54,6 +54,7 @@ private:
 class TTypeStream;
 class TPointList;
 class TCustomWordGame;
+class TFitIn;
 
 // An off-screen board the size of the word game that owns it: the solution
 // board (letters of placed and dummy words with use counts) or the snapshot
@@ -280,6 +281,9 @@ private:
                         bool NewWordColours);
     void MakeWordLettersDummy(const TWordRec& Rec);
     TCellColours RoleColours(TWordGameColourRole Role) const;
+
+    // One placer for the game's life, so a search allocates nothing.
+    std::unique_ptr<TFitIn> FPlacer;
 };
 
 // Places real words as PlaceWord does, on a board and word list of its own,
