@@ -589,6 +589,9 @@ void TCustomGameGrid::resizeEvent(QResizeEvent* event) {
         return;
     Guarded([&] {
         QWidget::resizeEvent(event);
+        // A size given by a Qt layout lays the cells out as SetWidth does.
+        FLayoutDirty = true;
+        Invalidate();
         if (OnResize)
             OnResize(this);
     });
