@@ -37,3 +37,7 @@ TShiftState ShiftStateOf(const QMouseEvent& event);
 // carries it: Backspace #8, Tab #9, Return #13, Escape #27, Ctrl+letter
 // #1-#26, else the typed text; #0 when the key types nothing.
 QChar KeyCharOf(const QKeyEvent& event);
+
+// Gives the focus to the first enabled, visible control of the form in
+// tab order, as a form does each time it is shown.
+void SelectFirst(QWidget& form);
