@@ -217,6 +217,8 @@ TEST(PlayerOptionsDialog, CancelLeavesTheOptions) {
     });
     EXPECT_FALSE(d.form.Execute());
     EXPECT_EQ(before, Describe(d.form.Options()));
+    using Placement = std::pair<QWidget*, TPosition>;
+    EXPECT_EQ(std::vector<Placement>{Placement(&d.form, poOwnerFormCenter)}, d.fake.Placements);
     EXPECT_FALSE(d.form.Options().OptionsLoaded()) << "no file to load";
 }
 
