@@ -69,7 +69,7 @@ void THTMLPrintEngine::Navigate(const QString& FileName) {
     browser.clear();
     FBusy = true;
     try {
-        browser.document()->setHtml(BytesToText(ReadFileBytes(FileName, MaxPageSize)));
+        browser.setHtml(BytesToText(ReadFileBytes(FileName, MaxPageSize)));
     } catch (...) {
         FBusy = false;
         throw;
