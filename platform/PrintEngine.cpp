@@ -8,6 +8,7 @@
 
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVariant>
@@ -74,6 +75,8 @@ void THTMLPrintEngine::Navigate(const QString& FileName) {
         FBusy = false;
         throw;
     }
+    // From its top, whatever size the control had while it laid the page out.
+    browser.verticalScrollBar()->setValue(0);
     FBusy = false;
     FLoaded = true;
     // Last: the handler lets window messages run.
