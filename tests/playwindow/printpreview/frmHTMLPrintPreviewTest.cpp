@@ -287,4 +287,26 @@ TEST_F(PrintPreviewTest, PuzzlePageInThePreviewWindowScreenshot) {
     EXPECT_EQ(scrolled, 0) << "the page shows from its top";
 }
 
+// Escape pressed while the page has the focus cancels too.
+TEST_F(PrintPreviewTest, EscapeInThePageCancels) {
+    Fake.RealPrintEngine = true;
+    Owner = std::make_unique<QWidget>();
+    Form = new TfrmHTMLPrintPreview(Owner.get());
+    Form->LoadFile(WritePuzzlePage(Fake.Folder()));
+    auto* browser = Form->findChild<QTextBrowser*>();
+    ASSERT_NE(browser, nullptr);
+    Observe = [this] { return Form->lblMsg->text().toStdString(); };
+    EachWaitPass([&](int pass) {
+        if (pass == 0)
+            QTest::keyClick(browser, Qt::Key_Escape);
+    });
+
+    Form->Execute();
+
+    EXPECT_TRUE(Fake.ModalsRun.empty()) << "no preview";
+    EXPECT_EQ(Ticks, (std::vector<std::string>{"Preparing - Please Wait....", "Previewing...",
+                                               "Previewing..."}));
+    EXPECT_EQ(Form->btnCancel->text(), "Cancelling");
+}
+
 } // namespace
