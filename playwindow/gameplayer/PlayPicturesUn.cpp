@@ -1,8 +1,5 @@
 #include "playwindow/gameplayer/PlayPicturesUn.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
-
 namespace {
 
 const char* const PictureFiles[PlayPictureCount] = {
@@ -23,20 +20,11 @@ static void InitPictureResources() {
 }
 
 QString PlayPictureResource(TPlayPicture picture) {
-    return QString(":/actions/%1.svg").arg(QLatin1String(PictureFiles[picture]));
-}
-
-QImage PlayPicture(TPlayPicture picture) {
     InitPictureResources();
-    QImage image(PlayPictureSize, PlayPictureSize, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QSvgRenderer renderer(PlayPictureResource(picture));
-    QPainter painter(&image);
-    renderer.render(&painter);
-    return image;
+    return QString(":/actions/%1.svg").arg(QLatin1String(PictureFiles[picture]));
 }
 
 void AddPlayPictures(TImageList& list) {
     for (int index = 0; index < PlayPictureCount; ++index)
-        list.Add(PlayPicture(TPlayPicture(index)));
+        list.AddSvg(PlayPictureResource(TPlayPicture(index)));
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "platform/Controls.h"
+#include "platform/ImageList.h"
 
-#include <QImage>
 #include <QString>
 
 // The pictures of the play window: one per action, shared by its menus and
@@ -39,7 +38,5 @@ constexpr int PlayPictureSize = 16;
 
 // The picture's SVG in the resources (":/actions/open.svg").
 QString PlayPictureResource(TPlayPicture picture);
-// The picture drawn at PlayPictureSize on a transparent ground.
-QImage PlayPicture(TPlayPicture picture);
-// Adds every picture to the list in index order.
+// Adds every picture to the list in index order, drawn at the list's size.
 void AddPlayPictures(TImageList& list);

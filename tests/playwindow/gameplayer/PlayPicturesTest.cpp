@@ -1,7 +1,6 @@
 #include "playwindow/gameplayer/PlayPicturesUn.h"
 #include "support/Screenshot.h"
 
-#include <QFile>
 #include <QPainter>
 #include <gtest/gtest.h>
 #include <set>
@@ -18,13 +17,14 @@ int VisiblePixels(const QImage& image) {
 
 } // namespace
 
-TEST(PlayPictures, EveryPictureIsItsOwnDrawingAtSixteenPixels) {
+TEST(PlayPictures, EveryPictureIsItsOwnDrawingInIndexOrder) {
+    TImageList list(PlayPictureSize, PlayPictureSize);
+    AddPlayPictures(list);
+    ASSERT_EQ(list.Count(), PlayPictureCount);
     std::set<QByteArray> seen;
     for (int index = 0; index < PlayPictureCount; ++index) {
-        const auto picture = TPlayPicture(index);
-        const QImage image = PlayPicture(picture);
-        ASSERT_TRUE(QFile::exists(PlayPictureResource(picture))) << index;
-        EXPECT_EQ(image.size(), QSize(PlayPictureSize, PlayPictureSize)) << index;
+        const QImage image = list.Picture(index);
+        ASSERT_EQ(image.size(), QSize(PlayPictureSize, PlayPictureSize)) << index;
         // Drawn, and neither a blank nor a filled square.
         const int visible = VisiblePixels(image);
         EXPECT_GT(visible, 30) << index;
@@ -35,12 +35,9 @@ TEST(PlayPictures, EveryPictureIsItsOwnDrawingAtSixteenPixels) {
     }
 }
 
-TEST(PlayPictures, ImageListHoldsThemInIndexOrder) {
-    TImageList list;
-    AddPlayPictures(list);
-    ASSERT_EQ(list.Count(), PlayPictureCount);
-    EXPECT_EQ(list.Picture(ppShowHint), PlayPicture(ppShowHint));
-    EXPECT_EQ(list.Picture(ppInteractiveHelp), PlayPicture(ppInteractiveHelp));
+TEST(PlayPictures, ResourceNamesFollowTheIndex) {
+    EXPECT_EQ(PlayPictureResource(ppOpen), ":/actions/open.svg");
+    EXPECT_EQ(PlayPictureResource(ppInteractiveHelp), ":/actions/interactivehelp.svg");
 }
 
 // Every picture at its own size and six times as large, eleven to a row.
@@ -52,9 +49,11 @@ TEST(PlayPictures, Screenshot) {
     QImage strip(perRow * cellWidth + gap, rows * cellHeight + gap,
                  QImage::Format_ARGB32_Premultiplied);
     strip.fill(QColor(240, 240, 240));
+    TImageList list(PlayPictureSize, PlayPictureSize);
+    AddPlayPictures(list);
     QPainter painter(&strip);
     for (int index = 0; index < PlayPictureCount; ++index) {
-        const QImage image = PlayPicture(TPlayPicture(index));
+        const QImage image = list.Picture(index);
         const int left = gap + index % perRow * cellWidth;
         const int top = gap + index / perRow * cellHeight;
         painter.drawImage(left, top, image);
