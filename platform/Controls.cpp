@@ -1,5 +1,7 @@
 #include "platform/Controls.h"
 
+#include <QWidget>
+
 bool HasMouseButton(Qt::MouseButton button) {
     return button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton;
 }
@@ -33,11 +35,33 @@ TShiftState ShiftStateOf(const QMouseEvent& event) {
     return shift;
 }
 
-int TImageList::Add(const QImage& picture) {
-    FPictures.push_back(picture);
-    return Count() - 1;
+QChar KeyCharOf(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Backspace:
+        return QChar(8);
+    case Qt::Key_Tab:
+        return QChar(9);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QChar(13);
+    case Qt::Key_Escape:
+        return QChar(27);
+    default:
+        break;
+    }
+    const bool control = event.modifiers() & Qt::ControlModifier;
+    if (control && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+        return QChar(event.key() - Qt::Key_A + 1);
+    const QString text = event.text();
+    return text.isEmpty() || control ? QChar(0) : text.front();
 }
 
-QImage TImageList::Picture(int index) const {
-    return index >= 0 && index < Count() ? FPictures[size_t(index)] : QImage();
+void SelectFirst(QWidget& form) {
+    for (QWidget* control = form.nextInFocusChain(); control != &form;
+         control = control->nextInFocusChain())
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isEnabled() &&
+            control->isVisible() && form.isAncestorOf(control)) {
+            control->setFocus(Qt::TabFocusReason);
+            return;
+        }
 }

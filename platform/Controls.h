@@ -2,15 +2,17 @@
 
 #include "platform/Object.h"
 
-#include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 // Event types and small pieces of the class library that controls share.
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+// Horizontal placement of a control's text.
+enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
 
 enum TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
 
@@ -34,13 +36,11 @@ bool HasMouseButton(Qt::MouseButton button);
 TMouseButton MouseButtonOf(Qt::MouseButton button);
 TShiftState ShiftStateOf(const QMouseEvent& event);
 
-// An indexed list of pictures; an index outside the list gives a null image.
-class TImageList {
-public:
-    int Add(const QImage& picture);
-    int Count() const { return int(FPictures.size()); }
-    QImage Picture(int index) const;
+// The character a key press types, as the system's character message
+// carries it: Backspace #8, Tab #9, Return #13, Escape #27, Ctrl+letter
+// #1-#26, else the typed text; #0 when the key types nothing.
+QChar KeyCharOf(const QKeyEvent& event);
 
-private:
-    std::vector<QImage> FPictures;
-};
+// Gives the focus to the first enabled, visible control of the form in
+// tab order, as a form does each time it is shown.
+void SelectFirst(QWidget& form);

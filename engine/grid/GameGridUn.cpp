@@ -277,6 +277,14 @@ void TCustomGameGrid::SetRowCount(int value) {
     FLayoutDirty = true;
 }
 
+void TCustomGameGrid::SetBoardSize(int Columns, int Rows) {
+    if (Columns <= 0 || Rows <= 0)
+        return;
+    FBoardGame->SetColCount(Columns);
+    FBoardGame->SetRowCount(Rows);
+    FLayoutDirty = true;
+}
+
 void TCustomGameGrid::SetWidth(int value) {
     resize(value, height());
     FLayoutDirty = true;
@@ -618,6 +626,9 @@ void TCustomGameGrid::resizeEvent(QResizeEvent* event) {
         return;
     Guarded([&] {
         QWidget::resizeEvent(event);
+        // A size given by a Qt layout lays the cells out as SetWidth does.
+        FLayoutDirty = true;
+        Invalidate();
         if (OnResize)
             OnResize(this);
     });

@@ -3,6 +3,7 @@
 #include "platform/Canvas.h"
 #include "platform/Controls.h"
 #include "platform/Exception.h"
+#include "platform/ImageList.h"
 #include "platform/Object.h"
 
 #include <QByteArray>
@@ -152,9 +153,9 @@ public:
     ~TCustomGameGrid() override;
 
     int ColCount() const { return FBoardGame->ColCount(); }
-    void SetColCount(int value);
+    virtual void SetColCount(int value);
     int RowCount() const { return FBoardGame->RowCount(); }
-    void SetRowCount(int value);
+    virtual void SetRowCount(int value);
     int Width() const { return width(); }
     void SetWidth(int value);
     int Height() const { return height(); }
@@ -258,6 +259,9 @@ protected:
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
     // Invalidates the whole control: the next paint runs Paint first.
     void Invalidate();
+    // Sets both counts whatever the control's pixel size, for a puzzle read
+    // from a file; sides below 1 are ignored and the cells are not touched.
+    virtual void SetBoardSize(int Columns, int Rows);
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

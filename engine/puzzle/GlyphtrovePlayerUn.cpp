@@ -5,6 +5,7 @@
 #include "platform/FileHandle.h"
 #include "platform/Format.h"
 #include "platform/Guard.h"
+#include "platform/Rounding.h"
 
 #include <cstdlib>
 
@@ -28,15 +29,6 @@ int64_t TimeOfDayMs(TDateTime Duration) {
     int hour, minute, second, msec;
     DecodeTime(Duration, hour, minute, second, msec);
     return ((int64_t(hour) * 60 + minute) * 60 + second) * OneSecondMs + msec;
-}
-
-// Numerator / Denominator rounded to the nearest integer, halves to even.
-int RoundHalfEven(int Numerator, int Denominator) {
-    const int quotient = Numerator / Denominator;
-    const int twiceRemainder = 2 * (Numerator % Denominator);
-    if (twiceRemainder > Denominator || (twiceRemainder == Denominator && quotient % 2 != 0))
-        return quotient + 1;
-    return quotient;
 }
 
 QPoint CellCentre(const TRect& Rect) {
@@ -149,10 +141,10 @@ void TGlyphtrovePlayer::StartGame() {
     if (FTimed) {
         FTimeLeftMs = TimeOfDayMs(FCountDownTotal);
         FTimeStartedMs = NowMs();
-        // A game restarted while paused keeps the pause flag but runs its
-        // clock; a pause from before the restart must not shift the new start.
-        FPauseStartedMs = FTimeStartedMs;
     }
+    // A game restarted while paused keeps the pause flag but runs its clock:
+    // continuing it later must not take the time since the restart away.
+    FClockPaused = false;
     if (OnGameStarted)
         OnGameStarted(this);
 }
@@ -332,6 +324,7 @@ void TGlyphtrovePlayer::TimeUp() {
 void TGlyphtrovePlayer::PauseGame() {
     SetTimerEnabled(false);
     FPauseStartedMs = NowMs();
+    FClockPaused = true;
     FGamePaused = true;
 }
 
@@ -340,7 +333,9 @@ void TGlyphtrovePlayer::ContinueGame() {
         return;
     SetTimerEnabled(FTimed && FGameState == wgsInProgress && !FGivenUp);
     FGamePaused = false;
-    FTimeStartedMs += NowMs() - FPauseStartedMs;
+    if (FClockPaused)
+        FTimeStartedMs += NowMs() - FPauseStartedMs;
+    FClockPaused = false;
 }
 
 void TGlyphtrovePlayer::GiveUp(bool Reveal) {

@@ -15,6 +15,11 @@ bool HasState(uint32_t Value, uint32_t Mask) {
     return TBoardGame::HasFlags(Value, Mask);
 }
 
+// A word has at least three letters and no more than the grid has columns.
+bool FitsColumns(const QString& Word, int Columns) {
+    return Word.length() >= 3 && Word.length() <= Columns;
+}
+
 QString LetterAt(const QString& Word, int Index) {
     return QString(Word.at(Index));
 }
@@ -44,33 +49,6 @@ void ForEachLetterCell(int X, int Y, TWordDirectionType Direction, qsizetype Len
 }
 
 } // namespace
-
-TDirectionOffset GetDirectionOffset(TWordDirectionType Direction) {
-    switch (Direction) {
-    case wdTopLeft:
-        return {-1, -1};
-    case wdTop:
-        return {0, -1};
-    case wdTopRight:
-        return {1, -1};
-    case wdRight:
-        return {1, 0};
-    case wdBottomRight:
-        return {1, 1};
-    case wdBottom:
-        return {0, 1};
-    case wdBottomLeft:
-        return {-1, 1};
-    case wdLeft:
-        return {-1, 0};
-    }
-    return {0, 0};
-}
-
-void StepCell(int& Column, int& Row, int ColumnStep, int RowStep) {
-    Column += ColumnStep;
-    Row += RowStep;
-}
 
 QString UpperCaseWord(const QString& Word) {
     QString result = Word;
@@ -207,6 +185,14 @@ void TCustomWordGame::SetColCount(int Value) {
 void TCustomWordGame::SetRowCount(int Value) {
     TCustomGameGrid::SetRowCount(Value);
     FSolution->SetRowCount(RowCount());
+    FSnapshot->SetRowCount(RowCount());
+}
+
+void TCustomWordGame::SetBoardSize(int Columns, int Rows) {
+    TCustomGameGrid::SetBoardSize(Columns, Rows);
+    FSolution->SetColCount(ColCount());
+    FSolution->SetRowCount(RowCount());
+    FSnapshot->SetColCount(ColCount());
     FSnapshot->SetRowCount(RowCount());
 }
 
@@ -360,32 +346,41 @@ void TCustomWordGame::RecalculateLayout() {
 // Placement and checks
 
 bool TCustomWordGame::IsValidWordLength(const QString& Word) const {
-    return Word.length() >= 3 && Word.length() <= ColCount();
+    return FitsColumns(Word, ColCount());
 }
 
 int TCustomWordGame::CheckWordPlacement(int X, int Y, TWordDirectionType Direction,
                                         const QString& Word) const {
-    if (!IsValidWordLength(Word))
+    return PlacementCode(*BoardGame(), *FSnapshot, *FWordList, X, Y, Direction, Word);
+}
+
+int TCustomWordGame::PlacementCode(const TBoardGame& Board, const TBoardGame& Snapshot,
+                                   const TCustomWordList& Words, int X, int Y,
+                                   TWordDirectionType Direction, const QString& Word) {
+    if (!FitsColumns(Word, Board.ColCount()))
         return wpcBadLength;
-    if (FWordList->IndexOf(Word) >= 0)
+    if (Words.IndexOf(Word) >= 0)
         return wpcAlreadyListed;
     int code = wpcAcceptable;
     ForEachLetterCell(X, Y, Direction, Word.length(), [&](int k, int column, int row) {
         if (code != wpcAcceptable)
             return;
-        if (!BoardGame()->IsValidCell(column, row))
+        if (!Board.IsValidCell(column, row))
             code = wpcOutOfRange;
-        else if (FSnapshot->GetCellUseCount(column, row) > 0 &&
-                 FSnapshot->GetCellText(column, row) != LetterAt(Word, k) &&
-                 CellHasState(column, row, wgcsWord))
+        else if (Snapshot.GetCellUseCount(column, row) > 0 &&
+                 Snapshot.GetCellText(column, row) != LetterAt(Word, k) &&
+                 Board.CellHasState(column, row, wgcsWord))
             code = wpcBadOverlap;
     });
     return code;
 }
 
 void TCustomWordGame::RaisePlacementError(int Code, bool Dummy) const {
-    if (!FCheckWords || Dummy)
-        return;
+    if (FCheckWords && !Dummy)
+        RaisePlacementCode(Code);
+}
+
+void TCustomWordGame::RaisePlacementCode(int Code) {
     switch (Code) {
     case wpcBadOverlap:
         throw Exception("Word has overlapped incorrectly with at least one other word");
@@ -413,19 +408,31 @@ bool TCustomWordGame::IsOnlyCellOfWord(int Index, int X, int Y) const {
 
 void TCustomWordGame::ValidatePosition(int X, int Y, TWordDirectionType Direction,
                                        const QString& Word, int IgnoredIndex) const {
+    const QString fault = PositionFault(*BoardGame(), X, Y, Direction, Word, [&](int Col, int Row) {
+        return IsOnlyCellOfWord(IgnoredIndex, Col, Row);
+    });
+    if (!fault.isEmpty())
+        throw Exception(fault);
+}
+
+QString TCustomWordGame::PositionFault(const TBoardGame& Board, int X, int Y,
+                                       TWordDirectionType Direction, const QString& Word,
+                                       const std::function<bool(int, int)>& Replaceable) {
     const TDirectionOffset step = GetDirectionOffset(Direction);
     if (step.ColumnStep == 0 && step.RowStep == 0)
-        throw Exception("No direction found");
+        return "No direction found";
     const TPoint last = LastCell(X, Y, Direction, Word.length());
-    if (!BoardGame()->IsValidCell(X, Y) || !BoardGame()->IsValidCell(last.X, last.Y))
-        throw Exception(Format("Word \"%s\" will not fit in grid", Word));
+    if (!Board.IsValidCell(X, Y) || !Board.IsValidCell(last.X, last.Y))
+        return Format("Word \"%s\" will not fit in grid", Word);
+    QString fault;
     ForEachLetterCell(X, Y, Direction, Word.length(), [&](int k, int column, int row) {
-        const QString text = GetCellText(column, row);
-        if (text.isEmpty() || text == LetterAt(Word, k) ||
-            IsOnlyCellOfWord(IgnoredIndex, column, row))
+        const QString text = Board.GetCellText(column, row);
+        if (!fault.isEmpty() || text.isEmpty() || text == LetterAt(Word, k) ||
+            (Replaceable && Replaceable(column, row)))
             return;
-        throw Exception(Format("Invalid word overlap at x:%d, y:%d", column, row));
+        fault = Format("Invalid word overlap at x:%d, y:%d", column, row);
     });
+    return fault;
 }
 
 int TCustomWordGame::PlaceWord(int X, int Y, TWordDirectionType Direction, const QString& Word,
@@ -446,6 +453,26 @@ int TCustomWordGame::PlaceWord(int X, int Y, TWordDirectionType Direction, const
     SaveBoardSnapshot();
     SetModified();
     return result;
+}
+
+bool TPlacementTrial::Place(int X, int Y, TWordDirectionType Direction, const QString& Word) {
+    const int code = TCustomWordGame::PlacementCode(FBoard, FBoard, FWords, X, Y, Direction, Word);
+    if (FCheckWords)
+        TCustomWordGame::RaisePlacementCode(code);
+    if (!TCustomWordGame::PositionFault(FBoard, X, Y, Direction, Word, nullptr).isEmpty())
+        return false;
+    ForEachLetterCell(X, Y, Direction, Word.length(), [&](int k, int column, int row) {
+        TGameCellRecord cell = FBoard.ReadCell(column, row);
+        const QString letter = LetterAt(Word, k);
+        if (letter != QLatin1String("#"))
+            cell.Text = letter;
+        cell.State = wgcsWord;
+        ++cell.UseCount;
+        FBoard.WriteCell(column, row, cell);
+    });
+    if (!TCustomWordGame::IsListedAt(FWords, Word, X, Y, Direction))
+        FWords.Add(Word, X, Y, Direction);
+    return true;
 }
 
 void TCustomWordGame::PaintPlacedWord(int X, int Y, TWordDirectionType Direction,
@@ -501,11 +528,16 @@ void TCustomWordGame::WriteDummyLetters(int X, int Y, const QString& Word, int C
 
 bool TCustomWordGame::IsContainedWord(const QString& Word, int X, int Y,
                                       TWordDirectionType Direction) const {
+    return IsListedAt(*FWordList, Word, X, Y, Direction);
+}
+
+bool TCustomWordGame::IsListedAt(const TCustomWordList& Words, const QString& Word, int X, int Y,
+                                 TWordDirectionType Direction) {
     if (Word.length() < 2)
         return false;
     const TPoint last = LastCell(X, Y, Direction, Word.length());
-    for (const int i : FWordList->WordsStartingAt(X, Y)) {
-        const TWordRec rec = FWordList->GetWordRec(i);
+    for (const int i : Words.WordsStartingAt(X, Y)) {
+        const TWordRec rec = Words.GetWordRec(i);
         if (rec.Word.contains(Word, Qt::CaseSensitive) &&
             LastCell(rec.X, rec.Y, rec.Direction, rec.Word.length()) == last)
             return true;

@@ -2,6 +2,7 @@
 
 #include "engine/grid/GameGridUn.h"
 #include "engine/properties/WordGamePropertiesUn.h"
+#include "engine/wordgame/WordDirectionUn.h"
 #include "platform/Colors.h"
 #include "platform/Object.h"
 
@@ -13,33 +14,6 @@
 #include <functional>
 #include <memory>
 #include <vector>
-
-// The eight directions in which a word runs from its first letter. Columns
-// grow to the right, rows downwards. Loops over all directions run from
-// wdTopLeft to wdLeft, and "first" or "last" direction means in this order.
-enum TWordDirectionType : uint8_t {
-    wdTopLeft,
-    wdTop,
-    wdTopRight,
-    wdRight,
-    wdBottomRight,
-    wdBottom,
-    wdBottomLeft,
-    wdLeft
-};
-
-constexpr int WordDirectionCount = 8;
-// A set of directions: bit d stands for direction d.
-constexpr uint8_t AllWordDirections = 255;
-
-struct TDirectionOffset {
-    int ColumnStep;
-    int RowStep;
-};
-
-// The cell step of a direction; any value outside the eight gives (0, 0).
-TDirectionOffset GetDirectionOffset(TWordDirectionType Direction);
-void StepCell(int& Column, int& Row, int ColumnStep, int RowStep);
 
 // ASCII-only upper-casing: a-z become A-Z, every other character stays.
 QString UpperCaseWord(const QString& Word);
@@ -144,8 +118,8 @@ public:
     // --- Properties
     bool CheckWords() const { return FCheckWords; }
     void SetCheckWords(bool Value) { FCheckWords = Value; }
-    void SetColCount(int Value);
-    void SetRowCount(int Value);
+    void SetColCount(int Value) override;
+    void SetRowCount(int Value) override;
     QString DefaultGameTitle() const;
     void SetDefaultGameTitle(const QString& Value);
     TWordGameProperties* GamePreferences() const { return FGamePreferences.get(); }
@@ -180,6 +154,21 @@ public:
     int CheckWordPlacement(int X, int Y, TWordDirectionType Direction, const QString& Word) const;
     bool IsValidWordLength(const QString& Word) const;
     void RaisePlacementError(int Code, bool Dummy) const;
+    // The placement rules on any board and word list, so that words can be
+    // tried on copies before the puzzle is touched.
+    static int PlacementCode(const TBoardGame& Board, const TBoardGame& Snapshot,
+                             const TCustomWordList& Words, int X, int Y,
+                             TWordDirectionType Direction, const QString& Word);
+    // Raises the message of a code other than wpcAcceptable.
+    static void RaisePlacementCode(int Code);
+    // Why the word's letters cannot be painted, or "" when they can; a cell
+    // for which Replaceable is true may hold another letter.
+    static QString PositionFault(const TBoardGame& Board, int X, int Y,
+                                 TWordDirectionType Direction, const QString& Word,
+                                 const std::function<bool(int, int)>& Replaceable);
+    // A listed word that contains Word and has the same first and last cell.
+    static bool IsListedAt(const TCustomWordList& Words, const QString& Word, int X, int Y,
+                           TWordDirectionType Direction);
     void ValidateWordPosition(int X, int Y, TWordDirectionType Direction,
                               const QString& Word) const;
     void ChangeWord(int Index, int X, int Y, TWordDirectionType Direction, const QString& Word,
@@ -266,6 +255,7 @@ public:
     TNotifyEvent OnModified;
 
 protected:
+    void SetBoardSize(int Columns, int Rows) override;
     void PaintPlacedWord(int X, int Y, TWordDirectionType Direction, const QString& Word,
                          bool Dummy, TColor Foreground, TColor Background);
     void PaintWordCells(int X, int Y, int ColumnStep, int RowStep, uint32_t State, bool MergeState,
@@ -305,4 +295,22 @@ private:
 
     // One placer for the game's life, so a search allocates nothing.
     std::unique_ptr<TFitIn> FPlacer;
+};
+
+// Places real words as PlaceWord does, on a board and word list of its own,
+// without painting or events: it tells which word PlaceWord would refuse and
+// which it would leave out.
+class TPlacementTrial {
+public:
+    // Board holds the cells the words go onto; the trial writes their letters.
+    TPlacementTrial(TBoardGame& Board, bool CheckWords) : FBoard(Board), FCheckWords(CheckWords) {}
+
+    // Raises what PlaceWord would raise; false when it would leave the word
+    // out after its error box.
+    bool Place(int X, int Y, TWordDirectionType Direction, const QString& Word);
+
+private:
+    TBoardGame& FBoard;
+    bool FCheckWords;
+    TCustomWordList FWords;
 };

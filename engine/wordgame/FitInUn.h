@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/grid/GameGridUn.h"
-#include "engine/wordgame/CustomWordGameUn.h"
+#include "engine/wordgame/WordDirectionUn.h"
 #include "platform/Exception.h"
 
 #include <QString>
