@@ -54,8 +54,12 @@ TGameCellRecord DecodeCell(const char* record) {
     cell.Colour = Get32(record, kColourAt);
     cell.TextColour = Get32(record, kTextColourAt);
     const int length = std::min<int>(uint8_t(record[kTextLengthAt]), kMaxCellText);
-    for (int i = 0; i < length; ++i)
-        cell.Text += QChar(qFromLittleEndian<char16_t>(record + kTextAt + 2 * i));
+    if (length > 0) {
+        QChar text[kMaxCellText];
+        for (int i = 0; i < length; ++i)
+            text[i] = QChar(qFromLittleEndian<char16_t>(record + kTextAt + 2 * i));
+        cell.Text = QString(text, length);
+    }
     cell.ImageIndex = int(Get32(record, kImageIndexAt));
     cell.Shaded = record[kShadedAt] != 0;
     cell.Visible = record[kVisibleAt] != 0;

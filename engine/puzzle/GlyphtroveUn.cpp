@@ -85,13 +85,16 @@ void TCustomGlyphtrove::FillEmptyCells(const QString& Alphabet) {
     const TWordGameColourPreferences* colours = GamePreferences()->ColourPreferences();
     for (int column = 0; column < ColCount(); ++column)
         for (int row = 0; row < RowCount(); ++row) {
-            if (!GetCellText(column, row).isEmpty())
+            TGameCellRecord cell = GetCell(column, row);
+            if (!cell.Text.isEmpty())
                 continue;
             const int k = services().Random(Alphabet.length());
-            SetCellTextColour(column, row, colours->GetRandomLetterForeground());
-            SetCellColour(column, row, colours->GetRandomLetterBackground());
-            SetCellText(column, row, Alphabet.mid(k, 1));
-            SetCellState(column, row, wgcsFiller);
+            cell.TextColour = colours->GetRandomLetterForeground();
+            cell.Colour = colours->GetRandomLetterBackground();
+            cell.Text = Alphabet.mid(k, 1);
+            cell.State = wgcsFiller;
+            WriteCell(column, row, cell);
+            RedrawCell(column, row);
         }
 }
 
