@@ -559,7 +559,6 @@ bool TCustomWordGame::FitWord(uint8_t Directions, const QString& Word, int& X, i
     FPlacer->SetColCount(ColCount());
     FPlacer->SetRowCount(RowCount());
     FPlacer->Assign(BoardGame());
-    FPlacer->Items().Reserve(size_t(ColCount()) * size_t(RowCount()) * WordDirectionCount);
     FPlacer->SetDirections(Directions);
     FPlacer->SetWord(Word);
     return FPlacer->Fit(X, Y, Direction);

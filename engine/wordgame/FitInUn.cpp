@@ -63,51 +63,113 @@ bool TFitIn::Fit(int& X, int& Y, TWordDirectionType& Direction) {
         throw EFitin("No word assigned");
     if (FWord.length() > ColCount() && FWord.length() > RowCount())
         throw EFitin("Word length is greater than the grid size. No space big enough in the grid.");
-    FTotalScore = CollectCandidates();
-    return FTotalScore != 0 ? PickBest(X, Y, Direction) : PickRandom(X, Y, Direction);
+    PrepareSearch();
+    FItems.Clear();
+    FItemsListed = false;
+    // The same choice PickBest or PickRandom makes from the list.
+    int count = 0;
+    TFitInItem best;
+    FTotalScore = 0;
+    ScanSlots([&](int x, int y, TWordDirectionType direction, int score) {
+        if (count++ == 0 || score > best.Score)
+            best = TFitInItem{x, y, direction, score};
+        FTotalScore += score;
+        return true;
+    });
+    if (count == 0)
+        return false;
+    if (FTotalScore != 0)
+        return TakeItem(best, X, Y, Direction);
+    services().Randomize();
+    const int chosen = services().Random(count);
+    int seen = 0;
+    ScanSlots([&](int x, int y, TWordDirectionType direction, int) {
+        if (seen++ < chosen)
+            return true;
+        TakeItem(TFitInItem{x, y, direction, 0}, X, Y, Direction);
+        return false;
+    });
+    return true;
+}
+
+TFitInItemList& TFitIn::Items() {
+    ListFoundItems();
+    return FItems;
+}
+
+const TFitInItemList& TFitIn::Items() const {
+    ListFoundItems();
+    return FItems;
+}
+
+void TFitIn::ListFoundItems() const {
+    if (FItemsListed)
+        return;
+    FItemsListed = true;
+    ReserveItems();
+    ScanSlots([this](int x, int y, TWordDirectionType direction, int score) {
+        FItems.Add(x, y, direction, score);
+        return true;
+    });
 }
 
 int TFitIn::CollectCandidates() {
+    PrepareSearch();
+    FItemsListed = true;
+    ReserveItems();
+    int total = 0;
+    ScanSlots([&](int x, int y, TWordDirectionType direction, int score) {
+        FItems.Add(x, y, direction, score);
+        total += score;
+        return true;
+    });
+    return total;
+}
+
+void TFitIn::ReserveItems() const {
+    // Cleared, not released: a placer kept for many searches allocates once.
     FItems.Clear();
+    FItems.Reserve(FProbes.size() * size_t(FAllowedCount));
+}
+
+void TFitIn::PrepareSearch() {
     ReadProbes();
     ReadWordKeys(FWord, FWordKeys);
-    // The allowed directions in order, each with its slot range and gaps;
-    // the gaps of one cell lie side by side, one per direction.
-    int directions[WordDirectionCount];
-    TSlotRange ranges[WordDirectionCount];
-    int allowed = 0;
+    // The gaps of one cell lie side by side, one per allowed direction.
+    FAllowedCount = 0;
     for (int d = wdTopLeft; d <= wdLeft; ++d)
         if (AllowsDirection(d)) {
-            directions[allowed] = d;
-            ranges[allowed] = SlotRange(GetDirectionOffset(TWordDirectionType(d)));
-            ++allowed;
+            FAllowed[FAllowedCount] = TWordDirectionType(d);
+            FRanges[FAllowedCount] = SlotRange(GetDirectionOffset(TWordDirectionType(d)));
+            ++FAllowedCount;
         }
-    FGaps.resize(FProbes.size() * size_t(allowed));
-    for (int k = 0; k < allowed; ++k)
-        ReadGaps(GetDirectionOffset(TWordDirectionType(directions[k])), ranges[k].Stride,
-                 FGaps.data() + k, allowed);
+    FGaps.resize(FProbes.size() * size_t(FAllowedCount));
+    for (int k = 0; k < FAllowedCount; ++k)
+        ReadGaps(GetDirectionOffset(FAllowed[k]), FRanges[k].Stride, FGaps.data() + k,
+                 FAllowedCount);
+}
+
+template <typename Visit> void TFitIn::ScanSlots(const Visit& visit) const {
     const auto probeOf = [this](int index) { return FProbes[size_t(index)]; };
     const int length = int(FWordKeys.size());
-    int total = 0;
+    const int allowed = FAllowedCount;
     for (int y = 0; y < RowCount(); ++y)
         for (int x = 0; x < ColCount(); ++x) {
             const int start = y * ColCount() + x;
             for (int k = 0; k < allowed; ++k) {
-                if (!ranges[k].Holds(x, y))
+                if (!FRanges[k].Holds(x, y))
                     continue;
                 const uint16_t* gaps = FGaps.data() + k;
                 int score = 0;
                 // Most slots in a sparse grid hold no letter at all.
-                if (gaps[size_t(start) * allowed] >= length ||
-                    SlotFits(
-                        start, ranges[k].Stride, FWordKeys, score, probeOf,
-                        [gaps, allowed](int index) { return gaps[size_t(index) * allowed]; })) {
-                    FItems.Add(x, y, TWordDirectionType(directions[k]), score);
-                    total += score;
-                }
+                if ((gaps[size_t(start) * allowed] >= length ||
+                     SlotFits(
+                         start, FRanges[k].Stride, FWordKeys, score, probeOf,
+                         [gaps, allowed](int index) { return gaps[size_t(index) * allowed]; })) &&
+                    !visit(x, y, FAllowed[k], score))
+                    return;
             }
         }
-    return total;
 }
 
 TFitIn::TSlotRange TFitIn::SlotRange(const TDirectionOffset& Step) const {
@@ -173,9 +235,10 @@ TFitIn::TCellProbe TFitIn::ProbeAt(int Index) const {
 }
 
 void TFitIn::ReadProbes() {
-    FProbes.resize(size_t(ColCount()) * size_t(RowCount()));
-    for (int index = 0; index < int(FProbes.size()); ++index)
-        FProbes[size_t(index)] = ProbeAt(index);
+    ReadCellLetters(FLetters);
+    FProbes.resize(FLetters.size());
+    for (size_t index = 0; index < FLetters.size(); ++index)
+        FProbes[index] = Probe(FLetters[index]);
 }
 
 void TFitIn::ReadWordKeys(const QString& Word, std::vector<uint32_t>& Keys) {
@@ -224,17 +287,20 @@ bool TFitIn::TestPlacement(int X, int Y, TWordDirectionType Direction, int& Scor
 
 bool TFitIn::PickBest(int& X, int& Y, TWordDirectionType& Direction) const {
     // The first of equal highest scores.
-    const auto best = std::max_element(
-        FItems.begin(), FItems.end(),
-        [](const TFitInItem& a, const TFitInItem& b) { return a.Score < b.Score; });
-    return best != FItems.end() && TakeItem(*best, X, Y, Direction);
+    const TFitInItemList& items = Items();
+    const auto best =
+        std::max_element(items.begin(), items.end(), [](const TFitInItem& a, const TFitInItem& b) {
+            return a.Score < b.Score;
+        });
+    return best != items.end() && TakeItem(*best, X, Y, Direction);
 }
 
 bool TFitIn::PickRandom(int& X, int& Y, TWordDirectionType& Direction) const {
-    if (FItems.Count() == 0)
+    const TFitInItemList& items = Items();
+    if (items.Count() == 0)
         return false;
     services().Randomize();
     TFitInItem chosen;
-    FItems.Get(services().Random(FItems.Count()), chosen);
+    items.Get(services().Random(items.Count()), chosen);
     return TakeItem(chosen, X, Y, Direction);
 }
