@@ -258,9 +258,10 @@ TEST(PlayerOptionsDialog, UseSelectedThenCancelShowsTheDefaultAgain) {
 TEST(PlayerOptionsDialog, Screenshot) {
     Dialog d;
     d.fake.OnModal([&](QDialog& dialog) {
+        TakeScreenshot(dialog, "PlayerOptions");
         d.Click(d.form.rbSelected);
         d.ClickScheme(3);
-        TakeScreenshot(dialog, "PlayerOptions");
+        TakeScreenshot(dialog, "PlayerOptionsSelected");
         return int(mrCancel);
     });
     d.form.Execute();
