@@ -1,5 +1,8 @@
 #include "platform/Services.h"
 
+#include "platform/PrintEngine.h"
+#include "platform/HelpViewer.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -157,12 +160,15 @@ QString Services::ProgramFolder() {
 }
 
 void Services::ShowHelp(const QString& helpFile, int context) {
-    Q_UNUSED(context);
-    ShellOpen(helpFile, QString());
+    THelpViewer::ShowContext(helpFile, context);
 }
 
 void Services::ProcessMessages() {
     QCoreApplication::processEvents();
+}
+
+void Services::HandleMessage() {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 int Services::ExecModal(QDialog& dialog) {
@@ -240,6 +246,10 @@ bool Services::OpenFileDialog(QWidget* parent, TFileDialogOptions& options) {
 
 bool Services::SaveFileDialog(QWidget* parent, TFileDialogOptions& options) {
     return RunFileDialog(parent, options, true);
+}
+
+std::unique_ptr<IPrintEngine> Services::CreatePrintEngine(QWidget* parent) {
+    return std::make_unique<THTMLPrintEngine>(parent);
 }
 
 QStringList QtNameFilters(const QString& filter) {
