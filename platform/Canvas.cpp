@@ -224,6 +224,13 @@ template <typename Painting> void TCanvas::WithPainter(Painting draw) {
     draw(painter);
 }
 
+QFont FormFont(const QString& name, int points) {
+    TFont font;
+    font.SetName(name);
+    font.SetSize(points);
+    return font.Handle();
+}
+
 void TCanvas::FillBox(QPainter& painter, int x, int y, int width, int height, TColor colour) {
     if (width > 0 && height > 0)
         painter.fillRect(x, y, width, height, ToQColor(colour));

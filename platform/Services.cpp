@@ -1,6 +1,7 @@
 #include "platform/Services.h"
 
 #include "platform/PrintEngine.h"
+#include "platform/HelpViewer.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -159,8 +160,7 @@ QString Services::ProgramFolder() {
 }
 
 void Services::ShowHelp(const QString& helpFile, int context) {
-    Q_UNUSED(context);
-    ShellOpen(helpFile, QString());
+    THelpViewer::ShowContext(helpFile, context);
 }
 
 void Services::ProcessMessages() {
