@@ -20,7 +20,7 @@ void TfrmGamePlayer::SetHelp(int id, const QString& text) {
     memHelp->setPlainText(text);
     // Only the memo repaints: an event-loop pass here could run another
     // action in the middle of this one.
-    memHelp->repaint();
+    memHelp->viewport()->repaint();
 }
 
 void TfrmGamePlayer::ShowHelpNow(int id, const QString& text) {

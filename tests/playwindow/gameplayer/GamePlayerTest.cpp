@@ -1,9 +1,13 @@
 #include "playwindow/gameplayer/frmGamePlayerUn.h"
 
+#include "engine/genlib/GenLibUn.h"
+#include "platform/RadioGroup.h"
+#include "playwindow/controls/ColourListBoxUn.h"
 #include "playwindow/controls/StaticListBoxUn.h"
 #include "playwindow/controls/TitleBlockUn.h"
 #include "playwindow/gameplayer/PlayHelpTextsUn.h"
 #include "playwindow/gameplayer/frmEndGameMsgUn.h"
+#include "playwindow/gameplayer/frmWordHintUn.h"
 #include "playwindow/options/frmPlayOptionsUn.h"
 #include "support/FakeServices.h"
 #include "support/Screenshot.h"
@@ -16,6 +20,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
 #include <functional>
@@ -103,14 +108,14 @@ protected:
     }
     void Find(const Placed& Word) { Drag(QPoint(Word.X, Word.Y), LastCell(Word)); }
 
-    // The timer of the given interval among those the fakes made.
+    // The latest timer of the given interval among those the fakes made
+    // (earlier ones may have gone with their windows).
     FakeTimer& TimerOf(int Interval) {
-        FakeTimer* found = nullptr;
-        for (FakeTimer* timer : Fake.Timers)
-            if (timer->Interval() == Interval)
-                found = timer;
-        EXPECT_NE(found, nullptr) << Interval;
-        return *found;
+        for (auto timer = Fake.Timers.rbegin(); timer != Fake.Timers.rend(); ++timer)
+            if ((*timer)->Interval() == Interval)
+                return **timer;
+        ADD_FAILURE() << "no timer of " << Interval << " ms";
+        return *Fake.Timers.front();
     }
     FakeTimer& GameClock() { return TimerOf(1000); }
     FakeTimer& HelpDelay() { return TimerOf(3000); }
@@ -138,8 +143,38 @@ protected:
         });
     }
 
+    // Picks Word in the next hint dialog and presses OK (or Cancel), keeping
+    // the words it offered and its count.
+    void PickHint(const QString& Word, bool Ok = true) {
+        Fake.OnModal([this, Word, Ok](QDialog& dialog) {
+            auto& hint = dynamic_cast<TfrmWordHint&>(dialog);
+            HintWords = hint.lbxWordList->Items().Lines();
+            HintsLeftText = hint.pnlHintsLeft->text();
+            TColourListBox& list = *hint.lbxWordList;
+            const int index = list.Items().IndexOf(Word);
+            EXPECT_GE(index, 0) << S(Word);
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
+                              list.visualItemRect(list.item(index)).center());
+            QTest::mouseClick(Ok ? hint.btnOK : hint.btnCancel, Qt::LeftButton);
+            return int(mrNone);
+        });
+    }
+
+    // In the next options dialog: picks the timer switch and presses OK.
+    void ChooseTimerOption(TTimerOption Option) {
+        Fake.OnModal([Option](QDialog& dialog) {
+            auto& options = dynamic_cast<TfrmPlayerOptions&>(dialog);
+            QTest::mouseClick(options.rgpTimer->Button(Option), Qt::LeftButton, {},
+                              QPoint(6, options.rgpTimer->Button(Option)->height() / 2));
+            QTest::mouseClick(options.btnOK, Qt::LeftButton);
+            return int(mrNone);
+        });
+    }
+
     FakeServices Fake;
     std::unique_ptr<TfrmGamePlayer> Window;
+    QStringList HintWords;
+    QString HintsLeftText;
     QString EndMainText;
     QString EndSubText;
 };
@@ -371,6 +406,7 @@ TEST_F(PlayWindowTest, HelpQueuedByTheMouseShowsEveryThreeSeconds) {
     Window->actHideFoundWords->trigger(); // something other than the grid's text shows
     ASSERT_EQ(Window->HelpShown(), hiHideFoundWords);
 
+    const int passes = Fake.ProcessMessagesCalls;
     QTest::mouseMove(&Player(), Centre(QPoint(4, 4)));
     QTest::mouseMove(&Player(), Centre(QPoint(5, 5)));
     QTest::mouseMove(Window->lbxWords->viewport(), QPoint(10, 10));
@@ -398,6 +434,8 @@ TEST_F(PlayWindowTest, HelpQueuedByTheMouseShowsEveryThreeSeconds) {
     HelpDelay().SetEnabled(true);
     HelpDelay().Fire();
     EXPECT_EQ(Window->HelpShown(), hiShowFoundWords);
+    // Showing help repaints the memo only; no event-loop pass runs inside.
+    EXPECT_EQ(Fake.ProcessMessagesCalls, passes);
 }
 
 TEST_F(PlayWindowTest, GiveUpRevealsEveryWordAndGiveUpAndCloseUnloads) {
@@ -483,6 +521,219 @@ TEST_F(PlayWindowTest, TheSidePanelTakesTheRoomTheSquareGridLeaves) {
         EXPECT_EQ(Window->pnlRight->width(), Window->centralWidget()->width() - side - 16)
             << size.width() << "x" << size.height();
     }
+}
+
+TEST_F(PlayWindowTest, AHintFlashesTheFirstLetterOfTheChosenWord) {
+    Play(MakeGame("animals.gtg", Animals, [](TWordGameProperties& p) { p.SetHints(2); }));
+    Find(Animals[0]);
+    const QPoint horse(Animals[2].X, Animals[2].Y);
+    const TColor colour = Player().GetCellColour(horse.x(), horse.y());
+    const TColor textColour = Player().GetCellTextColour(horse.x(), horse.y());
+
+    PickHint("HORSE");
+    Window->actShowHint->trigger();
+    EXPECT_EQ(HintWords, QStringList({"BEE", "DOG", "EEL", "HORSE", "MOUSE", "OWL", "YAK"}));
+    EXPECT_EQ(S(HintsLeftText), "2 Hints Left");
+    EXPECT_TRUE(Window->Flashing());
+    EXPECT_EQ(Window->HintsLeft(), 1);
+    EXPECT_EQ(Window->HelpShown(), hiHintFlashing);
+    EXPECT_TRUE(Window->actShowHint->isEnabled());
+
+    // Show Hint waits for the flash to end.
+    Window->actShowHint->trigger();
+    EXPECT_EQ(Window->HintsLeft(), 1);
+
+    for (int exchange = 1; exchange <= 4; ++exchange) {
+        FlashTimer().Fire();
+        const bool swapped = exchange % 2 == 1;
+        EXPECT_EQ(Player().GetCellColour(horse.x(), horse.y()), swapped ? textColour : colour);
+        EXPECT_EQ(Player().GetCellTextColour(horse.x(), horse.y()), swapped ? colour : textColour);
+    }
+    EXPECT_FALSE(Window->Flashing());
+    EXPECT_FALSE(FlashTimer().Enabled());
+
+    // A cancelled dialog uses no hint.
+    PickHint("DOG", false);
+    Window->actShowHint->trigger();
+    EXPECT_EQ(Window->HintsLeft(), 1);
+
+    PickHint("DOG");
+    Window->actShowHint->trigger();
+    EXPECT_EQ(S(HintsLeftText), "1 Hints Left");
+    EXPECT_EQ(Window->HintsLeft(), 0);
+    EXPECT_FALSE(Window->actShowHint->isEnabled());
+
+    // Opening a game ends the flash at once.
+    ASSERT_TRUE(Window->Flashing());
+    Play(MakeGame("small.gtg", {{"OWL", 0, 0, wdRight}}, {}, 5));
+    EXPECT_FALSE(Window->Flashing());
+    EXPECT_FALSE(FlashTimer().Enabled());
+    EXPECT_EQ(Window->HintsLeft(), 5);
+}
+
+// The end-of-game text tells the hints used, with an "s" for more than one.
+TEST_F(PlayWindowTest, TheEndOfGameTellsTheHintsUsed) {
+    const std::vector<Placed> words = {Animals[0], Animals[1], Animals[2]};
+    struct Case {
+        int Hints;
+        const char* Text;
+    };
+    for (const Case& c : {Case{0, "Completed \"Animals\" - Congratulations"},
+                          Case{1, "Completed \"Animals\" - Congratulations. You used 1 hint"},
+                          Case{2, "Completed \"Animals\" - Congratulations. You used 2 hints"}}) {
+        Play(MakeGame("hints.gtg", words));
+        for (int i = 0; i < c.Hints; ++i) {
+            PickHint(words[size_t(i)].Word);
+            Window->actShowHint->trigger();
+            for (int exchange = 0; exchange < 4; ++exchange)
+                FlashTimer().Fire();
+        }
+        Find(words[0]);
+        Find(words[1]);
+        ExpectEndOfGame();
+        Find(words[2]);
+        EXPECT_EQ(S(EndMainText), c.Text);
+    }
+}
+
+TEST_F(PlayWindowTest, APuzzleWithoutHintsStartsWithShowHintDisabled) {
+    Play(MakeGame("nohints.gtg", Animals, [](TWordGameProperties& p) { p.SetHints(0); }));
+    EXPECT_FALSE(Window->actShowHint->isEnabled());
+    EXPECT_EQ(Window->HintsLeft(), 0);
+}
+
+// The timer switch of the options asks, for the direction of the change,
+// once a word is found; No leaves the check, the panel and the clock.
+TEST_F(PlayWindowTest, TheOptionsTimerSwitchAsksInTheDirectionOfTheChange) {
+    struct Case {
+        bool TimedFile;
+        TTimerOption Option;
+        bool WordFound;
+        int Answer; // mrNone: no question
+        bool TimedAfter;
+    };
+    const Case cases[] = {
+        {false, toAlwaysOn, true, mrNo, false},   {false, toAlwaysOn, true, mrYes, true},
+        {true, toAlwaysOff, true, mrNo, true},    {true, toAlwaysOff, true, mrYes, false},
+        {false, toAlwaysOn, false, mrNone, true}, {true, toDefault, true, mrNone, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.TimedFile << int(c.Option) << c.WordFound << c.Answer);
+        Window->Options().SetTimer(toDefault);
+        Play(MakeGame("timer.gtg", Animals,
+                      [&](TWordGameProperties& p) { p.SetUseTimer(c.TimedFile); }));
+        if (c.WordFound)
+            Find(Animals[0]);
+        const size_t asked = Fake.Messages.size();
+        ChooseTimerOption(c.Option);
+        if (c.Answer != mrNone)
+            Fake.Answer(c.Answer);
+        Window->actShowOptions->trigger();
+        EXPECT_EQ(Window->Options().Timer(), c.Option);
+        if (c.Answer == mrNone)
+            EXPECT_EQ(Fake.Messages.size(), asked);
+        else {
+            ASSERT_EQ(Fake.Messages.size(), asked + 1);
+            EXPECT_EQ(S(Fake.Messages.back().text),
+                      S(c.TimedFile ? sTimerOffQuestion : sTimerOnQuestion));
+        }
+        EXPECT_EQ(Window->TimerInUse(), c.TimedAfter);
+        EXPECT_EQ(Window->actUseTimer->isChecked(), c.TimedAfter);
+        EXPECT_EQ(Window->pnlTimer->isVisible(), c.TimedAfter);
+        EXPECT_EQ(Player().Timed(), c.TimedAfter);
+        EXPECT_EQ(GameClock().Enabled(), c.TimedAfter);
+        EXPECT_EQ(Marked("CAT"), c.WordFound && c.TimedAfter == c.TimedFile);
+    }
+}
+
+TEST_F(PlayWindowTest, PrintingPreviewsThePageBesideTheGameOrInTheTempFolder) {
+    const QString folder = QDir(Fake.Folder()).filePath("puzzles");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString game = MakeGame("animals.gtg", Animals);
+    const QString moved = QDir(folder).filePath("animals.gtg");
+    ASSERT_TRUE(QFile::copy(game, moved));
+    Play(moved);
+    // Each wait of the preview lets its step timer tick; the preview and its
+    // engine go when printing ends, so what it was asked is kept here.
+    std::vector<QString> navigated;
+    int previews = 0;
+    Fake.OnHandleMessage = [&] {
+        navigated = Fake.PrintEngines.back()->Navigated;
+        previews = Fake.PrintEngines.back()->Previews;
+        TimerOf(2000).Fire();
+    };
+
+    Window->actPrint->trigger();
+    EXPECT_EQ(navigated, std::vector<QString>{QDir(folder).filePath("animals.html")});
+    EXPECT_EQ(previews, 1);
+    EXPECT_EQ(Window->HelpShown(), hiPrint);
+
+    // A folder that takes no new file: the page goes to the private temp folder.
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    Window->actPrint->trigger();
+    ASSERT_EQ(navigated.size(), 1u);
+    EXPECT_TRUE(navigated[0].startsWith(GetTempDirectory())) << S(navigated[0]);
+    EXPECT_TRUE(navigated[0].endsWith("/animals.html")) << S(navigated[0]);
+    EXPECT_TRUE(QFile::exists(navigated[0]));
+    EXPECT_EQ(previews, 1);
+}
+
+TEST_F(PlayWindowTest, OptionsAreSavedOnlyWhenTheProgramAsks) {
+    const QString file = Window->Options().OptionsFileName();
+    Window->Options().SetShowTitle(false);
+    Window->SaveOptions();
+    EXPECT_TRUE(QFile::exists(file));
+
+    // A file that cannot be replaced gives one error box.
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_TRUE(QDir().mkpath(file));
+    Fake.Answer(mrOk);
+    Window->SaveOptions();
+    ASSERT_EQ(Fake.Messages.size(), 1u);
+    EXPECT_EQ(Fake.Messages.back().type, mtError);
+
+    // The window's destruction saves nothing and shows nothing.
+    Window.reset();
+    EXPECT_EQ(Fake.Messages.size(), 1u);
+}
+
+TEST_F(PlayWindowTest, HelpActionsOpenTheHelpFileAtTheirContexts) {
+    Play(MakeGame("animals.gtg", Animals));
+    Window->actHelpContents->trigger();
+    Window->actHelpPlayer->trigger();
+    ASSERT_EQ(Fake.HelpShown.size(), 2u);
+    EXPECT_TRUE(Fake.HelpShown[0].first.endsWith("/Glyphtrove.hlp"));
+    EXPECT_EQ(Fake.HelpShown[0].second, 2);
+    EXPECT_EQ(Fake.HelpShown[1].second, 19);
+    Window->SetHelpAvailable(false);
+    EXPECT_FALSE(Window->actHelpContents->isEnabled());
+    EXPECT_FALSE(Window->actHelpPlayer->isEnabled());
+
+    // A double click on the help heading hides the panel; the menu brings it back.
+    QTest::mouseDClick(Window->tbHelp, Qt::LeftButton);
+    EXPECT_FALSE(Window->pnlHelp->isVisible());
+    EXPECT_TRUE(Window->actShowHelp->isVisible());
+    EXPECT_FALSE(Window->actHideHelp->isVisible());
+    Window->actShowHelp->trigger();
+    EXPECT_TRUE(Window->pnlHelp->isVisible());
+    EXPECT_TRUE(Window->actHideHelp->isVisible());
+}
+
+TEST_F(PlayWindowTest, ShortcutsReachTheGameActions) {
+    Play(MakeGame("animals.gtg", Animals));
+    Find(Animals[0]);
+    QTest::keyClick(Window.get(), Qt::Key_H, Qt::ControlModifier);
+    EXPECT_TRUE(Player().HideFoundWords());
+    EXPECT_FALSE(Window->actHideFoundWords->isVisible());
+    EXPECT_TRUE(Window->actShowFoundWords->isVisible());
+    EXPECT_EQ(Window->HelpShown(), hiHideFoundWords);
+    QTest::keyClick(Window.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(Player().HideFoundWords());
+    EXPECT_EQ(Window->HelpShown(), hiShowFoundWords);
+    Fake.Answer(mrNo);
+    QTest::keyClick(Window.get(), Qt::Key_T, Qt::ControlModifier);
+    ASSERT_EQ(Fake.Messages.size(), 1u);
+    EXPECT_FALSE(Window->TimerInUse());
 }
 
 // A picture of the window with a dialog drawn over its middle.
