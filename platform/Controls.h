@@ -11,6 +11,9 @@
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
+// Horizontal placement of a control's text.
+enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
+
 enum TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
 
 enum TShiftStateFlag : uint8_t {

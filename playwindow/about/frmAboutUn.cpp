@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSvgRenderer>
 
 namespace {
@@ -78,6 +79,12 @@ void TfrmAboutDesigner::ShowAbout() {
     setFixedSize(kClientWidth, kClientHeight);
     btnOK->setVisible(true);
     services().ExecModal(*this);
+}
+
+void TfrmAboutDesigner::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        services().PlaceWindow(*this, poDesktopCenter);
 }
 
 void TfrmAboutDesigner::Image1Click() {

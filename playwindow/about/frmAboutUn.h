@@ -26,6 +26,9 @@ public:
     QLabel* StaticText2;
     QPushButton* btnOK;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Image1Click();
 };

@@ -227,8 +227,10 @@ void TfrmPlayerOptions::ControlsToOptions() {
 
 void TfrmPlayerOptions::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
-        Guarded([this] { FormShow(); });
+    if (event->spontaneous())
+        return;
+    services().PlaceWindow(*this, poOwnerFormCenter);
+    Guarded([this] { FormShow(); });
 }
 
 void TfrmPlayerOptions::FormShow() {

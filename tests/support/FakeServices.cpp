@@ -18,10 +18,12 @@ void FakePrintEngine::Navigate(const QString& FileName) {
 
 void FakePrintEngine::PrintPreview() {
     ++Previews;
-    if (OnPreview)
-        OnPreview();
-    if (!PreviewError.isEmpty())
-        throw Exception(PreviewError);
+    // What the user does may close the window and this engine with it.
+    const QString error = PreviewError;
+    if (const std::function<void()> onPreview = OnPreview)
+        onPreview();
+    if (!error.isEmpty())
+        throw Exception(error);
 }
 
 FakeServices::FakeServices() : FPrevious(SetServices(this)) {

@@ -121,6 +121,11 @@ public:
     int HandleMessageCalls = 0;
     int MaxWaitPasses = 1000;
     int ExecModal(QDialog& dialog) override;
+    // Windows are left where they are; each request is kept.
+    void PlaceWindow(QWidget& window, TPosition position) override {
+        Placements.emplace_back(&window, position);
+    }
+    std::vector<std::pair<QWidget*, TPosition>> Placements;
     bool OpenFileDialog(QWidget* parent, TFileDialogOptions& options) override;
     bool SaveFileDialog(QWidget* parent, TFileDialogOptions& options) override;
     // A fake engine, or the real one when RealPrintEngine is set.

@@ -31,6 +31,8 @@ TEST(AboutBox, ShowsTheTextsAndOpensTheHomePageFromTheLogo) {
     });
     about.ShowAbout();
     EXPECT_TRUE(closedWithOk);
+    using Placement = std::pair<QWidget*, TPosition>;
+    EXPECT_EQ(std::vector<Placement>{Placement(&about, poDesktopCenter)}, fake.Placements);
 }
 
 TEST(AboutBox, AHomePageThatWillNotOpenIsReported) {

@@ -130,6 +130,15 @@ TEST(PlayerOptions, ChoosingASchemeByIndexOrName) {
     EXPECT_EQ("List index out of bounds (6)", MessageOf([&] { options.SetColourSchemeIndex(6); }));
     EXPECT_EQ(0, options.ColourSchemeIndex());
     EXPECT_EQ(std::vector<QString>{"Fiery Red"}, named);
+
+    // With no preset at all there is nothing to choose, and loading says nothing.
+    WriteBytes(setting.FileName(), "[OPTIONS]\nUseDefaultScheme=0\nColourScheme=Nighttime\n");
+    setting.presets.Clear();
+    TPlayerOptions empty;
+    empty.SetColourSchemes(&setting.presets);
+    EXPECT_NO_THROW(empty.Load());
+    EXPECT_EQ(nullptr, empty.ColourScheme());
+    EXPECT_TRUE(empty.OptionsLoaded());
 }
 
 TEST(PlayerOptions, AutoSaveWritesOnlyWhenSetAndReportsAFailureOnce) {
@@ -217,6 +226,8 @@ TEST(PlayerOptionsDialog, CancelLeavesTheOptions) {
     });
     EXPECT_FALSE(d.form.Execute());
     EXPECT_EQ(before, Describe(d.form.Options()));
+    using Placement = std::pair<QWidget*, TPosition>;
+    EXPECT_EQ(std::vector<Placement>{Placement(&d.form, poOwnerFormCenter)}, d.fake.Placements);
     EXPECT_FALSE(d.form.Options().OptionsLoaded()) << "no file to load";
 }
 

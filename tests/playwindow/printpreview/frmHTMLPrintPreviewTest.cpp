@@ -48,7 +48,7 @@ protected:
             if (Form && StepTimer().Enabled()) {
                 StepTimer().Fire();
                 if (Form)
-                    Ticks.push_back(State());
+                    Ticks.push_back(Observe());
             }
         };
     }
@@ -56,6 +56,8 @@ protected:
     FakeServices Fake;
     std::unique_ptr<QWidget> Owner = std::make_unique<QWidget>();
     QPointer<TfrmHTMLPrintPreview> Form = new TfrmHTMLPrintPreview(Owner.get());
+    // What each tick leaves, kept in Ticks.
+    std::function<std::string()> Observe = [this] { return State(); };
     std::vector<std::string> Ticks;
 };
 
@@ -255,6 +257,7 @@ TEST_F(PrintPreviewTest, PuzzlePageInThePreviewWindowScreenshot) {
     ASSERT_NE(browser, nullptr);
     EXPECT_TRUE(browser->toPlainText().contains("Animals of the World"));
 
+    Observe = [this] { return Form->lblMsg->text().toStdString(); };
     QImage shown;
     int scrolled = -1;
     EachWaitPass([&](int pass) {
@@ -277,10 +280,33 @@ TEST_F(PrintPreviewTest, PuzzlePageInThePreviewWindowScreenshot) {
     EXPECT_EQ(Fake.ModalsRun, std::vector<QString>{"QPrintPreviewDialog"});
     EXPECT_EQ(previewPages, 1);
     EXPECT_FALSE(Form->isVisible());
-    EXPECT_EQ(Ticks.size(), 3u);
+    EXPECT_EQ(Ticks, (std::vector<std::string>{"Connecting to default web browser...",
+                                               "Previewing...", "Previewing..."}));
     ASSERT_FALSE(shown.isNull());
     EXPECT_EQ(shown.size(), QSize(463, 474));
     EXPECT_EQ(scrolled, 0) << "the page shows from its top";
+}
+
+// Escape pressed while the page has the focus cancels too.
+TEST_F(PrintPreviewTest, EscapeInThePageCancels) {
+    Fake.RealPrintEngine = true;
+    Owner = std::make_unique<QWidget>();
+    Form = new TfrmHTMLPrintPreview(Owner.get());
+    Form->LoadFile(WritePuzzlePage(Fake.Folder()));
+    auto* browser = Form->findChild<QTextBrowser*>();
+    ASSERT_NE(browser, nullptr);
+    Observe = [this] { return Form->lblMsg->text().toStdString(); };
+    EachWaitPass([&](int pass) {
+        if (pass == 0)
+            QTest::keyClick(browser, Qt::Key_Escape);
+    });
+
+    Form->Execute();
+
+    EXPECT_TRUE(Fake.ModalsRun.empty()) << "no preview";
+    EXPECT_EQ(Ticks, (std::vector<std::string>{"Preparing - Please Wait....", "Previewing...",
+                                               "Previewing..."}));
+    EXPECT_EQ(Form->btnCancel->text(), "Cancelling");
 }
 
 } // namespace
