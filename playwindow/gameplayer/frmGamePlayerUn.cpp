@@ -5,6 +5,7 @@
 #include "engine/genlib/IntegerListUn.h"
 #include "engine/properties/ColourPresetPropertiesUn.h"
 #include "platform/Guard.h"
+#include "platform/Rounding.h"
 #include "playwindow/about/frmAboutUn.h"
 #include "playwindow/controls/StaticListBoxUn.h"
 #include "playwindow/controls/TitleBlockUn.h"
@@ -37,15 +38,6 @@ constexpr int PlayerHelpContext = 19;
 constexpr int GridMargin = 8;
 constexpr int EmptyBoardSide = 15;
 constexpr int RightPanelWidth = 180;
-
-// Numerator / Denominator rounded to the nearest integer, halves to even.
-int RoundHalfEven(int Numerator, int Denominator) {
-    const int quotient = Numerator / Denominator;
-    const int twiceRest = 2 * (Numerator % Denominator);
-    if (twiceRest > Denominator || (twiceRest == Denominator && quotient % 2 != 0))
-        return quotient + 1;
-    return quotient;
-}
 
 // The time of day of a clock value as "hh:nn:ss" (none below zero).
 QString ClockText(TDateTime Time) {
