@@ -78,13 +78,10 @@ TfrmGamePlayer::TfrmGamePlayer(QWidget* parent)
 }
 
 TfrmGamePlayer::~TfrmGamePlayer() {
-    // The control's events point back here; none may run while the window's
-    // members go.
-    if (FPlayer) {
-        FPlayer->OnGameStateChange = nullptr;
-        FPlayer->OnResize = nullptr;
-        FPlayer->OnTimer = nullptr;
-    }
+    // The control goes first, so none of its events reaches a window whose
+    // members are going.
+    delete FPlayer;
+    FPlayer = nullptr;
 }
 
 TPlayerOptions& TfrmGamePlayer::Options() const {
@@ -839,9 +836,11 @@ void TfrmGamePlayer::showEvent(QShowEvent* event) {
     Guarded([&] {
         // The right panel starts at its form width; the panels have their
         // sizes by now and the grid takes its own.
-        if (!FShownBefore)
+        if (!FShownBefore) {
+            services().PlaceWindow(*this, poDesktopCenter);
             Splitter2->setSizes(
                 {Splitter2->width() - Splitter2->handleWidth() - RightPanelWidth, RightPanelWidth});
+        }
         FShownBefore = true;
         ResizeGrid();
         HideCallerForm();
