@@ -20,10 +20,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
-#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -46,10 +44,8 @@ QString ClockText(TDateTime Time) {
                              int(seconds % 60));
 }
 
-QFont ArialFont(int points, bool bold = false) {
-    QFont font = FormFont(QStringLiteral("Arial"), points);
-    font.setBold(bold);
-    return font;
+QFont ArialFont(int points) {
+    return FormFont(QStringLiteral("Arial"), points);
 }
 
 TFont TitleFont(int points, bool bold) {
@@ -60,9 +56,8 @@ TFont TitleFont(int points, bool bold) {
     return font;
 }
 
-QFrame* SunkenLabelFrame(QLabel* label) {
+void SunkenLabelFrame(QLabel* label) {
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    return label;
 }
 
 } // namespace
@@ -287,8 +282,7 @@ QAction* TfrmGamePlayer::NewAction(const QString& caption, const QString& hint, 
     auto* action = new QAction(caption, this);
     action->setStatusTip(hint);
     action->setToolTip(hint);
-    if (imageIndex >= 0)
-        action->setIcon(QIcon(QPixmap::fromImage(FImages.Picture(imageIndex))));
+    action->setIcon(QIcon(QPixmap::fromImage(FImages.Picture(imageIndex))));
     connect(action, &QAction::triggered, this,
             [this, handler] { Guarded([&] { (this->*handler)(); }); });
     // Shortcuts work while no menu is open.
@@ -772,12 +766,16 @@ void TfrmGamePlayer::SetHelpAvailable(bool available) {
 }
 
 void TfrmGamePlayer::actHelpContentsExecute() {
-    services().ShowHelp(QDir(services().ProgramFolder()).filePath(HelpFileName),
-                        HelpContentsContext);
+    ShowHelpFile(HelpContentsContext);
 }
 
 void TfrmGamePlayer::actHelpPlayerExecute() {
-    services().ShowHelp(QDir(services().ProgramFolder()).filePath(HelpFileName), PlayerHelpContext);
+    ShowHelpFile(PlayerHelpContext);
+}
+
+// The help document beside the program, at a context.
+void TfrmGamePlayer::ShowHelpFile(int context) {
+    services().ShowHelp(QDir(services().ProgramFolder()).filePath(HelpFileName), context);
 }
 
 void TfrmGamePlayer::actShowHelpExecute() {
