@@ -458,7 +458,6 @@ void TfrmGamePlayer::actOpenExecute() {
 }
 
 void TfrmGamePlayer::OpenGame(const QString& fileName) {
-    EndFlash();
     FLastGamePath = fileName;
     lbxWords->Items().Clear();
     try {
@@ -615,7 +614,6 @@ void TfrmGamePlayer::actRestartPuzzleExecute() {
     ShowHelpNow(hiRestartPuzzle);
     if (!ConfirmMessage(QStringLiteral("Restart the puzzle?")))
         return;
-    EndFlash();
     FPlayer->RestartGame();
     ResetHints();
     ApplyTimerOption(false);

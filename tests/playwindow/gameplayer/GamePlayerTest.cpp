@@ -565,7 +565,18 @@ TEST_F(PlayWindowTest, AHintFlashesTheFirstLetterOfTheChosenWord) {
     EXPECT_EQ(Window->HintsLeft(), 0);
     EXPECT_FALSE(Window->actShowHint->isEnabled());
 
-    // Opening a game ends the flash at once.
+    // A restart ends the flash and gives the hints back.
+    ASSERT_TRUE(Window->Flashing());
+    Fake.Answer(mrYes);
+    Window->actRestartPuzzle->trigger();
+    EXPECT_FALSE(Window->Flashing());
+    EXPECT_FALSE(FlashTimer().Enabled());
+    EXPECT_EQ(Window->HintsLeft(), 2);
+    EXPECT_TRUE(Window->actShowHint->isEnabled());
+
+    // So does opening a game.
+    PickHint("DOG");
+    Window->actShowHint->trigger();
     ASSERT_TRUE(Window->Flashing());
     Play(MakeGame("small.gtg", {{"OWL", 0, 0, wdRight}}, {}, 5));
     EXPECT_FALSE(Window->Flashing());
