@@ -32,12 +32,3 @@ TShiftState ShiftStateOf(const QMouseEvent& event) {
         shift |= ssDouble;
     return shift;
 }
-
-int TImageList::Add(const QImage& picture) {
-    FPictures.push_back(picture);
-    return Count() - 1;
-}
-
-QImage TImageList::Picture(int index) const {
-    return index >= 0 && index < Count() ? FPictures[size_t(index)] : QImage();
-}

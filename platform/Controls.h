@@ -2,11 +2,9 @@
 
 #include "platform/Object.h"
 
-#include <QImage>
 #include <QMouseEvent>
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 // Event types and small pieces of the class library that controls share.
 
@@ -33,14 +31,3 @@ using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, i
 bool HasMouseButton(Qt::MouseButton button);
 TMouseButton MouseButtonOf(Qt::MouseButton button);
 TShiftState ShiftStateOf(const QMouseEvent& event);
-
-// An indexed list of pictures; an index outside the list gives a null image.
-class TImageList {
-public:
-    int Add(const QImage& picture);
-    int Count() const { return int(FPictures.size()); }
-    QImage Picture(int index) const;
-
-private:
-    std::vector<QImage> FPictures;
-};

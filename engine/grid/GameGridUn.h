@@ -3,6 +3,7 @@
 #include "platform/Canvas.h"
 #include "platform/Controls.h"
 #include "platform/Exception.h"
+#include "platform/ImageList.h"
 #include "platform/Object.h"
 
 #include <QByteArray>

@@ -274,7 +274,7 @@ void PlainGrid(TCustomGameGrid& grid) {
 TEST(GameGrid, PicturesSitInTheCellByGraphicPosition) {
     QImage picture(10, 6, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    TImageList images;
+    TImageList images(10, 6);
     images.Add(picture);
     const int w = 40, h = 40; // CellRect of a 40-pixel cell with no grid line
     struct Case {
