@@ -1,49 +1,15 @@
+#include "bench/BenchPuzzle.h"
 #include "engine/puzzle/GlyphtroveUn.h"
-#include "platform/Services.h"
 
-#include <QStringList>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
-#include <stdexcept>
 
 namespace {
-
-// Random numbers from a fixed seed, so every run builds the same puzzle.
-class SeededServices : public Services {
-public:
-    SeededServices() : FPrevious(SetServices(this)) { SetRandSeed(20240601); }
-    ~SeededServices() override { SetServices(FPrevious); }
-    void Randomize() override {}
-
-private:
-    Services* FPrevious;
-};
-
-// Forty words of 4 to 12 letters.
-const QStringList PuzzleWords = {
-    "LION",      "TIGER",       "ZEBRA",     "GIRAFFE",    "ELEPHANT",  "RHINOCEROS",  "HIPPO",
-    "CHEETAH",   "LEOPARD",     "JAGUAR",    "PANTHER",    "GAZELLE",   "ANTELOPE",    "BUFFALO",
-    "CROCODILE", "ALLIGATOR",   "PLATYPUS",  "KANGAROO",   "WALLABY",   "KOALA",       "WOMBAT",
-    "PENGUIN",   "OSTRICH",     "FLAMINGO",  "PELICAN",    "ALBATROSS", "HUMMINGBIRD", "WOODPECKER",
-    "SPARROW",   "NIGHTINGALE", "CHAMELEON", "SALAMANDER", "TORTOISE",  "OCTOPUS",     "JELLYFISH",
-    "STARFISH",  "SEAHORSE",    "BARRACUDA", "PORCUPINE",  "ARMADILLO",
-};
 
 // A 30 x 30 puzzle of the forty words, each placed where FitWord puts it.
 std::unique_ptr<TCustomGlyphtrove> BuildPuzzle() {
     auto puzzle = std::make_unique<TCustomGlyphtrove>();
-    puzzle->resize(600, 600);
-    puzzle->SetGridSize(30, 30);
-    for (const QString& word : PuzzleWords) {
-        int x = 0, y = 0;
-        TWordDirectionType direction = wdRight;
-        if (!puzzle->FitWord(AllWordDirections, word, x, y, direction))
-            throw std::runtime_error("no place for a puzzle word");
-        puzzle->PlaceWord(x, y, direction, word, false);
-    }
-    if (puzzle->WordCount() != PuzzleWords.size())
-        throw std::runtime_error("a puzzle word was not listed");
+    PlacePuzzleWords(*puzzle, LargePuzzleSide, LargePuzzleWords);
     return puzzle;
 }
 
@@ -60,58 +26,31 @@ void FitOneWord(benchmark::State& State, const QString& Word, bool Fillers) {
     }
 }
 
+// What the side-by-side script sets against the peer generator: a new
+// puzzle, every word placed, the rest filled with random letters.
+void BuildFilledPuzzle(benchmark::State& State, int Side, int WordCount) {
+    SeededServices seeded;
+    for (auto _ : State) {
+        TCustomGlyphtrove puzzle;
+        PlacePuzzleWords(puzzle, Side, WordCount);
+        puzzle.FillRandomLetters();
+        benchmark::ClobberMemory();
+    }
+}
+
 void BM_BuildPuzzleOfFortyWords(benchmark::State& State) {
     SeededServices seeded;
     for (auto _ : State)
         benchmark::DoNotOptimize(BuildPuzzle());
 }
 
-// The game file and the HTML page of the filled 30 x 30 puzzle.
-class PuzzleFiles {
-public:
-    PuzzleFiles() : Puzzle(BuildPuzzle()) {
-        Puzzle->FillRandomLetters();
-        Puzzle->WishList()->Add("MOLE");
-        Puzzle->WishList()->Add("GRASSHOPPER");
-        Puzzle->SaveToFile(GameFile());
-    }
-    QString GameFile() const { return Folder.filePath("puzzle.gtg"); }
-    QString PageFile() const { return Folder.filePath("puzzle.html"); }
-
-    SeededServices Seeded;
-    QTemporaryDir Folder;
-    std::unique_ptr<TCustomGlyphtrove> Puzzle;
-};
-
-void BM_SaveToFile(benchmark::State& State) {
-    PuzzleFiles files;
-    for (auto _ : State)
-        files.Puzzle->SaveToFile(files.GameFile());
-}
-
-void BM_LoadFromFile(benchmark::State& State) {
-    PuzzleFiles files;
-    TCustomGlyphtrove loaded;
-    loaded.resize(600, 600);
-    for (auto _ : State)
-        benchmark::DoNotOptimize(loaded.LoadFromFile(files.GameFile()));
-    if (loaded.WordCount() != files.Puzzle->WordCount())
-        State.SkipWithError("the loaded puzzle lost words");
-}
-
-void BM_ExportHTML(benchmark::State& State) {
-    PuzzleFiles files;
-    QString page;
-    for (auto _ : State)
-        files.Puzzle->ExportHTML(files.PageFile(), page);
-}
-
 } // namespace
 
-BENCHMARK(BM_SaveToFile)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_LoadFromFile)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ExportHTML)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BuildPuzzleOfFortyWords)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BuildFilledPuzzle, Large, LargePuzzleSide, LargePuzzleWords)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BuildFilledPuzzle, Small, SmallPuzzleSide, SmallPuzzleWords)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FitOneWord, FourLetters, QString("MOLE"), false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(FitOneWord, TwelveLetters, QString("GRASSHOPPERS"), false)
     ->Unit(benchmark::kMicrosecond);

@@ -25,7 +25,7 @@ constexpr std::array<TColor, 25> kSystemColours = {
     0xA0A0A0, // button shadow
     0x6D6D6D, // grey text
     0x000000, // button text
-    0x000000, // inactive caption text
+    0xC8D0D4, // inactive caption text: light, as lists show it unfocused
     0xFFFFFF, // button highlight
     0x696969, // 3D dark shadow
     0xE3E3E3, // 3D light

@@ -32,3 +32,24 @@ TShiftState ShiftStateOf(const QMouseEvent& event) {
         shift |= ssDouble;
     return shift;
 }
+
+QChar KeyCharOf(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Backspace:
+        return QChar(8);
+    case Qt::Key_Tab:
+        return QChar(9);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QChar(13);
+    case Qt::Key_Escape:
+        return QChar(27);
+    default:
+        break;
+    }
+    const bool control = event.modifiers() & Qt::ControlModifier;
+    if (control && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+        return QChar(event.key() - Qt::Key_A + 1);
+    const QString text = event.text();
+    return text.isEmpty() || control ? QChar(0) : text.front();
+}

@@ -2,6 +2,7 @@
 
 #include "platform/Object.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <cstdint>
 #include <functional>
@@ -31,3 +32,8 @@ using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, i
 bool HasMouseButton(Qt::MouseButton button);
 TMouseButton MouseButtonOf(Qt::MouseButton button);
 TShiftState ShiftStateOf(const QMouseEvent& event);
+
+// The character a key press types, as the system's character message
+// carries it: Backspace #8, Tab #9, Return #13, Escape #27, Ctrl+letter
+// #1-#26, else the typed text; #0 when the key types nothing.
+QChar KeyCharOf(const QKeyEvent& event);

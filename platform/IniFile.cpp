@@ -25,7 +25,7 @@ constexpr qint64 kMaxIniFileSize = 16 * 1024 * 1024;
 
 // Valid UTF-8 as it is; any other bytes re-coded from Windows-1252.
 QByteArray ToUtf8(const QByteArray& bytes) {
-    return TextToBytes(BytesToText(bytes));
+    return BytesToText(bytes).toUtf8();
 }
 
 QByteArray ReadFileBytes(const QString& fileName) {

@@ -1,6 +1,8 @@
 #include "platform/TextBytes.h"
 
 #include <QStringDecoder>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -20,9 +22,31 @@ QString FromCp1252(const QByteArray& Bytes) {
     return text;
 }
 
+// The Windows-1252 bytes of Text; false when a character is not in the code page.
+bool ToCp1252(const QString& Text, QByteArray& Bytes) {
+    Bytes.resize(Text.size());
+    for (qsizetype i = 0; i < Text.size(); ++i) {
+        const char16_t c = Text[i].unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            Bytes[i] = char(c);
+            continue;
+        }
+        const char16_t* high = std::find(std::begin(Cp1252High), std::end(Cp1252High), c);
+        if (high == std::end(Cp1252High))
+            return false;
+        Bytes[i] = char(0x80 + (high - std::begin(Cp1252High)));
+    }
+    return true;
+}
+
 } // namespace
 
 QByteArray TextToBytes(const QString& Text) {
+    // Windows-1252 as the original wrote it, unless its bytes would read back
+    // as other text (they happen to be valid UTF-8) or cannot hold the text.
+    QByteArray bytes;
+    if (ToCp1252(Text, bytes) && BytesToText(bytes) == Text)
+        return bytes;
     return Text.toUtf8();
 }
 

@@ -41,7 +41,8 @@ private:
     bool FFirstLine = true;
 };
 
-// Writes a text file of UTF-8 lines, each ended by CR LF. The file is
+// Writes a text file of lines, each ended by CR LF and encoded on its own
+// (see TextBytes.h). The file is
 // created or replaced when Close succeeds; a writer destroyed without Close
 // (after an error) leaves any earlier file of that name untouched.
 class TTextFileWriter {

@@ -96,11 +96,29 @@ int64_t TBoardGame::RecordIndex(int col, int row) const {
     return index < 0 ? -1 : index;
 }
 
-TGameCellRecord TBoardGame::ReadCell(int col, int row) const {
+const char* TBoardGame::StoredRecord(int col, int row) const {
     const int64_t index = RecordIndex(col, row);
     if (index < 0 || (index + 1) * kRecordSize > FGridData.size())
-        return TGameCellRecord();
-    return DecodeCell(FGridData.constData() + index * kRecordSize);
+        return nullptr;
+    return FGridData.constData() + index * kRecordSize;
+}
+
+TGameCellRecord TBoardGame::ReadCell(int col, int row) const {
+    const char* record = StoredRecord(col, row);
+    return record ? DecodeCell(record) : TGameCellRecord();
+}
+
+TCellLetter TBoardGame::ReadCellLetter(int col, int row) const {
+    const char* record = StoredRecord(col, row);
+    if (!record)
+        return TCellLetter();
+    TCellLetter letter;
+    letter.State = Get32(record, kStateAt);
+    letter.UseCount = int(Get32(record, kUseCountAt));
+    letter.TextLength = std::min<int>(uint8_t(record[kTextLengthAt]), kMaxCellText);
+    if (letter.TextLength > 0)
+        letter.First = qFromLittleEndian<char16_t>(record + kTextAt);
+    return letter;
 }
 
 void TBoardGame::WriteCell(int col, int row, const TGameCellRecord& record) {
@@ -167,10 +185,6 @@ void TBoardGame::Fill(const QString& Text, TColor Colour, TColor TextColour, int
         std::memcpy(data + i * kRecordSize, record.constData(), kRecordSize);
 }
 
-bool TBoardGame::IsValidCell(int col, int row) const {
-    return col >= 0 && col < FColCount && row >= 0 && row < FRowCount;
-}
-
 void TBoardGame::Assign(TPersistent* Source) {
     auto* board = dynamic_cast<TBoardGame*>(Source);
     if (!board)
@@ -223,6 +237,14 @@ void TCustomGameGrid::SetRowCount(int value) {
     if (value <= 0 || Height() <= 0)
         return;
     FBoardGame->SetRowCount(value);
+    FLayoutDirty = true;
+}
+
+void TCustomGameGrid::SetBoardSize(int Columns, int Rows) {
+    if (Columns <= 0 || Rows <= 0)
+        return;
+    FBoardGame->SetColCount(Columns);
+    FBoardGame->SetRowCount(Rows);
     FLayoutDirty = true;
 }
 

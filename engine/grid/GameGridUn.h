@@ -38,6 +38,14 @@ enum TWordGameCellState : uint32_t {
 
 constexpr int kMaxCellText = 5;
 
+// What a search reads of a cell, taken without building its record.
+struct TCellLetter {
+    uint32_t State = 0;
+    int UseCount = 0;
+    int TextLength = 0;
+    char16_t First = 0; // the first character of the text; 0 when it has none
+};
+
 class EGameGrid : public Exception {
 public:
     using Exception::Exception;
@@ -57,6 +65,7 @@ public:
     const QByteArray& GridData() const { return FGridData; }
 
     TGameCellRecord ReadCell(int col, int row) const;
+    TCellLetter ReadCellLetter(int col, int row) const;
     void WriteCell(int col, int row, const TGameCellRecord& record);
 
     TColor GetCellColour(int col, int row) const { return ReadCell(col, row).Colour; }
@@ -85,7 +94,9 @@ public:
         Fill(Text, Colour, TextColour, ImageIndex, State, Shaded, Visible);
     }
 
-    bool IsValidCell(int col, int row) const;
+    bool IsValidCell(int col, int row) const {
+        return col >= 0 && col < FColCount && row >= 0 && row < FRowCount;
+    }
     static bool HasFlags(uint32_t value, uint32_t mask) { return (value & mask) == mask; }
     bool CellHasState(int col, int row, uint32_t mask) const {
         return HasFlags(GetCellState(col, row), mask);
@@ -103,6 +114,8 @@ protected:
 private:
     // Record index of a cell; -1 when it cannot name a record.
     int64_t RecordIndex(int col, int row) const;
+    // The bytes of a stored cell; null for a cell beyond the stored records.
+    const char* StoredRecord(int col, int row) const;
     template <typename Change> void ChangeCell(int col, int row, Change change);
 
     int FColCount;
@@ -129,9 +142,9 @@ public:
     ~TCustomGameGrid() override;
 
     int ColCount() const { return FBoardGame->ColCount(); }
-    void SetColCount(int value);
+    virtual void SetColCount(int value);
     int RowCount() const { return FBoardGame->RowCount(); }
-    void SetRowCount(int value);
+    virtual void SetRowCount(int value);
     int Width() const { return width(); }
     void SetWidth(int value);
     int Height() const { return height(); }
@@ -235,6 +248,9 @@ protected:
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
     // Invalidates the whole control: the next paint runs Paint first.
     void Invalidate();
+    // Sets both counts whatever the control's pixel size, for a puzzle read
+    // from a file; sides below 1 are ignored and the cells are not touched.
+    virtual void SetBoardSize(int Columns, int Rows);
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

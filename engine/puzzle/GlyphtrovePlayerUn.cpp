@@ -149,10 +149,10 @@ void TGlyphtrovePlayer::StartGame() {
     if (FTimed) {
         FTimeLeftMs = TimeOfDayMs(FCountDownTotal);
         FTimeStartedMs = NowMs();
-        // A game restarted while paused keeps the pause flag but runs its
-        // clock; a pause from before the restart must not shift the new start.
-        FPauseStartedMs = FTimeStartedMs;
     }
+    // A game restarted while paused keeps the pause flag but runs its clock:
+    // continuing it later must not take the time since the restart away.
+    FClockPaused = false;
     if (OnGameStarted)
         OnGameStarted(this);
 }
@@ -332,6 +332,7 @@ void TGlyphtrovePlayer::TimeUp() {
 void TGlyphtrovePlayer::PauseGame() {
     SetTimerEnabled(false);
     FPauseStartedMs = NowMs();
+    FClockPaused = true;
     FGamePaused = true;
 }
 
@@ -340,7 +341,9 @@ void TGlyphtrovePlayer::ContinueGame() {
         return;
     SetTimerEnabled(FTimed && FGameState == wgsInProgress && !FGivenUp);
     FGamePaused = false;
-    FTimeStartedMs += NowMs() - FPauseStartedMs;
+    if (FClockPaused)
+        FTimeStartedMs += NowMs() - FPauseStartedMs;
+    FClockPaused = false;
 }
 
 void TGlyphtrovePlayer::GiveUp(bool Reveal) {

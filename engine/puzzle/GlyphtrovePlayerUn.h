@@ -153,4 +153,6 @@ private:
     int64_t FTimeStartedMs = 0;
     int64_t FTimeTakenMs = 0;
     int64_t FPauseStartedMs = 0;
+    // The clock stands still from a pause until Continue or a restart.
+    bool FClockPaused = false;
 };

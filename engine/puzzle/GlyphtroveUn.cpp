@@ -9,49 +9,21 @@
 
 #include <QGuiApplication>
 
-const char* const GlyphtroveHeaderID = "GLYPHTROVEGAME";
-
 namespace {
 
 const char* const AlphabetLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 // A fragment is drawn from the words at most this often looking for one
 // longer than its run.
 constexpr int MaxFragmentDraws = 20;
-// Each cell of the file is two integers of a tag and four bytes.
-constexpr int64_t CellFileBytes = 10;
-// Stands for a stored direction outside the eight: its step is (0, 0).
-constexpr auto UnknownDirection = TWordDirectionType(WordDirectionCount);
-// The calendar's range, years 1 to 9999, in days since 30 December 1899. A
-// value after the last millisecond would round into year 10000, whose stamp
-// no longer reads back.
-constexpr double FirstDateTime = -693593.0;
-constexpr double LastDateTime = 2958466.0 - 1.0 / MSecsPerDay;
-
-Exception CorruptFile(const QString& FileName) {
-    return Exception(Format("File \"%s\" is invalid or corrupt", FileName));
+bool IsWordDirection(int Direction) {
+    return Direction >= wdTopLeft && Direction <= wdLeft;
 }
 
-bool IsValidSide(int Value) {
-    return Value >= 1 && Value <= GameFileMaxSide;
-}
-
-bool IsValidDuration(TDateTime Value) {
-    return Value >= FirstDateTime && Value <= LastDateTime; // false for NaN
-}
-
-int64_t RemainingBytes(TTypeStream* Stream) {
-    return Stream->Size() - Stream->Position();
-}
-
-bool ReadFlag(TTypeStream* Stream) {
-    return Stream->ReadBoolean() != 0;
-}
-
-// A code whose low byte is 0 holds no letter; the byte reads as a letter of
-// the Windows code page, as older copies wrote it.
-QString CellLetter(int Code) {
-    const char byte = char(Code & 0xFF);
-    return byte == 0 ? QString() : BytesToText(QByteArray(1, byte));
+// Visits the file's cells, which it holds column by column.
+template <typename Visit> void ForEachFileCell(const TGameFile& File, Visit visit) {
+    for (int column = 0; column < File.Columns; ++column)
+        for (int row = 0; row < File.Rows; ++row)
+            visit(column, row, File.Cells[size_t(column) * size_t(File.Rows) + size_t(row)]);
 }
 
 // The cell code of the game file: the character code of the first letter. A
@@ -63,7 +35,7 @@ int CellCode(const QString& Text) {
     const QChar letter = Text.at(0);
     if (letter.unicode() > 0xFF)
         for (int byte = 0x80; byte < 0xA0; ++byte)
-            if (CellLetter(byte) == letter)
+            if (BytesToText(QByteArray(1, char(byte))) == letter)
                 return byte;
     return letter.unicode();
 }
@@ -366,140 +338,93 @@ void TCustomGlyphtrove::WriteWishList(TTypeStream* Stream) const {
 }
 
 void TCustomGlyphtrove::LoadFromStream(const QString& FileName, TTypeStream* Stream) {
-    ReadHeader(FileName, Stream);
-    ReadProperties(Stream);
-    ReadGridSize(FileName, Stream);
-    ReadPlaySettings(FileName, Stream);
+    const TGameFile file = ReadGameFile(FileName, Stream);
+    CheckStoredWords(file);
+    ApplyGameFile(file);
+}
+
+// Tries the words on the file's own cells, so that a word PlaceWord would
+// refuse fails the load before anything of the puzzle changes.
+void TCustomGlyphtrove::CheckStoredWords(const TGameFile& File) const {
+    TBoardGame board(File.Columns, File.Rows);
+    ForEachFileCell(File, [&](int Column, int Row, const TGameFileCell& Cell) {
+        TGameCellRecord record;
+        record.Text = Cell.Letter;
+        record.State = Cell.State;
+        board.WriteCell(Column, Row, record);
+    });
+    TPlacementTrial trial(board, CheckWords());
+    for (const TGameFileWord& word : File.Words)
+        if (IsWordDirection(word.Direction))
+            trial.Place(word.X, word.Y, TWordDirectionType(word.Direction), word.Word);
+}
+
+void TCustomGlyphtrove::ApplyGameFile(const TGameFile& File) {
+    FVersion = TWordGameProperties::FormatVersion(File.Major, File.Minor);
+    ApplyProperties(File);
+    SetBoardSize(File.Columns, File.Rows);
+    ApplyPlaySettings(File);
     ClearGrid();
     ClearWords();
-    if (GamePreferences()->GetIncludeColourScheme())
-        ReadColours(Stream);
-    ReadCells(Stream);
-    ReadWords(FileName, Stream);
-    ReadWishList(FileName, Stream);
+    if (File.IncludeColourScheme)
+        ApplyColours(File);
+    ApplyCells(File);
+    ApplyWords(File);
+    for (const QString& wish : File.Wishes)
+        FWishList->Add(wish);
 }
 
-void TCustomGlyphtrove::ReadHeader(const QString& FileName, TTypeStream* Stream) {
-    const QString header = Stream->ReadString();
-    if (header != GlyphtroveHeaderID)
-        throw CorruptFile(FileName);
-    const int major = Stream->ReadInteger();
-    if (major < 1 || major > GameFileMajorVersion)
-        throw Exception(
-            Format("File version for \"%s\" is newer than application. Please update application",
-                   FileName));
-    const int minor = Stream->ReadInteger();
-    FVersion = TWordGameProperties::FormatVersion(major, minor);
-}
-
-void TCustomGlyphtrove::ReadProperties(TTypeStream* Stream) {
+void TCustomGlyphtrove::ApplyProperties(const TGameFile& File) {
     TWordGameProperties* properties = GamePreferences();
-    properties->SetGameTitle(Stream->ReadString());
-    properties->SetGameDescription(Stream->ReadString());
-    properties->SetGameAuthor(Stream->ReadString());
-    properties->SetGameCreated(PropertyText(Stream->ReadString()));
-    properties->SetGameModified(PropertyText(Stream->ReadString()));
-    Stream->ReadString(); // reserved
+    properties->SetGameTitle(File.Title);
+    properties->SetGameDescription(File.Description);
+    properties->SetGameAuthor(File.Author);
+    properties->SetGameCreated(PropertyText(File.Created));
+    properties->SetGameModified(PropertyText(File.Modified));
 }
 
-// The sides are checked, and the file must hold all the cells, before the
-// boards are sized for them.
-void TCustomGlyphtrove::ReadGridSize(const QString& FileName, TTypeStream* Stream) {
-    const int columns = Stream->ReadInteger();
-    const int rows = Stream->ReadInteger();
-    if (!IsValidSide(columns) || !IsValidSide(rows) ||
-        RemainingBytes(Stream) < int64_t(columns) * rows * CellFileBytes)
-        throw CorruptFile(FileName);
-    SetColCount(columns);
-    SetRowCount(rows);
-    // A control without a size keeps its counts; the cells would not fit.
-    if (ColCount() != columns || RowCount() != rows)
-        throw Exception(Format("The grid cannot take %d x %d cells", columns, rows));
-}
-
-void TCustomGlyphtrove::ReadPlaySettings(const QString& FileName, TTypeStream* Stream) {
+void TCustomGlyphtrove::ApplyPlaySettings(const TGameFile& File) {
     TWordGameProperties* properties = GamePreferences();
-    FRandomLettersUsed = ReadFlag(Stream);
-    properties->SetIncludeColourScheme(ReadFlag(Stream));
-    properties->SetAutoFinish(ReadFlag(Stream));
-    const int unusedSpace = Stream->ReadInteger();
-    properties->SetUnusedSpace(unusedSpace >= usRandomLetters && unusedSpace <= usPartialWords
-                                   ? uint8_t(unusedSpace)
-                                   : uint8_t(usLeftBlank));
-    properties->SetUseTimer(ReadFlag(Stream));
-    const TDateTime countDown = Stream->ReadDateTime();
-    if (!IsValidDuration(countDown))
-        throw CorruptFile(FileName);
-    properties->SetCountDownTimer(countDown);
-    properties->SetHints(Stream->ReadInteger());
-    properties->SetCanGiveIn(ReadFlag(Stream));
+    FRandomLettersUsed = File.RandomLettersUsed;
+    properties->SetIncludeColourScheme(File.IncludeColourScheme);
+    properties->SetAutoFinish(File.AutoFinish);
+    properties->SetUnusedSpace(File.UnusedSpace);
+    properties->SetUseTimer(File.UseTimer);
+    properties->SetCountDownTimer(File.CountDown);
+    properties->SetHints(File.Hints);
+    properties->SetCanGiveIn(File.CanGiveIn);
 }
 
-void TCustomGlyphtrove::ReadColours(TTypeStream* Stream) {
+void TCustomGlyphtrove::ApplyColours(const TGameFile& File) {
     TWordGameColourPreferences* colours = GamePreferences()->ColourPreferences();
+    auto colour = File.Colours.begin();
     for (const TWordGameColourRole role : GameFileRoleOrder) {
-        colours->SetForeground(role, TColor(Stream->ReadInteger()));
-        colours->SetBackground(role, TColor(Stream->ReadInteger()));
+        colours->SetForeground(role, *colour++);
+        colours->SetBackground(role, *colour++);
     }
 }
 
-void TCustomGlyphtrove::ReadCells(TTypeStream* Stream) {
+void TCustomGlyphtrove::ApplyCells(const TGameFile& File) {
     const TGridUpdate update(*this);
-    for (int column = 0; column < ColCount(); ++column)
-        for (int row = 0; row < RowCount(); ++row) {
-            const int code = Stream->ReadInteger();
-            const auto state = uint32_t(Stream->ReadInteger());
-            ReadCell(column, row, code, state);
-        }
+    ForEachFileCell(File, [&](int Column, int Row, const TGameFileCell& Cell) {
+        SetCellText(Column, Row, Cell.Letter);
+        SolutionBoard()->SetCellText(Column, Row, Cell.Letter);
+        SetCellState(Column, Row, Cell.State);
+        const TCellColours colours = GetCellColours(Column, Row);
+        SetCellColours(Column, Row, colours.Background, colours.Foreground);
+    });
 }
 
-void TCustomGlyphtrove::ReadCell(int Column, int Row, int Code, uint32_t State) {
-    const QString letter = CellLetter(Code);
-    SetCellText(Column, Row, letter);
-    SolutionBoard()->SetCellText(Column, Row, letter);
-    SetCellState(Column, Row, State);
-    const TCellColours colours = GetCellColours(Column, Row);
-    SetCellColours(Column, Row, colours.Background, colours.Foreground);
-}
-
-void TCustomGlyphtrove::ReadWords(const QString& FileName, TTypeStream* Stream) {
-    const int count = Stream->ReadInteger();
-    if (count < 0)
-        throw CorruptFile(FileName);
-    for (int i = 0; i < count; ++i) {
-        const QString word = Stream->ReadString();
-        const int x = Stream->ReadInteger();
-        const int y = Stream->ReadInteger();
-        const int direction = Stream->ReadInteger();
-        // No word starts outside the grid; refusing it here also keeps the
-        // placement's cell arithmetic within the grid's range.
-        if (!IsInsideBoard(x, y))
-            throw CorruptFile(FileName);
-        PlaceStoredWord(word, x, y, direction);
+// A direction outside the eight steps nowhere: the word is left out with the
+// placement's own message, and the editor's last direction stays one of the
+// eight.
+void TCustomGlyphtrove::ApplyWords(const TGameFile& File) {
+    for (const TGameFileWord& word : File.Words) {
+        if (IsWordDirection(word.Direction))
+            PlaceWord(word.X, word.Y, TWordDirectionType(word.Direction), word.Word, false);
+        else
+            ErrorMessage("No direction found");
     }
-}
-
-// A direction outside the eight steps nowhere, so the placement refuses the
-// word in its error box; the last direction the editor offers stays one of
-// the eight.
-void TCustomGlyphtrove::PlaceStoredWord(const QString& Word, int X, int Y, int Direction) {
-    if (Direction >= wdTopLeft && Direction <= wdLeft) {
-        PlaceWord(X, Y, TWordDirectionType(Direction), Word, false);
-        return;
-    }
-    const TWordDirectionType lastDirection = LastDirection();
-    PlaceWord(X, Y, UnknownDirection, Word, false);
-    SetLastDirection(lastDirection);
-}
-
-void TCustomGlyphtrove::ReadWishList(const QString& FileName, TTypeStream* Stream) {
-    if (Stream->EndOfStream())
-        return;
-    const int count = Stream->ReadInteger();
-    if (count < 0)
-        throw CorruptFile(FileName);
-    for (int i = 0; i < count; ++i)
-        FWishList->Add(Stream->ReadString());
 }
 
 // --- The editor's puzzle

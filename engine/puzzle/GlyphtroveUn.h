@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/properties/WordGameColourPreferencesUn.h"
+#include "engine/puzzle/GameFileUn.h"
 #include "engine/wishlist/WordWishListUn.h"
 #include "engine/wordgame/CustomWordGameUn.h"
 
@@ -17,13 +18,6 @@ enum TUnusedSpaceMode : uint8_t {
     usPartialWords,  // "Use partial words"
     usLeftBlank      // "Left blank"
 };
-
-// The head and version the game file carries; a reader takes majors 1 to 11.
-extern const char* const GlyphtroveHeaderID;
-constexpr int GameFileMajorVersion = 11;
-constexpr int GameFileMinorVersion = 0;
-// The largest grid side a game file may hold.
-constexpr int GameFileMaxSide = 255;
 
 // The hidden-word puzzle: a word game whose unused cells take filler letters,
 // which reads and writes game files and owns the puzzle's wish list.
@@ -55,10 +49,12 @@ public:
     bool IsInsideBoard(int Column, int Row) const;
 
     // Reads a game file; returns the number of bytes read. Every reading
-    // problem raises "File "%s" is not a valid game file".
+    // problem raises "File "%s" is not a valid game file" and leaves the
+    // puzzle as it was.
     int LoadFromFile(const QString& FileName) override;
     // Writes a game file; an existing one is kept under the extension "bak".
     void SaveToFile(const QString& FileName) override;
+    // Reads the whole file and checks its words before anything changes.
     void LoadFromStream(const QString& FileName, TTypeStream* Stream) override;
     void SaveToStream(TTypeStream* Stream) override;
 
@@ -83,16 +79,13 @@ private:
     void WriteCells(TTypeStream* Stream) const;
     void WriteWords(TTypeStream* Stream) const;
     void WriteWishList(TTypeStream* Stream) const;
-    void ReadHeader(const QString& FileName, TTypeStream* Stream);
-    void ReadProperties(TTypeStream* Stream);
-    void ReadGridSize(const QString& FileName, TTypeStream* Stream);
-    void ReadPlaySettings(const QString& FileName, TTypeStream* Stream);
-    void ReadColours(TTypeStream* Stream);
-    void ReadCells(TTypeStream* Stream);
-    void ReadCell(int Column, int Row, int Code, uint32_t State);
-    void ReadWords(const QString& FileName, TTypeStream* Stream);
-    void PlaceStoredWord(const QString& Word, int X, int Y, int Direction);
-    void ReadWishList(const QString& FileName, TTypeStream* Stream);
+    void CheckStoredWords(const TGameFile& File) const;
+    void ApplyGameFile(const TGameFile& File);
+    void ApplyProperties(const TGameFile& File);
+    void ApplyPlaySettings(const TGameFile& File);
+    void ApplyColours(const TGameFile& File);
+    void ApplyCells(const TGameFile& File);
+    void ApplyWords(const TGameFile& File);
 
     bool FRandomLettersUsed = false;
     std::unique_ptr<TWordWishList> FWishList;

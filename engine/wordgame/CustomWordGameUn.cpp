@@ -15,6 +15,11 @@ bool HasState(uint32_t Value, uint32_t Mask) {
     return TBoardGame::HasFlags(Value, Mask);
 }
 
+// A word has at least three letters and no more than the grid has columns.
+bool FitsColumns(const QString& Word, int Columns) {
+    return Word.length() >= 3 && Word.length() <= Columns;
+}
+
 QString LetterAt(const QString& Word, int Index) {
     return QString(Word.at(Index));
 }
@@ -168,6 +173,7 @@ TCustomWordGame::TCustomWordGame(QWidget* AOwner) : TCustomGameGrid(AOwner) {
     FSolution = std::make_unique<TMemoryWordGame>(this);
     FSnapshot = std::make_unique<TMemoryWordGame>(this);
     FWordList = std::make_unique<TCustomWordList>();
+    FPlacer = std::make_unique<TFitIn>(ColCount(), RowCount());
     FLastDirection = wdRight;
     FGamePreferences->Touch();
     FModified = false;
@@ -189,6 +195,14 @@ void TCustomWordGame::SetColCount(int Value) {
 void TCustomWordGame::SetRowCount(int Value) {
     TCustomGameGrid::SetRowCount(Value);
     FSolution->SetRowCount(RowCount());
+    FSnapshot->SetRowCount(RowCount());
+}
+
+void TCustomWordGame::SetBoardSize(int Columns, int Rows) {
+    TCustomGameGrid::SetBoardSize(Columns, Rows);
+    FSolution->SetColCount(ColCount());
+    FSolution->SetRowCount(RowCount());
+    FSnapshot->SetColCount(ColCount());
     FSnapshot->SetRowCount(RowCount());
 }
 
@@ -342,32 +356,41 @@ void TCustomWordGame::RecalculateLayout() {
 // Placement and checks
 
 bool TCustomWordGame::IsValidWordLength(const QString& Word) const {
-    return Word.length() >= 3 && Word.length() <= ColCount();
+    return FitsColumns(Word, ColCount());
 }
 
 int TCustomWordGame::CheckWordPlacement(int X, int Y, TWordDirectionType Direction,
                                         const QString& Word) const {
-    if (!IsValidWordLength(Word))
+    return PlacementCode(*BoardGame(), *FSnapshot, *FWordList, X, Y, Direction, Word);
+}
+
+int TCustomWordGame::PlacementCode(const TBoardGame& Board, const TBoardGame& Snapshot,
+                                   const TCustomWordList& Words, int X, int Y,
+                                   TWordDirectionType Direction, const QString& Word) {
+    if (!FitsColumns(Word, Board.ColCount()))
         return wpcBadLength;
-    if (FWordList->IndexOf(Word) >= 0)
+    if (Words.IndexOf(Word) >= 0)
         return wpcAlreadyListed;
     int code = wpcAcceptable;
     ForEachLetterCell(X, Y, Direction, Word.length(), [&](int k, int column, int row) {
         if (code != wpcAcceptable)
             return;
-        if (!BoardGame()->IsValidCell(column, row))
+        if (!Board.IsValidCell(column, row))
             code = wpcOutOfRange;
-        else if (FSnapshot->GetCellUseCount(column, row) > 0 &&
-                 FSnapshot->GetCellText(column, row) != LetterAt(Word, k) &&
-                 CellHasState(column, row, wgcsWord))
+        else if (Snapshot.GetCellUseCount(column, row) > 0 &&
+                 Snapshot.GetCellText(column, row) != LetterAt(Word, k) &&
+                 Board.CellHasState(column, row, wgcsWord))
             code = wpcBadOverlap;
     });
     return code;
 }
 
 void TCustomWordGame::RaisePlacementError(int Code, bool Dummy) const {
-    if (!FCheckWords || Dummy)
-        return;
+    if (FCheckWords && !Dummy)
+        RaisePlacementCode(Code);
+}
+
+void TCustomWordGame::RaisePlacementCode(int Code) {
     switch (Code) {
     case wpcBadOverlap:
         throw Exception("Word has overlapped incorrectly with at least one other word");
@@ -395,19 +418,31 @@ bool TCustomWordGame::IsOnlyCellOfWord(int Index, int X, int Y) const {
 
 void TCustomWordGame::ValidatePosition(int X, int Y, TWordDirectionType Direction,
                                        const QString& Word, int IgnoredIndex) const {
+    const QString fault = PositionFault(*BoardGame(), X, Y, Direction, Word, [&](int Col, int Row) {
+        return IsOnlyCellOfWord(IgnoredIndex, Col, Row);
+    });
+    if (!fault.isEmpty())
+        throw Exception(fault);
+}
+
+QString TCustomWordGame::PositionFault(const TBoardGame& Board, int X, int Y,
+                                       TWordDirectionType Direction, const QString& Word,
+                                       const std::function<bool(int, int)>& Replaceable) {
     const TDirectionOffset step = GetDirectionOffset(Direction);
     if (step.ColumnStep == 0 && step.RowStep == 0)
-        throw Exception("No direction found");
+        return "No direction found";
     const TPoint last = LastCell(X, Y, Direction, Word.length());
-    if (!BoardGame()->IsValidCell(X, Y) || !BoardGame()->IsValidCell(last.X, last.Y))
-        throw Exception(Format("Word \"%s\" will not fit in grid", Word));
+    if (!Board.IsValidCell(X, Y) || !Board.IsValidCell(last.X, last.Y))
+        return Format("Word \"%s\" will not fit in grid", Word);
+    QString fault;
     ForEachLetterCell(X, Y, Direction, Word.length(), [&](int k, int column, int row) {
-        const QString text = GetCellText(column, row);
-        if (text.isEmpty() || text == LetterAt(Word, k) ||
-            IsOnlyCellOfWord(IgnoredIndex, column, row))
+        const QString text = Board.GetCellText(column, row);
+        if (!fault.isEmpty() || text.isEmpty() || text == LetterAt(Word, k) ||
+            (Replaceable && Replaceable(column, row)))
             return;
-        throw Exception(Format("Invalid word overlap at x:%d, y:%d", column, row));
+        fault = Format("Invalid word overlap at x:%d, y:%d", column, row);
     });
+    return fault;
 }
 
 int TCustomWordGame::PlaceWord(int X, int Y, TWordDirectionType Direction, const QString& Word,
@@ -428,6 +463,26 @@ int TCustomWordGame::PlaceWord(int X, int Y, TWordDirectionType Direction, const
     SaveBoardSnapshot();
     SetModified();
     return result;
+}
+
+bool TPlacementTrial::Place(int X, int Y, TWordDirectionType Direction, const QString& Word) {
+    const int code = TCustomWordGame::PlacementCode(FBoard, FBoard, FWords, X, Y, Direction, Word);
+    if (FCheckWords)
+        TCustomWordGame::RaisePlacementCode(code);
+    if (!TCustomWordGame::PositionFault(FBoard, X, Y, Direction, Word, nullptr).isEmpty())
+        return false;
+    ForEachLetterCell(X, Y, Direction, Word.length(), [&](int k, int column, int row) {
+        TGameCellRecord cell = FBoard.ReadCell(column, row);
+        const QString letter = LetterAt(Word, k);
+        if (letter != QLatin1String("#"))
+            cell.Text = letter;
+        cell.State = wgcsWord;
+        ++cell.UseCount;
+        FBoard.WriteCell(column, row, cell);
+    });
+    if (!TCustomWordGame::IsListedAt(FWords, Word, X, Y, Direction))
+        FWords.Add(Word, X, Y, Direction);
+    return true;
 }
 
 void TCustomWordGame::PaintPlacedWord(int X, int Y, TWordDirectionType Direction,
@@ -483,13 +538,18 @@ void TCustomWordGame::WriteDummyLetters(int X, int Y, const QString& Word, int C
 
 bool TCustomWordGame::IsContainedWord(const QString& Word, int X, int Y,
                                       TWordDirectionType Direction) const {
+    return IsListedAt(*FWordList, Word, X, Y, Direction);
+}
+
+bool TCustomWordGame::IsListedAt(const TCustomWordList& Words, const QString& Word, int X, int Y,
+                                 TWordDirectionType Direction) {
     if (Word.length() < 2)
         return false;
     const TPoint last = LastCell(X, Y, Direction, Word.length());
     TPointList firsts;
     TPointList lasts;
-    for (int i = 0; i < FWordList->Count(); ++i) {
-        const TWordRec rec = FWordList->GetWordRec(i);
+    for (int i = 0; i < Words.Count(); ++i) {
+        const TWordRec rec = Words.GetWordRec(i);
         if (!rec.Word.contains(Word, Qt::CaseSensitive))
             continue;
         firsts.AddPoint(rec.X, rec.Y);
@@ -512,11 +572,13 @@ int TCustomWordGame::AddWordToList(const QString& Word, int X, int Y,
 
 bool TCustomWordGame::FitWord(uint8_t Directions, const QString& Word, int& X, int& Y,
                               TWordDirectionType& Direction) {
-    TFitIn placer(ColCount(), RowCount());
-    placer.Assign(BoardGame());
-    placer.SetDirections(Directions);
-    placer.SetWord(Word);
-    return placer.Fit(X, Y, Direction);
+    FPlacer->SetColCount(ColCount());
+    FPlacer->SetRowCount(RowCount());
+    FPlacer->Assign(BoardGame());
+    FPlacer->Items().Reserve(size_t(ColCount()) * size_t(RowCount()) * WordDirectionCount);
+    FPlacer->SetDirections(Directions);
+    FPlacer->SetWord(Word);
+    return FPlacer->Fit(X, Y, Direction);
 }
 
 // The codes 3 and 4 for a changed word: its own entry is no duplicate.

@@ -80,6 +80,7 @@ private:
 class TTypeStream;
 class TPointList;
 class TCustomWordGame;
+class TFitIn;
 
 // An off-screen board the size of the word game that owns it: the solution
 // board (letters of placed and dummy words with use counts) or the snapshot
@@ -132,8 +133,8 @@ public:
     // --- Properties
     bool CheckWords() const { return FCheckWords; }
     void SetCheckWords(bool Value) { FCheckWords = Value; }
-    void SetColCount(int Value);
-    void SetRowCount(int Value);
+    void SetColCount(int Value) override;
+    void SetRowCount(int Value) override;
     QString DefaultGameTitle() const;
     void SetDefaultGameTitle(const QString& Value);
     TWordGameProperties* GamePreferences() const { return FGamePreferences.get(); }
@@ -168,6 +169,21 @@ public:
     int CheckWordPlacement(int X, int Y, TWordDirectionType Direction, const QString& Word) const;
     bool IsValidWordLength(const QString& Word) const;
     void RaisePlacementError(int Code, bool Dummy) const;
+    // The placement rules on any board and word list, so that words can be
+    // tried on copies before the puzzle is touched.
+    static int PlacementCode(const TBoardGame& Board, const TBoardGame& Snapshot,
+                             const TCustomWordList& Words, int X, int Y,
+                             TWordDirectionType Direction, const QString& Word);
+    // Raises the message of a code other than wpcAcceptable.
+    static void RaisePlacementCode(int Code);
+    // Why the word's letters cannot be painted, or "" when they can; a cell
+    // for which Replaceable is true may hold another letter.
+    static QString PositionFault(const TBoardGame& Board, int X, int Y,
+                                 TWordDirectionType Direction, const QString& Word,
+                                 const std::function<bool(int, int)>& Replaceable);
+    // A listed word that contains Word and has the same first and last cell.
+    static bool IsListedAt(const TCustomWordList& Words, const QString& Word, int X, int Y,
+                           TWordDirectionType Direction);
     void ValidateWordPosition(int X, int Y, TWordDirectionType Direction,
                               const QString& Word) const;
     void ChangeWord(int Index, int X, int Y, TWordDirectionType Direction, const QString& Word,
@@ -254,6 +270,7 @@ public:
     TNotifyEvent OnModified;
 
 protected:
+    void SetBoardSize(int Columns, int Rows) override;
     void PaintPlacedWord(int X, int Y, TWordDirectionType Direction, const QString& Word,
                          bool Dummy, TColor Foreground, TColor Background);
     void PaintWordCells(int X, int Y, int ColumnStep, int RowStep, uint32_t State, bool MergeState,
@@ -290,4 +307,25 @@ private:
                         bool NewWordColours);
     void MakeWordLettersDummy(const TWordRec& Rec);
     TCellColours RoleColours(TWordGameColourRole Role) const;
+
+    // One placer for the game's life, so a search allocates nothing.
+    std::unique_ptr<TFitIn> FPlacer;
+};
+
+// Places real words as PlaceWord does, on a board and word list of its own,
+// without painting or events: it tells which word PlaceWord would refuse and
+// which it would leave out.
+class TPlacementTrial {
+public:
+    // Board holds the cells the words go onto; the trial writes their letters.
+    TPlacementTrial(TBoardGame& Board, bool CheckWords) : FBoard(Board), FCheckWords(CheckWords) {}
+
+    // Raises what PlaceWord would raise; false when it would leave the word
+    // out after its error box.
+    bool Place(int X, int Y, TWordDirectionType Direction, const QString& Word);
+
+private:
+    TBoardGame& FBoard;
+    bool FCheckWords;
+    TCustomWordList FWords;
 };

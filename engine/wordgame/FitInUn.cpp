@@ -2,7 +2,7 @@
 
 #include "platform/Services.h"
 
-#include <climits>
+#include <algorithm>
 
 namespace {
 
@@ -21,11 +21,6 @@ bool TakeItem(const TFitInItem& Item, int& X, int& Y, TWordDirectionType& Direct
 
 TFitInItemList::~TFitInItemList() {
     Clear();
-}
-
-int TFitInItemList::Add(int X, int Y, TWordDirectionType Direction, int Score) {
-    FItems.push_back(TFitInItem{X, Y, Direction, Score});
-    return Count() - 1;
 }
 
 void TFitInItemList::Get(int Index, TFitInItem& Item) const {
@@ -74,78 +69,99 @@ bool TFitIn::Fit(int& X, int& Y, TWordDirectionType& Direction) {
 
 int TFitIn::CollectCandidates() {
     FItems.Clear();
-    // Each cell is decoded once per search rather than once per test.
-    std::vector<TCellProbe> probes;
-    probes.reserve(size_t(ColCount()) * size_t(RowCount()));
-    for (int y = 0; y < RowCount(); ++y)
-        for (int x = 0; x < ColCount(); ++x)
-            probes.push_back(Probe(ReadCell(x, y)));
-    const auto probeAt = [&](int x, int y) { return probes[size_t(y) * ColCount() + x]; };
+    ReadProbes();
+    ReadWordKeys(FWord, FWordKeys);
+    TDirectionOffset steps[WordDirectionCount];
+    int strides[WordDirectionCount];
+    for (int d = wdTopLeft; d <= wdLeft; ++d) {
+        steps[d] = GetDirectionOffset(TWordDirectionType(d));
+        strides[d] = steps[d].RowStep * ColCount() + steps[d].ColumnStep;
+    }
+    const auto probeOf = [this](int index) { return FProbes[size_t(index)]; };
     int total = 0;
     for (int y = 0; y < RowCount(); ++y)
         for (int x = 0; x < ColCount(); ++x)
             for (int d = wdTopLeft; d <= wdLeft; ++d) {
                 int score = 0;
-                const auto direction = TWordDirectionType(d);
-                if (AllowsDirection(d) && TestCells(x, y, direction, score, probeAt)) {
-                    FItems.Add(x, y, direction, score);
+                if (AllowsDirection(d) && SlotInside(x, y, steps[d]) &&
+                    SlotFits(y * ColCount() + x, strides[d], FWordKeys, score, probeOf)) {
+                    FItems.Add(x, y, TWordDirectionType(d), score);
                     total += score;
                 }
             }
     return total;
 }
 
-TFitIn::TCellProbe TFitIn::Probe(const TGameCellRecord& Cell) {
+TFitIn::TCellProbe TFitIn::Probe(const TCellLetter& Cell) {
     // A word or dummy letter binds a placement; a filler letter never does,
     // nor does an occupied cell without text.
-    TCellProbe probe;
-    probe.Binding = (TBoardGame::HasFlags(Cell.State, wgcsWord) ||
-                     TBoardGame::HasFlags(Cell.State, wgcsDummy)) &&
-                    !Cell.Text.isEmpty();
-    probe.Matchable = Cell.Text.size() == 1;
-    probe.Letter = probe.Matchable ? Cell.Text[0] : QChar();
-    probe.UseCount = Cell.UseCount;
-    return probe;
+    const bool binding = (TBoardGame::HasFlags(Cell.State, wgcsWord) ||
+                          TBoardGame::HasFlags(Cell.State, wgcsDummy)) &&
+                         Cell.TextLength > 0;
+    if (!binding)
+        return TCellProbe();
+    // Above every letter key: a text of several characters takes no letter.
+    constexpr uint32_t NoLetter = 0x20000u;
+    return {Cell.TextLength == 1 ? LetterKey(Cell.First) : NoLetter, Cell.UseCount};
 }
 
-template <typename ProbeAt>
-bool TFitIn::TestCells(int X, int Y, TWordDirectionType Direction, int& Score,
-                       const ProbeAt& probeAt) const {
+TFitIn::TCellProbe TFitIn::ProbeAt(int Index) const {
+    return Probe(ReadCellLetter(Index % ColCount(), Index / ColCount()));
+}
+
+void TFitIn::ReadProbes() {
+    FProbes.resize(size_t(ColCount()) * size_t(RowCount()));
+    for (int index = 0; index < int(FProbes.size()); ++index)
+        FProbes[size_t(index)] = ProbeAt(index);
+}
+
+void TFitIn::ReadWordKeys(const QString& Word, std::vector<uint32_t>& Keys) {
+    Keys.clear();
+    for (const QChar letter : Word)
+        Keys.push_back(LetterKey(letter.unicode()));
+}
+
+bool TFitIn::SlotInside(int X, int Y, const TDirectionOffset& Step) const {
+    // An empty word still has its first cell.
+    const int reach = std::max(int(FWord.length()) - 1, 0);
+    return IsValidCell(X, Y) && IsValidCell(X + reach * Step.ColumnStep, Y + reach * Step.RowStep);
+}
+
+template <typename ProbeOf>
+bool TFitIn::SlotFits(int Start, int Stride, const std::vector<uint32_t>& Keys, int& Score,
+                      const ProbeOf& probeOf) {
     Score = 0;
-    const TDirectionOffset step = GetDirectionOffset(Direction);
-    int x = X;
-    int y = Y;
-    for (const QChar letter : FWord) {
-        if (!IsValidCell(x, y))
-            return false;
-        const TCellProbe probe = probeAt(x, y);
-        if (probe.Binding) {
-            if (!probe.Matchable || probe.Letter != letter)
+    int index = Start;
+    for (const uint32_t key : Keys) {
+        const TCellProbe probe = probeOf(index);
+        if (probe.Key != 0) {
+            if (probe.Key != key)
                 return false;
             Score += probe.UseCount;
         }
-        StepCell(x, y, step.ColumnStep, step.RowStep);
+        index += Stride;
     }
     return true;
 }
 
 bool TFitIn::TestPlacement(int X, int Y, TWordDirectionType Direction, int& Score) const {
-    return TestCells(X, Y, Direction, Score,
-                     [this](int x, int y) { return Probe(ReadCell(x, y)); });
+    Score = 0;
+    const TDirectionOffset step = GetDirectionOffset(Direction);
+    if (!SlotInside(X, Y, step))
+        return false;
+    // A test on its own reads the board and the word as they are now.
+    std::vector<uint32_t> keys;
+    ReadWordKeys(FWord, keys);
+    return SlotFits(Y * ColCount() + X, step.RowStep * ColCount() + step.ColumnStep, keys, Score,
+                    [this](int index) { return ProbeAt(index); });
 }
 
 bool TFitIn::PickBest(int& X, int& Y, TWordDirectionType& Direction) const {
-    if (FItems.Count() == 0)
-        return false;
-    TFitInItem best;
-    best.Score = INT_MIN;
-    for (int i = 0; i < FItems.Count(); ++i) {
-        TFitInItem candidate;
-        FItems.Get(i, candidate);
-        if (candidate.Score > best.Score || i == 0)
-            best = candidate;
-    }
-    return TakeItem(best, X, Y, Direction);
+    // The first of equal highest scores.
+    const auto best = std::max_element(
+        FItems.begin(), FItems.end(),
+        [](const TFitInItem& a, const TFitInItem& b) { return a.Score < b.Score; });
+    return best != FItems.end() && TakeItem(*best, X, Y, Direction);
 }
 
 bool TFitIn::PickRandom(int& X, int& Y, TWordDirectionType& Direction) const {

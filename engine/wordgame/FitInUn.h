@@ -23,7 +23,8 @@ struct TFitInItem {
     int Score = 0;
 };
 
-// The candidates of one search, in the order found, held by value.
+// The candidates of one search, in the order found, held by value. Clearing
+// keeps the storage, so a list kept for many searches allocates once.
 class TFitInItemList : public TObject {
 public:
     TFitInItemList() = default;
@@ -31,12 +32,18 @@ public:
     TFitInItemList& operator=(const TFitInItemList&) = delete;
     ~TFitInItemList() override;
 
-    int Add(int X, int Y, TWordDirectionType Direction, int Score);
+    int Add(int X, int Y, TWordDirectionType Direction, int Score) {
+        FItems.push_back(TFitInItem{X, Y, Direction, Score});
+        return Count() - 1;
+    }
     // Raises EListError for an index outside the list.
     void Get(int Index, TFitInItem& Item) const;
     int Count() const { return int(FItems.size()); }
     void Delete(int Index);
     void Clear();
+    void Reserve(size_t Capacity) { FItems.reserve(Capacity); }
+    std::vector<TFitInItem>::const_iterator begin() const { return FItems.begin(); }
+    std::vector<TFitInItem>::const_iterator end() const { return FItems.end(); }
 
 private:
     void CheckIndex(int Index) const;
@@ -78,21 +85,33 @@ protected:
     void AssignTo(TPersistent* Dest) override;
 
 private:
-    // What a placement test needs to know of one cell.
+    // One cell as a placement test sees it: Key 0 for a cell that neither
+    // binds nor scores (empty, a filler letter, a cell without text), else
+    // the key of the one word letter it takes (none for a text of several
+    // characters).
     struct TCellProbe {
-        bool Binding = false;   // a word or dummy letter is there
-        bool Matchable = false; // its text is one character, Letter
-        QChar Letter;
+        uint32_t Key = 0;
         int UseCount = 0;
     };
-    static TCellProbe Probe(const TGameCellRecord& Cell);
-    template <typename ProbeAt>
-    bool TestCells(int X, int Y, TWordDirectionType Direction, int& Score,
-                   const ProbeAt& probeAt) const;
+    static TCellProbe Probe(const TCellLetter& Cell);
+    static uint32_t LetterKey(char16_t Letter) { return 0x10000u | Letter; }
+    TCellProbe ProbeAt(int Index) const;
+    void ReadProbes();
+    static void ReadWordKeys(const QString& Word, std::vector<uint32_t>& Keys);
+    // Whether the first and the last letter fall inside the board.
+    bool SlotInside(int X, int Y, const TDirectionOffset& Step) const;
+    // Walks a slot whose cells all lie inside the board; Stride is the
+    // index step of its direction, Keys the word's letter keys.
+    template <typename ProbeOf>
+    static bool SlotFits(int Start, int Stride, const std::vector<uint32_t>& Keys, int& Score,
+                         const ProbeOf& probeOf);
     bool AllowsDirection(int Direction) const { return (FDirections >> Direction) & 1; }
 
     TFitInItemList FItems;
     uint8_t FDirections = 0;
     int FTotalScore = 0;
     QString FWord;
+    // The search's view of the board and of the word, kept between searches.
+    std::vector<TCellProbe> FProbes;
+    std::vector<uint32_t> FWordKeys;
 };

@@ -2,14 +2,33 @@
 
 #include <gtest/gtest.h>
 
-TEST(TextBytes, WritesUtf8AndReadsOlderWindowsBytes) {
+// The code page wherever it holds the text and cannot be mistaken for UTF-8;
+// UTF-8 for the whole text otherwise. Every text reads back as itself.
+TEST(TextBytes, WritesTheCodePageWhereItReadsBackElseUtf8) {
+    const struct {
+        QString text;
+        QByteArray bytes;
+    } cases[] = {
+        {"ABC", "ABC"},
+        {"", ""},
+        {QString::fromUtf8("Caf\xC3\xA9"), "Caf\xE9"},
+        {QString::fromUtf8("\xE2\x82\xAC\xE2\x80\x9Cx\xE2\x80\x9D"), "\x80\x93x\x94"},
+        {QString(QChar(0x81)), "\x81"}, // an unassigned byte stands for itself
+        // In the code page, but its two bytes spell "\xC3\xA9" in UTF-8.
+        {QString::fromUtf8("\xC3\x83\xC2\xA9"), "\xC3\x83\xC2\xA9"},
+        {QString::fromUtf8("\xCE\xA9mega"), "\xCE\xA9mega"},                 // not in the code page
+        {QString::fromUtf8("Caf\xC3\xA9 \xCE\xA9"), "Caf\xC3\xA9 \xCE\xA9"}, // one text, one code
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.bytes.toHex().toStdString(), TextToBytes(c.text).toHex().toStdString())
+            << c.text.toStdString();
+        EXPECT_EQ(c.text, BytesToText(TextToBytes(c.text))) << c.text.toStdString();
+    }
+}
+
+TEST(TextBytes, ReadsUtf8AndElseOlderWindowsBytes) {
     const QString german = QString::fromUtf8("Gr\xC3\xBC\xC3\x9F"
                                              "e");
-    EXPECT_EQ(QByteArray("Gr\xC3\xBC\xC3\x9F"
-                         "e"),
-              TextToBytes(german));
-    EXPECT_EQ(german, BytesToText(TextToBytes(german)));
-
     struct Case {
         QByteArray bytes;
         QString text;

@@ -18,7 +18,8 @@ QStringList ReadAllLines(const QString& fileName) {
 
 } // namespace
 
-TEST(TextFile, WritesUtf8LinesEndedByCrLf) {
+// Each line in the code page where it fits, else in UTF-8 (see TextBytes).
+TEST(TextFile, WritesLinesEndedByCrLf) {
     FakeServices fake;
     const QString name = fake.Folder() + "/out.txt";
     WriteBytes(name, "an older and much longer content\r\n");
@@ -26,8 +27,9 @@ TEST(TextFile, WritesUtf8LinesEndedByCrLf) {
     writer.WriteLn("ABC");
     writer.WriteLn("");
     writer.WriteLn(QString::fromUtf8("\xC3\xA9t\xC3\xA9"));
+    writer.WriteLn(QString::fromUtf8("\xCE\xA9"));
     writer.Close();
-    EXPECT_EQ(QByteArray("ABC\r\n\r\n\xC3\xA9t\xC3\xA9\r\n"), ReadBytes(name));
+    EXPECT_EQ(QByteArray("ABC\r\n\r\n\xE9t\xE9\r\n\xCE\xA9\r\n"), ReadBytes(name));
 }
 
 TEST(TextFile, WriterWithoutCloseKeepsTheEarlierFile) {

@@ -57,6 +57,40 @@ std::vector<TColor> Colours(const TCustomGlyphtrove& P) {
     return colours;
 }
 
+// Everything a failed load must leave as it was, as text so that a
+// difference shows where it is.
+QStringList PuzzleState(const TCustomGlyphtrove& P) {
+    QStringList state = {P.FileName(),
+                         P.Version(),
+                         QString::number(P.ColCount()),
+                         QString::number(P.RowCount()),
+                         P.Modified() ? "modified" : "saved",
+                         P.RandomLettersUsed() ? "filled" : "unfilled"};
+    for (const CellView& cell : Cells(P))
+        state << QString("cell %1 %2 %3 %4 %5")
+                     .arg(cell.Text)
+                     .arg(cell.State)
+                     .arg(cell.UseCount)
+                     .arg(cell.TextColour)
+                     .arg(cell.Colour);
+    state << QString::fromLatin1(P.SolutionBoard()->GridData().toHex());
+    for (int i = 0; i < P.WordCount(); ++i) {
+        const TWordRec word = P.GetWordRec(i);
+        state << QString("word %1 %2 %3 %4")
+                     .arg(word.Word)
+                     .arg(word.X)
+                     .arg(word.Y)
+                     .arg(word.Direction);
+    }
+    state << P.WishList()->Lines();
+    const TWordGameProperties* properties = P.GamePreferences();
+    for (int i = 0; i < properties->Count(); ++i)
+        state << properties->GetItem(i)->Name() + "=" + properties->GetItem(i)->Value();
+    for (const TColor colour : Colours(P))
+        state << QString::number(colour);
+    return state;
+}
+
 class PuzzleTest : public ::testing::Test {
 protected:
     PuzzleTest() {
@@ -491,21 +525,27 @@ TEST_F(PuzzleTest, LoadedFillerLettersAreClearedLikeAnyOther) {
     EXPECT_EQ(S(Loader.GetCellText(2, 0)), "T");
 }
 
+// Whatever lies under its first letter: an empty cell, or a letter of a word
+// placed before it that differs from the word's other letters.
 TEST_F(PuzzleTest, UnknownDirectionLeavesTheWordOutAndReadingGoesOn) {
-    for (const int direction : {8, 259, -1, INT_MAX}) {
-        GameFileContent content = GameFileContent::Cat();
-        content.Cells = std::vector<GameFileContent::Cell>(9, {0, 0});
-        content.Words = {{"CAT", 0, 0, direction}};
-        Loader.SetLastDirection(wdBottom);
-        Fake.Messages.clear();
-        Fake.Answer(mrOk);
-        EXPECT_EQ(S(Load(content.Build().Bytes)), "") << direction;
-        EXPECT_EQ(Loader.WordCount(), 0) << direction;
-        ASSERT_EQ(Fake.Messages.size(), 1u);
-        EXPECT_EQ(S(Fake.Messages[0].text), "No direction found");
-        EXPECT_EQ(Loader.LastDirection(), wdBottom);
-        EXPECT_EQ(S(Loader.WishList()->Lines()), "ZEBRA");
-    }
+    for (const bool onAWord : {false, true})
+        for (const int direction : {8, 259, -1, INT_MAX}) {
+            const std::string name = std::to_string(direction) + (onAWord ? " on CAT" : "");
+            GameFileContent content = GameFileContent::Cat();
+            if (onAWord)
+                content.Words.push_back({"COW", 0, 0, direction});
+            else
+                content.Words = {{"CAT", 0, 0, direction}};
+            Loader.SetLastDirection(wdBottom);
+            Fake.Messages.clear();
+            Fake.Answer(mrOk);
+            EXPECT_EQ(S(Load(content.Build().Bytes)), "") << name;
+            EXPECT_EQ(Loader.WordCount(), onAWord ? 1 : 0) << name;
+            ASSERT_EQ(Fake.Messages.size(), 1u) << name;
+            EXPECT_EQ(S(Fake.Messages[0].text), "No direction found");
+            EXPECT_EQ(Loader.LastDirection(), onAWord ? wdRight : wdBottom) << name;
+            EXPECT_EQ(S(Loader.WishList()->Lines()), "ZEBRA");
+        }
 }
 
 TEST_F(PuzzleTest, GridSidesOutsideOneTo255AreRefusedBeforeAnythingIsSized) {
@@ -631,6 +671,112 @@ TEST_F(PuzzleTest, AFailedLoadKeepsTheFileNameAndAMissingFileSaysSo) {
     }
     ExpectInvalid("S", "one byte");
     EXPECT_EQ(S(Loader.FileName()), S(good));
+}
+
+// A file damaged anywhere changes nothing: not the grid, the words, the wish
+// list, the properties, the colours, the name or the modified mark, and no
+// event reports a word.
+TEST_F(PuzzleTest, AFailedLoadLeavesTheLoadedPuzzleExactlyAsItWas) {
+    Puzzle.SetGridSize(6, 5);
+    Puzzle.GamePreferences()->SetGameTitle("Farm");
+    Puzzle.GamePreferences()->SetIncludeColourScheme(true);
+    Puzzle.GamePreferences()->ColourPreferences()->SetForeground(crNormalWord, 0x123456);
+    Puzzle.PlaceWord(0, 0, wdRight, "HORSE", false);
+    Puzzle.PlaceWord(5, 4, wdTop, "GOAT", false);
+    Puzzle.SetRandomLettersUsed(true);
+    Puzzle.WishList()->Add("sheep");
+    const QString loadedPath = Path("farm.gtg");
+    Puzzle.SaveToFile(loadedPath);
+
+    TGlyphtroveEditor other;
+    other.resize(300, 300);
+    other.SetGridSize(4, 3);
+    other.GamePreferences()->SetGameTitle("Pets");
+    other.PlaceWord(0, 0, wdRight, "CAT", false);
+    other.PlaceWord(0, 0, wdBottom, "COW", false);
+    other.WishList()->Add("zebra");
+    const QString otherPath = Path("pets.gtg");
+    other.SaveToFile(otherPath);
+    const QByteArray bytes = ReadBytes(otherPath);
+    // The wish list ends the file: its count and one entry of five letters.
+    const int endOfWords = bytes.size() - 5 - 11;
+
+    Loader.LoadFromFile(loadedPath);
+    Loader.WishList()->Add("llama");
+    Loader.SetModified();
+    int events = 0;
+    Loader.OnWordAdded = [&](TObject*, const QString&) { ++events; };
+    const QStringList before = PuzzleState(Loader);
+
+    std::vector<std::pair<std::string, QByteArray>> cases;
+    for (int n = 0; n < bytes.size(); ++n)
+        if (n != endOfWords)
+            cases.emplace_back("cut at " + std::to_string(n), bytes.left(n));
+    const auto damaged = [&](const std::string& Name, int Offset, char Byte) {
+        QByteArray copy = bytes;
+        copy[Offset] = Byte;
+        cases.emplace_back(Name, copy);
+    };
+    damaged("header letter", 7, 'X');
+    damaged("newer major", 21, 12);
+    damaged("tag of the first cell", bytes.indexOf(QByteArray("I\x43\0\0\0I\x04", 7)), 'S');
+    // COW moved one column right crosses the A of CAT.
+    damaged("second word overlapping the first", bytes.indexOf("COW") + 5, 1);
+    // The count's value lies past its tag and the first word's tag and length.
+    damaged("word count beyond the words", bytes.indexOf("CAT") - 9, 3);
+    damaged("title length beyond the file", 34, 0x7F);
+    for (const auto& [name, file] : cases) {
+        ExpectInvalid(file, name);
+        ASSERT_EQ(before, PuzzleState(Loader)) << name;
+    }
+    EXPECT_EQ(events, 0);
+    EXPECT_EQ(S(Load(bytes.left(endOfWords))), "") << "a file that ends after its words";
+    EXPECT_EQ(Loader.WordCount(), 2);
+}
+
+// The counts of a file do not depend on the control's pixel size.
+TEST_F(PuzzleTest, AControlWithoutASizeLoadsAFile) {
+    TGlyphtroveEditor unsized;
+    unsized.resize(0, 0);
+    const QString path = Path("cat.gtg");
+    WriteBytes(path, GameFileContent::Cat().Build().Bytes);
+    EXPECT_EQ(MessageOf([&] { unsized.LoadFromFile(path); }), "");
+    EXPECT_EQ(unsized.ColCount(), 3);
+    EXPECT_EQ(unsized.RowCount(), 3);
+    EXPECT_EQ(unsized.SolutionBoard()->ColCount(), 3);
+    EXPECT_EQ(S(unsized.GetCellText(2, 0)), "T");
+    EXPECT_EQ(unsized.WordCount(), 1);
+}
+
+// A game written as the original writes it: one byte a character in the
+// Windows code page, in the texts, the word and the cell codes alike.
+TEST_F(PuzzleTest, AGameInTheWindowsCodePageLoadsAndSavesBackByteForByte) {
+    GameFileContent content;
+    content.Title = "Caf\xE9 au lait";
+    content.Description = "Cr\xE8me br\xFBl\xE9"
+                          "e";
+    content.Author = "Zo\xEB";
+    content.Columns = 4;
+    content.Rows = 2;
+    content.IncludeColours = true;
+    content.Colours = {0x000000, 0xFFFFFF, 0x0000FF, 0x00FFFF, 0x808080, 0xC0C0C0,
+                       0x008000, 0xFFFFFF, 0x000080, 0xFFFFFF, 0x800080, 0xFFFFFF,
+                       0xFF0000, 0xFFFFFF, 0x000000, 0xF0F0F0};
+    content.Cells = {{'C', 4}, {0, 0}, {'A', 4}, {0, 0}, {'F', 4}, {0, 0}, {0xC9, 4}, {0, 0}};
+    content.Words = {{"CAF\xC9", 0, 0, 3}};
+    content.Wishes = {"OLIVE"};
+    const QByteArray fixture = content.Build().Bytes;
+    const QString path = Path("cafe.gtg");
+    WriteBytes(path, fixture);
+
+    Loader.LoadFromFile(path);
+    EXPECT_EQ(S(Loader.GamePreferences()->GetGameTitle()), "Caf\xC3\xA9 au lait");
+    EXPECT_EQ(S(Loader.GetWordText(0)), "CAF\xC3\x89");
+    // The stamp of the save is the one the fixture holds.
+    Fake.Clock = EncodeDate(2004, 3, 2) + EncodeTime(5, 6, 7, 0);
+    const QString saved = Path("saved.gtg");
+    Loader.SaveToFile(saved);
+    EXPECT_EQ(ReadBytes(saved).toHex(' ').toStdString(), fixture.toHex(' ').toStdString());
 }
 
 TEST_F(PuzzleTest, CountDownsOfTheWholeCalendarLoadAndReadBack) {

@@ -456,6 +456,27 @@ TEST(PlayerClock, RestartingWhilePausedRunsTheClockOfTheNewGame) {
     EXPECT_EQ(std::vector<TWordGameStateType>{wgsTimeUp}, board.States);
 }
 
+TEST(PlayerClock, ContinuingAGameRestartedWhilePausedKeepsTheTimeSinceTheRestart) {
+    Board board;
+    board.Place(2, 2, wdRight, "HOUSE");
+    board.Player.SetTimed(true);
+    board.Fake.Clock = EncodeDate(2024, 5, 1) + EncodeTime(9, 0, 0, 0);
+    board.Start();
+    board.Player.PauseGame();
+    board.Fake.Advance(5000);
+    board.Player.RestartGame();
+    const int64_t restarted = Ms(board.Fake.Clock);
+    board.Fake.Advance(8000);
+    board.Timer().Fire();
+
+    board.Player.ContinueGame();
+    board.Fake.Advance(2000);
+    board.Timer().Fire();
+
+    EXPECT_EQ(restarted, Ms(board.Player.TimeStarted()));
+    EXPECT_EQ((std::vector<int64_t>{8000, 10000}), board.Ticks);
+}
+
 TEST(PlayerClock, CountDownFromThreeSecondsTimesUpOnTheThirdTick) {
     Board board;
     board.Place(2, 2, wdRight, "HOUSE");

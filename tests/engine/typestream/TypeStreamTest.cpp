@@ -118,7 +118,7 @@ TEST(TypeStream, NumbersAreLittleEndianAndRoundTrip) {
                   "44000000000000f8bf"
                   "4900000080"
                   "42ff"
-                  "53080000004772c3bcc39f6500"),
+                  "53060000004772fcdf6500"),
               stream.Data);
 
     stream.SetPosition(0);

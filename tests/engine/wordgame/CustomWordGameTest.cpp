@@ -197,6 +197,23 @@ TEST_F(PlacementTest, DifferingDummyOrFillerLetterGivesCodeZeroThenTheOverlapErr
     EXPECT_EQ(Game.GetCellText(7, 7), "Z");
 }
 
+// The boards follow a count set through the grid's own interface, so a word
+// placed afterwards lands on the solution board too.
+TEST_F(WordGameFixture, CountsSetThroughTheGridSizeEveryBoard) {
+    TCustomGameGrid& grid = Game;
+    grid.SetColCount(12);
+    grid.SetRowCount(11);
+    Game.ClearGrid();
+    for (const TBoardGame* board :
+         {Game.BoardGame(), static_cast<TBoardGame*>(Game.SolutionBoard()),
+          static_cast<TBoardGame*>(Game.SnapshotBoard())}) {
+        EXPECT_EQ(board->ColCount(), 12);
+        EXPECT_EQ(board->RowCount(), 11);
+    }
+    Game.PlaceWord(11, 10, wdLeft, "HORSE", false);
+    EXPECT_EQ(Game.SolutionBoard()->GetCellText(7, 10), "E");
+}
+
 TEST_F(WordGameFixture, PlacingListsTheWordUpperCasedAndReportsItAsGiven) {
     EXPECT_EQ(Game.PlaceWord(1, 1, wdBottomRight, "cat", false), 0);
     EXPECT_EQ(Events, QStringList({"Modified", "Added cat", "Modified"}));

@@ -80,6 +80,24 @@ TEST_F(TextFileTest, ExportOfPetsByteForByte) {
                                                         "CAT\r\n"));
 }
 
+// A line whose characters all lie in the Windows code page is written in it,
+// as the original writes it; any other line in UTF-8. Both read back.
+TEST_F(TextFileTest, ExportWritesEachLineInTheCodePageWhereItFits) {
+    Game.SetGridSize(3, 2);
+    Game.PlaceWord(0, 0, wdRight, "CAT", false);
+    TWordGameProperties& properties = *Game.GamePreferences();
+    properties.SetGameTitle(QString::fromUtf8("Caf\xC3\xA9"));
+    properties.SetGameDescription(QString::fromUtf8("\xCE\xA9 and \xC3\xA9"));
+    properties.SetGameCreated("05032001 140709");
+    properties.SetGameModified("06032001 080000");
+    EXPECT_EQ(ExportBytes(Game, "cafe.gtx").left(19).toHex(' ').toStdString(),
+              QByteArray("Caf\xE9\r\n\xCE\xA9 and \xC3\xA9\r\n\r\n").toHex(' ').toStdString());
+
+    Other.ImportFromTextFile(Path("cafe.gtx"));
+    EXPECT_EQ(Other.GamePreferences()->GetGameTitle(), properties.GetGameTitle());
+    EXPECT_EQ(Other.GamePreferences()->GetGameDescription(), properties.GetGameDescription());
+}
+
 // Letters, crossings, a dummy, a filler, a hidden and a blank cell, and
 // two cells whose text is not one letter.
 void MakeRichPuzzle(TTestWordGame& Game) {
