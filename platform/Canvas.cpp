@@ -143,6 +143,13 @@ void TFont::ApplyHeight() {
         FFont.setPixelSize(PixelSizeForCellHeight(FFont, FHeight));
 }
 
+QFont FormFont(const QString& name, int points) {
+    TFont font;
+    font.SetName(name);
+    font.SetSize(points);
+    return font.Handle();
+}
+
 void TCanvas::FillBox(QPainter& painter, int x, int y, int width, int height, TColor colour) {
     if (width > 0 && height > 0)
         painter.fillRect(x, y, width, height, ToQColor(colour));

@@ -102,6 +102,9 @@ private:
     int FHeight = 0;
 };
 
+// A widget's font as a form names it: family and points at 96 pixels per inch.
+QFont FormFont(const QString& name, int points);
+
 // Drawing on an image with the Windows rules: figures leave out their right
 // and bottom edge, lines their end point; text is placed by its top-left
 // corner on an opaque background in the brush colour (unless the brush is

@@ -1,5 +1,7 @@
 #include "platform/Services.h"
 
+#include "platform/HelpViewer.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -155,8 +157,7 @@ QString Services::ProgramFolder() {
 }
 
 void Services::ShowHelp(const QString& helpFile, int context) {
-    Q_UNUSED(context);
-    ShellOpen(helpFile, QString());
+    THelpViewer::ShowContext(helpFile, context);
 }
 
 void Services::ProcessMessages() {

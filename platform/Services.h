@@ -87,7 +87,8 @@ public:
     virtual QString HomeFolder();
     virtual QString ProgramFolder();
 
-    // Shows the help file at a numbered context.
+    // Shows the help file at a numbered context in the help viewer; raises
+    // when the file cannot be read.
     virtual void ShowHelp(const QString& helpFile, int context);
 
     // Runs pending window messages once.

@@ -29,13 +29,6 @@ const char* const HelpFileName = "Glyphtrove.hlp";
 constexpr int PlayerHelpContext = 19;
 const char* const LogoPicture = ":/pictures/logo.svg";
 
-QFont ArialFont(int Points) {
-    TFont font;
-    font.SetName("Arial");
-    font.SetSize(Points);
-    return font.Handle();
-}
-
 // The logo at its own size, or smaller to fit, as the picture is centred and
 // never stretched.
 QPixmap LogoPixmap(const QSize& Room) {
@@ -64,7 +57,7 @@ TfrmPlayerMenu::TfrmPlayerMenu(const QStringList& Arguments, QWidget* parent) : 
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFont(ArialFont(8));
+    setFont(FormFont("Arial", 8));
     setFixedSize(376, 328);
     CreateControls();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -94,7 +87,7 @@ QToolButton* TfrmPlayerMenu::CreateButton(QAction* Action, int Left) {
     button->setAutoRaise(true);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setIconSize(QSize(32, 32));
-    button->setFont(ArialFont(10));
+    button->setFont(FormFont("Arial", 10));
     button->setFocusPolicy(Qt::NoFocus);
     button->setGeometry(Left, 240, 81, 65);
     return button;
@@ -113,7 +106,7 @@ void TfrmPlayerMenu::CreateControls() {
     pnlTitle->setGeometry(8, 8, 345, 25);
     pnlTitle->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlTitle->setAlignment(Qt::AlignCenter);
-    pnlTitle->setFont(ArialFont(10));
+    pnlTitle->setFont(FormFont("Arial", 10));
     QPalette titlePalette = pnlTitle->palette();
     titlePalette.setColor(QPalette::WindowText, ToQColor(clNavy));
     pnlTitle->setPalette(titlePalette);
