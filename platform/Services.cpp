@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
@@ -167,6 +169,42 @@ void Services::ProcessMessages() {
 int Services::ExecModal(QDialog& dialog) {
     const int result = dialog.exec();
     return result == QDialog::Rejected ? int(mrCancel) : result;
+}
+
+QPoint CentredPosition(const QSize& Size, const QRect& Centre, const QRect& Bounds) {
+    const auto place = [](int start, int length, int size, int low, int boundsLength) {
+        const int centred = start + (length - size) / 2;
+        if (size > boundsLength)
+            return low;
+        return qBound(low, centred, low + boundsLength - size);
+    };
+    return QPoint(
+        place(Centre.left(), Centre.width(), Size.width(), Bounds.left(), Bounds.width()),
+        place(Centre.top(), Centre.height(), Size.height(), Bounds.top(), Bounds.height()));
+}
+
+void Services::PlaceWindow(QWidget& window, TPosition position) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect desktop = screen->availableVirtualGeometry();
+    QRect centre;
+    switch (position) {
+    case poScreenCenter:
+        centre = screen->availableGeometry();
+        break;
+    case poDesktopCenter:
+        centre = desktop;
+        break;
+    case poOwnerFormCenter: {
+        const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : nullptr;
+        centre = owner ? owner->frameGeometry() : screen->availableGeometry();
+        break;
+    }
+    default:
+        return;
+    }
+    window.move(CentredPosition(window.frameGeometry().size(), centre, desktop));
 }
 
 namespace {

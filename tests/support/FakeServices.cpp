@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 FakeServices::FakeServices() : FPrevious(SetServices(this)) {
@@ -62,6 +63,9 @@ int FakeServices::ExecModal(QDialog& dialog) {
     FModalScripts.pop_front();
     dialog.setResult(mrNone);
     dialog.show();
+    // A modal dialog is the active window, so focus and keys go into it.
+    dialog.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
     int result = script(dialog);
     if (result == mrNone)
         result = dialog.result() == QDialog::Rejected ? int(mrCancel) : dialog.result();

@@ -87,6 +87,11 @@ public:
     }
     void ProcessMessages() override { ++ProcessMessagesCalls; }
     int ExecModal(QDialog& dialog) override;
+    // Windows are left where they are; each request is kept.
+    void PlaceWindow(QWidget& window, TPosition position) override {
+        Placements.emplace_back(&window, position);
+    }
+    std::vector<std::pair<QWidget*, TPosition>> Placements;
     bool OpenFileDialog(QWidget* parent, TFileDialogOptions& options) override;
     bool SaveFileDialog(QWidget* parent, TFileDialogOptions& options) override;
 
