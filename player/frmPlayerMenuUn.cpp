@@ -5,6 +5,7 @@
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
 #include "platform/Guard.h"
+#include "platform/Image.h"
 #include "playwindow/about/frmAboutUn.h"
 #include "playwindow/gameplayer/frmGamePlayerUn.h"
 
@@ -13,12 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
-#include <QGuiApplication>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QScreen>
 #include <QShowEvent>
-#include <QSvgRenderer>
 #include <QToolButton>
 
 const char* const HomePageAddress = "https://www.fernhallow.example/glyphtrove/";
@@ -27,32 +23,11 @@ namespace {
 
 const char* const HelpFileName = "Glyphtrove.hlp";
 constexpr int PlayerHelpContext = 19;
-const char* const LogoPicture = ":/pictures/logo.svg";
-
-// The logo at its own size, or smaller to fit, as the picture is centred and
-// never stretched.
-QPixmap LogoPixmap(const QSize& Room) {
-    QSvgRenderer renderer{QString(LogoPicture)};
-    const QSize size =
-        renderer.defaultSize().scaled(Room, Qt::KeepAspectRatio).boundedTo(renderer.defaultSize());
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
-}
 
 } // namespace
 
-void TClickImage::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-        OnClick)
-        Guarded(OnClick);
-}
-
 TfrmPlayerMenu::TfrmPlayerMenu(const QStringList& Arguments, QWidget* parent) : QWidget(parent) {
     Q_INIT_RESOURCE(player);
-    Q_INIT_RESOURCE(logo);
     setWindowTitle("Glyphtrove Player - by Fernhallow Software");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -60,8 +35,6 @@ TfrmPlayerMenu::TfrmPlayerMenu(const QStringList& Arguments, QWidget* parent) : 
     setFont(FormFont("Arial", 8));
     setFixedSize(376, 328);
     CreateControls();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
     FormCreate(Arguments);
 }
 
@@ -111,13 +84,13 @@ void TfrmPlayerMenu::CreateControls() {
     titlePalette.setColor(QPalette::WindowText, ToQColor(clNavy));
     pnlTitle->setPalette(titlePalette);
 
-    Image1 = new TClickImage(pnlBack);
+    Image1 = new TImage(pnlBack);
     Image1->setGeometry(80, 32, 201, 121);
-    Image1->setAlignment(Qt::AlignCenter);
-    Image1->setPixmap(LogoPixmap(Image1->size()));
+    // The about box's logo at its own size, centred in the wider frame.
+    Image1->SetPicture(QPixmap::fromImage(LogoPicture(193, 121)));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip("Visit the Fernhallow Software home page");
-    Image1->OnClick = [this] { Image1Click(); };
+    Image1->OnClick = [this](TObject*) { Image1Click(); };
 
     actPlayer = CreateAction("&Player", "start the player", ":/player/player.svg",
                              &TfrmPlayerMenu::actPlayerExecute);
@@ -143,6 +116,7 @@ void TfrmPlayerMenu::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
+    services().PlaceWindow(*this, poDesktopCenter);
     Guarded([this] { FormShow(); });
     if (!FShownBefore) {
         FShownBefore = true;

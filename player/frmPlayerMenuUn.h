@@ -6,23 +6,13 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-#include <functional>
 
 class QAction;
 class QFrame;
 class QToolButton;
 class TfrmAboutDesigner;
 class TfrmGamePlayer;
-
-// A picture that reports a left click, as the logo does.
-class TClickImage : public QLabel {
-public:
-    using QLabel::QLabel;
-    std::function<void()> OnClick;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
+class TImage;
 
 // The player's start window: Play, How to use, the about box and Exit. It
 // opens the game file named on the command line once it first shows, and
@@ -42,7 +32,7 @@ public:
 
     QFrame* pnlBack;
     QLabel* pnlTitle;
-    TClickImage* Image1;
+    TImage* Image1;
     QToolButton* btnPlayer;
     QToolButton* btnHowToUse;
     QToolButton* btnInfo;

@@ -1,4 +1,5 @@
 #include "platform/Application.h"
+#include "platform/Image.h"
 #include "player/frmPlayerMenuUn.h"
 #include "playwindow/about/frmAboutUn.h"
 #include "playwindow/gameplayer/frmGamePlayerUn.h"
@@ -113,6 +114,9 @@ TEST_F(PlayerMenuTest, Screenshot) {
     PutHelpFileBesideProgram();
     Create({"Player"});
     ShowMenu();
+    ASSERT_FALSE(Fake.Placements.empty());
+    EXPECT_EQ(Menu.get(), Fake.Placements.back().first);
+    EXPECT_EQ(poDesktopCenter, Fake.Placements.back().second);
     TakeScreenshot(*Menu, "PlayerMenu");
 }
 
@@ -221,9 +225,13 @@ TEST_F(PlayerMenuTest, ClosingAsksTheQuitQuestionEveryTime) {
 TEST_F(PlayerMenuTest, InformationShowsTheAboutBox) {
     Create({"Player"});
     ShowMenu();
-    Fake.OnModal([](QDialog&) { return int(mrOk); });
+    QDialog* shown = nullptr;
+    Fake.OnModal([&](QDialog& dialog) {
+        shown = &dialog;
+        return int(mrOk);
+    });
     QTest::mouseClick(Menu->btnInfo, Qt::LeftButton);
-    EXPECT_EQ(std::vector<QString>{"TfrmAboutDesigner"}, Fake.ModalsRun);
+    EXPECT_EQ(AboutBox.get(), shown);
 }
 
 TEST_F(PlayerMenuTest, LogoOpensTheHomePageAndReportsAFailure) {
