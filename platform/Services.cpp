@@ -1,6 +1,7 @@
 #include "platform/Services.h"
 
 #include "platform/HelpViewer.h"
+#include "platform/PrintEngine.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -166,6 +167,10 @@ void Services::ProcessMessages() {
     QCoreApplication::processEvents();
 }
 
+void Services::HandleMessage() {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 int Services::ExecModal(QDialog& dialog) {
     const int result = dialog.exec();
     return result == QDialog::Rejected ? int(mrCancel) : result;
@@ -241,6 +246,10 @@ bool Services::OpenFileDialog(QWidget* parent, TFileDialogOptions& options) {
 
 bool Services::SaveFileDialog(QWidget* parent, TFileDialogOptions& options) {
     return RunFileDialog(parent, options, true);
+}
+
+std::unique_ptr<IPrintEngine> Services::CreatePrintEngine(QWidget* parent) {
+    return std::make_unique<THTMLPrintEngine>(parent);
 }
 
 QStringList QtNameFilters(const QString& filter) {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class IPrintEngine;
 class QDialog;
 class QWidget;
 
@@ -112,6 +113,9 @@ public:
 
     // Runs pending window messages once.
     virtual void ProcessMessages();
+    // One pass of a nested wait: runs pending window messages, first waiting
+    // for one when there are none, so the wait does not spin.
+    virtual void HandleMessage();
 
     // Runs a dialog modally and returns its modal result (mrCancel when it
     // was closed without one). Windows never call exec() themselves.
@@ -127,6 +131,10 @@ public:
     // The Open and Save file dialogs; true on OK (see TFileDialogOptions).
     virtual bool OpenFileDialog(QWidget* parent, TFileDialogOptions& options);
     virtual bool SaveFileDialog(QWidget* parent, TFileDialogOptions& options);
+
+    // The browser control that shows and prints an HTML page, its control a
+    // child of parent.
+    virtual std::unique_ptr<IPrintEngine> CreatePrintEngine(QWidget* parent);
 
 protected:
     uint32_t NextRandom();

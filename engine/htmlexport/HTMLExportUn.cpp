@@ -1,6 +1,6 @@
 #include "engine/htmlexport/HTMLExportUn.h"
 
-#include "engine/puzzle/GlyphtroveUn.h"
+#include "engine/wordgame/CustomWordGameUn.h"
 #include "platform/Exception.h"
 #include "platform/TextFile.h"
 
@@ -127,11 +127,6 @@ void TWordGameHTMLExport::WriteTitleBlock() {
     WriteLine(line);
     if (!properties.GetGameDescription().isEmpty())
         WriteFormattedLine("<P class=description>%s</P>", properties.GetGameDescription());
-}
-
-void TGlyphtroveHTMLExport::SetGame(TCustomGlyphtrove* Puzzle) {
-    SetWordGame(Puzzle);
-    FPuzzle = Puzzle;
 }
 
 void TGlyphtroveHTMLExport::WriteGrid() {

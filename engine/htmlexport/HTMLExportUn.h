@@ -63,7 +63,12 @@ private:
 // the sorted word list in four columns.
 class TGlyphtroveHTMLExport : public TWordGameHTMLExport {
 public:
-    void SetGame(TCustomGlyphtrove* Puzzle);
+    // Sets Game and the puzzle, one object. A template, so that the export
+    // needs the puzzle class only where a puzzle is handed to it.
+    template <typename TPuzzle> void SetGame(TPuzzle* Puzzle) {
+        FPuzzle = Puzzle;
+        SetWordGame(Puzzle);
+    }
     TCustomGlyphtrove* Puzzle() const { return FPuzzle; }
 
 protected:

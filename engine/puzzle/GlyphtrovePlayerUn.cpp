@@ -5,6 +5,7 @@
 #include "platform/FileHandle.h"
 #include "platform/Format.h"
 #include "platform/Guard.h"
+#include "platform/Rounding.h"
 
 #include <cstdlib>
 
@@ -28,15 +29,6 @@ int64_t TimeOfDayMs(TDateTime Duration) {
     int hour, minute, second, msec;
     DecodeTime(Duration, hour, minute, second, msec);
     return ((int64_t(hour) * 60 + minute) * 60 + second) * OneSecondMs + msec;
-}
-
-// Numerator / Denominator rounded to the nearest integer, halves to even.
-int RoundHalfEven(int Numerator, int Denominator) {
-    const int quotient = Numerator / Denominator;
-    const int twiceRemainder = 2 * (Numerator % Denominator);
-    if (twiceRemainder > Denominator || (twiceRemainder == Denominator && quotient % 2 != 0))
-        return quotient + 1;
-    return quotient;
 }
 
 QPoint CellCentre(const TRect& Rect) {
@@ -279,6 +271,8 @@ void TGlyphtrovePlayer::DrawFoundMarker(int Index) {
                   start.y() + MarkerLineOffset * Sign(item.EndRow - item.StartRow));
     canvas.LineTo(end.x(), end.y());
     canvas.Brush().SetStyle(bsSolid);
+    // Cells drawn later take their outlines from the same pen.
+    canvas.Pen().SetWidth(1);
 }
 
 void TGlyphtrovePlayer::SetGameState(TWordGameStateType State) {

@@ -2,6 +2,7 @@
 
 #include "engine/grid/GameGridUn.h"
 #include "engine/properties/WordGamePropertiesUn.h"
+#include "engine/wordgame/WordDirectionUn.h"
 #include "platform/Colors.h"
 #include "platform/Object.h"
 
@@ -11,33 +12,6 @@
 #include <functional>
 #include <memory>
 #include <vector>
-
-// The eight directions in which a word runs from its first letter. Columns
-// grow to the right, rows downwards. Loops over all directions run from
-// wdTopLeft to wdLeft, and "first" or "last" direction means in this order.
-enum TWordDirectionType : uint8_t {
-    wdTopLeft,
-    wdTop,
-    wdTopRight,
-    wdRight,
-    wdBottomRight,
-    wdBottom,
-    wdBottomLeft,
-    wdLeft
-};
-
-constexpr int WordDirectionCount = 8;
-// A set of directions: bit d stands for direction d.
-constexpr uint8_t AllWordDirections = 255;
-
-struct TDirectionOffset {
-    int ColumnStep;
-    int RowStep;
-};
-
-// The cell step of a direction; any value outside the eight gives (0, 0).
-TDirectionOffset GetDirectionOffset(TWordDirectionType Direction);
-void StepCell(int& Column, int& Row, int ColumnStep, int RowStep);
 
 // ASCII-only upper-casing: a-z become A-Z, every other character stays.
 QString UpperCaseWord(const QString& Word);

@@ -151,6 +151,21 @@ TEST_F(PlayerMenuTest, FirstShowOpensTheCommandLineGameAndHidesTheStartWindow) {
     EXPECT_TRUE(Menu->isVisible());
 }
 
+TEST_F(PlayerMenuTest, PlayAsksForAGameAndACancelKeepsTheStartWindow) {
+    Create({"Player"});
+    ShowMenu();
+    Fake.CancelFileDialog();
+    QTest::mouseClick(Menu->btnPlayer, Qt::LeftButton);
+    EXPECT_EQ(1u, Fake.FileDialogs.size());
+    EXPECT_TRUE(Menu->isVisible());
+    EXPECT_FALSE(PlayWindow->isVisible());
+
+    Fake.ChooseFile(Example());
+    QTest::mouseClick(Menu->btnPlayer, Qt::LeftButton);
+    EXPECT_TRUE(PlayWindow->isVisible());
+    EXPECT_FALSE(Menu->isVisible());
+}
+
 // Once the bad file has been reported the name is gone: showing the window
 // again, as uncovering or restoring it does, reports nothing more, and the
 // window still answers its buttons.

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QResizeEvent>
 #include <QTest>
+#include <QVBoxLayout>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -428,6 +429,26 @@ TEST(GameGrid, ResizeToTheSameSizeRaisesNoOnResize) {
     QResizeEvent changed(QSize(200, 170), grid.size());
     QApplication::sendEvent(&grid, &changed);
     EXPECT_EQ(2, resizes);
+}
+
+// A control sized by a Qt layout, not through SetWidth or SetHeight, lays
+// its cells out anew for every size the layout gives it.
+TEST(GameGrid, ALayoutsSizeLaysTheCellsOut) {
+    QWidget panel;
+    auto* layout = new QVBoxLayout(&panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* grid = new TCustomGameGrid(nullptr);
+    layout->addWidget(grid);
+    grid->SetColCount(10);
+    grid->SetRowCount(10);
+    for (const int side : {200, 300, 150}) {
+        panel.resize(side, side);
+        ShowAndSettle(panel);
+        grid->repaint();
+        EXPECT_EQ(grid->CellWidth(), side / 10) << side;
+        EXPECT_EQ(grid->ClientWidth(), side) << side;
+        EXPECT_EQ(grid->CellAtPoint(side - 1, side - 1), QPoint(9, 9)) << side;
+    }
 }
 
 TEST(GameGrid, MouseEventsCarryPixelsAndCells) {

@@ -185,9 +185,10 @@ TEST(TypeStream, ModeDecidesWhatMayBeReadAndWritten) {
         }
         EXPECT_EQ(canWrite, !writing.Data.isEmpty());
 
-        for (const auto& [hex, read] : readers) {
+        for (const auto& reader : readers) {
+            const auto& hex = reader.first;
             TMemoryTypeStream reading(mode, Hex(hex));
-            const std::string message = MessageOf([&] { read(reading); });
+            const std::string message = MessageOf([&] { reader.second(reading); });
             EXPECT_EQ(canRead ? "" : "Type Stream is not in read mode", message)
                 << hex << int(mode);
             EXPECT_EQ(canRead ? Hex(hex).size() : 0, reading.Position()) << hex << int(mode);
