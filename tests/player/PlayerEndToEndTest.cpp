@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -64,7 +65,9 @@ private:
 };
 
 // One run of the program on the virtual screen, with a home and a state file
-// in the test's folder.
+// in the test's folder. The program runs as a portable copy there, beside
+// its help file, so the settings it keeps beside itself start fresh and
+// stay out of the build tree.
 class PlayerRun {
 public:
     PlayerRun(const VirtualScreen& Screen, const QString& Folder, const QString& GameFile)
@@ -78,7 +81,12 @@ public:
         environment.insert("GLYPHTROVE_STATE_FILE", FStateFile);
         FProgram.setProcessEnvironment(environment);
         FProgram.setProcessChannelMode(QProcess::ForwardedChannels);
-        FProgram.start(GLYPHTROVE_PLAYER_BINARY, {GameFile});
+        const QFileInfo built(GLYPHTROVE_PLAYER_BINARY);
+        const QString program = Folder + "/program/" + built.fileName();
+        QDir().mkpath(Folder + "/program");
+        QFile::copy(built.filePath(), program);
+        QFile::copy(built.dir().filePath("Glyphtrove.hlp"), Folder + "/program/Glyphtrove.hlp");
+        FProgram.start(program, {GameFile});
     }
     ~PlayerRun() {
         if (FProgram.state() != QProcess::NotRunning) {
