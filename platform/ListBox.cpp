@@ -272,10 +272,6 @@ void TCustomListBox::DrawPlainItem(int Index, const TRect& Rect) {
     FCanvas.TextOut(Rect.Left + 2, Rect.Top + (Rect.Height() - FCanvas.TextHeight(text)) / 2, text);
 }
 
-bool TCustomListBox::CountsAsFocusChange(Qt::FocusReason reason) {
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
-
 void TCustomListBox::focusInEvent(QFocusEvent* event) {
     QListWidget::focusInEvent(event);
     if (FFormFocus)
