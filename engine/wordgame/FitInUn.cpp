@@ -64,7 +64,6 @@ bool TFitIn::Fit(int& X, int& Y, TWordDirectionType& Direction) {
     if (FWord.length() > ColCount() && FWord.length() > RowCount())
         throw EFitin("Word length is greater than the grid size. No space big enough in the grid.");
     PrepareSearch();
-    FItems.Clear();
     FItemsListed = false;
     // The same choice PickBest or PickRandom makes from the list.
     int count = 0;
@@ -115,14 +114,11 @@ void TFitIn::ListFoundItems() const {
 
 int TFitIn::CollectCandidates() {
     PrepareSearch();
-    FItemsListed = true;
-    ReserveItems();
+    FItemsListed = false;
+    ListFoundItems();
     int total = 0;
-    ScanSlots([&](int x, int y, TWordDirectionType direction, int score) {
-        FItems.Add(x, y, direction, score);
-        total += score;
-        return true;
-    });
+    for (const TFitInItem& item : FItems)
+        total += item.Score;
     return total;
 }
 
