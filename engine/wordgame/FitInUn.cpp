@@ -141,8 +141,7 @@ void TFitIn::PrepareSearch() {
         }
     FGaps.resize(FProbes.size() * size_t(FAllowedCount));
     for (int k = 0; k < FAllowedCount; ++k)
-        ReadGaps(GetDirectionOffset(FAllowed[k]), FRanges[k].Stride, FGaps.data() + k,
-                 FAllowedCount);
+        ReadGaps(GetDirectionOffset(FAllowed[k]), FGaps.data() + size_t(k) * FProbes.size());
 }
 
 template <typename Visit> void TFitIn::ScanSlots(const Visit& visit) const {
@@ -155,13 +154,12 @@ template <typename Visit> void TFitIn::ScanSlots(const Visit& visit) const {
             for (int k = 0; k < allowed; ++k) {
                 if (!FRanges[k].Holds(x, y))
                     continue;
-                const uint16_t* gaps = FGaps.data() + k;
+                const uint16_t* gaps = FGaps.data() + size_t(k) * FProbes.size();
                 int score = 0;
                 // Most slots in a sparse grid hold no letter at all.
-                if ((gaps[size_t(start) * allowed] >= length ||
-                     SlotFits(
-                         start, FRanges[k].Stride, FWordKeys, score, probeOf,
-                         [gaps, allowed](int index) { return gaps[size_t(index) * allowed]; })) &&
+                if ((gaps[start] >= length ||
+                     SlotFits(start, FRanges[k].Stride, FWordKeys, score, probeOf,
+                              [gaps](int index) { return gaps[index]; })) &&
                     !visit(x, y, FAllowed[k], score))
                     return;
             }
@@ -180,36 +178,39 @@ TFitIn::TSlotRange TFitIn::SlotRange(const TDirectionOffset& Step) const {
     return range;
 }
 
-void TFitIn::ReadGaps(const TDirectionOffset& Step, int Stride, uint16_t* Gaps, int Spacing) const {
+void TFitIn::ReadGaps(const TDirectionOffset& Step, uint16_t* Gaps) const {
     // A gap stops growing at its largest value; the walk then looks at the
     // cell there.
     const auto grown = [](int Gap) { return uint16_t(std::min(Gap + 1, 0xFFFF)); };
-    const auto binds = [this](int Index) { return FProbes[size_t(Index)].Key != 0; };
     const int columns = ColCount();
     const int rows = RowCount();
     for (int rowsDone = 0; rowsDone < rows; ++rowsDone) {
         // The row the direction leads into is counted first.
         const int y = Step.RowStep > 0 ? rows - 1 - rowsDone : rowsDone;
-        uint16_t* row = Gaps + size_t(y) * columns * Spacing;
+        const TCellProbe* probes = FProbes.data() + size_t(y) * columns;
+        uint16_t* row = Gaps + size_t(y) * columns;
         if (Step.RowStep == 0) {
             // Along the row, counted from its far end.
             uint16_t run = 0;
             for (int columnsDone = 0; columnsDone < columns; ++columnsDone) {
                 const int x = Step.ColumnStep > 0 ? columns - 1 - columnsDone : columnsDone;
-                run = binds(y * columns + x) ? 0 : grown(run);
-                row[size_t(x) * Spacing] = run;
+                run = probes[x].Key != 0 ? 0 : grown(run);
+                row[x] = run;
             }
             continue;
         }
-        const bool nextRowInside = y + Step.RowStep >= 0 && y + Step.RowStep < rows;
-        for (int x = 0; x < columns; ++x) {
-            const int index = y * columns + x;
-            const bool nextInside =
-                nextRowInside && x + Step.ColumnStep >= 0 && x + Step.ColumnStep < columns;
-            row[size_t(x) * Spacing] = binds(index) ? 0
-                                       : nextInside ? grown(Gaps[size_t(index + Stride) * Spacing])
-                                                    : 1;
-        }
+        // Where the next cell is off the board the gap is the cell itself.
+        for (int x = 0; x < columns; ++x)
+            row[x] = probes[x].Key != 0 ? 0 : 1;
+        const int nextY = y + Step.RowStep;
+        if (nextY < 0 || nextY >= rows)
+            continue;
+        const int first = Step.ColumnStep < 0 ? 1 : 0;
+        const int end = Step.ColumnStep > 0 ? columns - 1 : columns;
+        // Across rows no gap waits on the one before, so this loop runs wide.
+        const uint16_t* next = Gaps + size_t(nextY) * columns;
+        for (int x = first; x < end; ++x)
+            row[x] = probes[x].Key != 0 ? 0 : grown(next[x + Step.ColumnStep]);
     }
 }
 

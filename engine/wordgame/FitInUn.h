@@ -123,9 +123,9 @@ private:
         bool Holds(int X, int Y) const { return X >= MinX && X < EndX && Y >= MinY && Y < EndY; }
     };
     TSlotRange SlotRange(const TDirectionOffset& Step) const;
-    // Gaps[i * Spacing]: the cells from cell i on in the direction that do
-    // not bind, up to the first that does or to the edge.
-    void ReadGaps(const TDirectionOffset& Step, int Stride, uint16_t* Gaps, int Spacing) const;
+    // Gaps[i]: the cells from cell i on in the direction that do not bind,
+    // up to the first that does or to the edge.
+    void ReadGaps(const TDirectionOffset& Step, uint16_t* Gaps) const;
     // Walks a slot whose cells all lie inside the board; Stride is the index
     // step of its direction, Keys the word's letter keys. Only cells that may
     // bind are visited: GapOf(i) tells how many from cell i on surely don't.
@@ -144,7 +144,7 @@ private:
     std::vector<TCellLetter> FLetters;
     std::vector<TCellProbe> FProbes;
     std::vector<uint32_t> FWordKeys;
-    std::vector<uint16_t> FGaps; // per cell, one per allowed direction
+    std::vector<uint16_t> FGaps; // per allowed direction, one per cell
     int FAllowedCount = 0;
     TWordDirectionType FAllowed[WordDirectionCount] = {};
     TSlotRange FRanges[WordDirectionCount];
