@@ -1,7 +1,6 @@
 #include "player/frmPlayerMenuUn.h"
 
 #include "engine/genlib/GenLibUn.h"
-#include "platform/Application.h"
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
 #include "platform/Guard.h"
@@ -136,7 +135,7 @@ void TfrmPlayerMenu::CheckHelpFile() {
     FPlayWindow->SetHelpAvailable(available);
     actHowToUse->setEnabled(available);
     if (available)
-        SetApplicationHelpFile(path);
+        FHelpFile = path;
 }
 
 void TfrmPlayerMenu::FormPaint() {
@@ -168,7 +167,7 @@ void TfrmPlayerMenu::actPlayerExecute() {
 }
 
 void TfrmPlayerMenu::actHowToUseExecute() {
-    services().ShowHelp(ApplicationHelpFile(), PlayerHelpContext);
+    services().ShowHelp(FHelpFile, PlayerHelpContext);
 }
 
 void TfrmPlayerMenu::actInfoExecute() {
