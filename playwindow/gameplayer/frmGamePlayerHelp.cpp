@@ -76,6 +76,7 @@ void TfrmGamePlayer::pnlTimerMouseMove() {
 
 // --- Hints
 
+// On every open and restart, which also end a flash under way.
 void TfrmGamePlayer::ResetHints() {
     EndFlash();
     FHintsLeft = FPlayer->GamePreferences()->GetHints();

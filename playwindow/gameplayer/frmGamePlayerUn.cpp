@@ -20,10 +20,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
-#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -46,10 +44,8 @@ QString ClockText(TDateTime Time) {
                              int(seconds % 60));
 }
 
-QFont ArialFont(int points, bool bold = false) {
-    QFont font = FormFont(QStringLiteral("Arial"), points);
-    font.setBold(bold);
-    return font;
+QFont ArialFont(int points) {
+    return FormFont(QStringLiteral("Arial"), points);
 }
 
 TFont TitleFont(int points, bool bold) {
@@ -60,9 +56,8 @@ TFont TitleFont(int points, bool bold) {
     return font;
 }
 
-QFrame* SunkenLabelFrame(QLabel* label) {
+void SunkenLabelFrame(QLabel* label) {
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    return label;
 }
 
 } // namespace
@@ -78,13 +73,10 @@ TfrmGamePlayer::TfrmGamePlayer(QWidget* parent)
 }
 
 TfrmGamePlayer::~TfrmGamePlayer() {
-    // The control's events point back here; none may run while the window's
-    // members go.
-    if (FPlayer) {
-        FPlayer->OnGameStateChange = nullptr;
-        FPlayer->OnResize = nullptr;
-        FPlayer->OnTimer = nullptr;
-    }
+    // The control goes first, so none of its events reaches a window whose
+    // members are going.
+    delete FPlayer;
+    FPlayer = nullptr;
 }
 
 TPlayerOptions& TfrmGamePlayer::Options() const {
@@ -290,8 +282,7 @@ QAction* TfrmGamePlayer::NewAction(const QString& caption, const QString& hint, 
     auto* action = new QAction(caption, this);
     action->setStatusTip(hint);
     action->setToolTip(hint);
-    if (imageIndex >= 0)
-        action->setIcon(QIcon(QPixmap::fromImage(FImages.Picture(imageIndex))));
+    action->setIcon(QIcon(QPixmap::fromImage(FImages.Picture(imageIndex))));
     connect(action, &QAction::triggered, this,
             [this, handler] { Guarded([&] { (this->*handler)(); }); });
     // Shortcuts work while no menu is open.
@@ -467,7 +458,6 @@ void TfrmGamePlayer::actOpenExecute() {
 }
 
 void TfrmGamePlayer::OpenGame(const QString& fileName) {
-    EndFlash();
     FLastGamePath = fileName;
     lbxWords->Items().Clear();
     try {
@@ -624,7 +614,6 @@ void TfrmGamePlayer::actRestartPuzzleExecute() {
     ShowHelpNow(hiRestartPuzzle);
     if (!ConfirmMessage(QStringLiteral("Restart the puzzle?")))
         return;
-    EndFlash();
     FPlayer->RestartGame();
     ResetHints();
     ApplyTimerOption(false);
@@ -775,12 +764,16 @@ void TfrmGamePlayer::SetHelpAvailable(bool available) {
 }
 
 void TfrmGamePlayer::actHelpContentsExecute() {
-    services().ShowHelp(QDir(services().ProgramFolder()).filePath(HelpFileName),
-                        HelpContentsContext);
+    ShowHelpFile(HelpContentsContext);
 }
 
 void TfrmGamePlayer::actHelpPlayerExecute() {
-    services().ShowHelp(QDir(services().ProgramFolder()).filePath(HelpFileName), PlayerHelpContext);
+    ShowHelpFile(PlayerHelpContext);
+}
+
+// The help document beside the program, at a context.
+void TfrmGamePlayer::ShowHelpFile(int context) {
+    services().ShowHelp(QDir(services().ProgramFolder()).filePath(HelpFileName), context);
 }
 
 void TfrmGamePlayer::actShowHelpExecute() {
@@ -839,9 +832,11 @@ void TfrmGamePlayer::showEvent(QShowEvent* event) {
     Guarded([&] {
         // The right panel starts at its form width; the panels have their
         // sizes by now and the grid takes its own.
-        if (!FShownBefore)
+        if (!FShownBefore) {
+            services().PlaceWindow(*this, poDesktopCenter);
             Splitter2->setSizes(
                 {Splitter2->width() - Splitter2->handleWidth() - RightPanelWidth, RightPanelWidth});
+        }
         FShownBefore = true;
         ResizeGrid();
         HideCallerForm();

@@ -152,6 +152,7 @@ private:
     void lbxWordsMeasureItem(int index, int& height);
     TFont WordItemFont(int index) const;
     QString PrintPagePath() const;
+    void ShowHelpFile(int context);
 
     // Action handlers.
     void actOpenExecute();

@@ -2,6 +2,7 @@
 
 #include "engine/genlib/GenLibUn.h"
 #include "platform/RadioGroup.h"
+#include "playwindow/about/frmAboutUn.h"
 #include "playwindow/controls/ColourListBoxUn.h"
 #include "playwindow/controls/StaticListBoxUn.h"
 #include "playwindow/controls/TitleBlockUn.h"
@@ -21,6 +22,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTextEdit>
 #include <functional>
@@ -563,7 +565,18 @@ TEST_F(PlayWindowTest, AHintFlashesTheFirstLetterOfTheChosenWord) {
     EXPECT_EQ(Window->HintsLeft(), 0);
     EXPECT_FALSE(Window->actShowHint->isEnabled());
 
-    // Opening a game ends the flash at once.
+    // A restart ends the flash and gives the hints back.
+    ASSERT_TRUE(Window->Flashing());
+    Fake.Answer(mrYes);
+    Window->actRestartPuzzle->trigger();
+    EXPECT_FALSE(Window->Flashing());
+    EXPECT_FALSE(FlashTimer().Enabled());
+    EXPECT_EQ(Window->HintsLeft(), 2);
+    EXPECT_TRUE(Window->actShowHint->isEnabled());
+
+    // So does opening a game.
+    PickHint("DOG");
+    Window->actShowHint->trigger();
     ASSERT_TRUE(Window->Flashing());
     Play(MakeGame("small.gtg", {{"OWL", 0, 0, wdRight}}, {}, 5));
     EXPECT_FALSE(Window->Flashing());
@@ -709,6 +722,14 @@ TEST_F(PlayWindowTest, HelpActionsOpenTheHelpFileAtTheirContexts) {
     EXPECT_FALSE(Window->actHelpContents->isEnabled());
     EXPECT_FALSE(Window->actHelpPlayer->isEnabled());
 
+    bool aboutShown = false;
+    Fake.OnModal([&](QDialog& dialog) {
+        aboutShown = dynamic_cast<TfrmAboutDesigner*>(&dialog) != nullptr;
+        return int(mrOk);
+    });
+    Window->actAbout->trigger();
+    EXPECT_TRUE(aboutShown);
+
     // A double click on the help heading hides the panel; the menu brings it back.
     QTest::mouseDClick(Window->tbHelp, Qt::LeftButton);
     EXPECT_FALSE(Window->pnlHelp->isVisible());
@@ -734,6 +755,35 @@ TEST_F(PlayWindowTest, ShortcutsReachTheGameActions) {
     QTest::keyClick(Window.get(), Qt::Key_T, Qt::ControlModifier);
     ASSERT_EQ(Fake.Messages.size(), 1u);
     EXPECT_FALSE(Window->TimerInUse());
+}
+
+// The options hide parts of the window and put a preset's colours on the
+// puzzle, which the list and the title blocks then take.
+TEST_F(PlayWindowTest, OptionsShapeTheWindowAndColourThePuzzle) {
+    TPlayerOptions& options = Window->Options();
+    options.SetShowWordList(false);
+    options.SetShowStatusbar(false);
+    options.SetShowToolbar(false);
+    options.SetShowTitle(false);
+    options.SetUseDefaultScheme(false);
+    options.SetColourSchemeIndex(1);
+    Play(MakeGame("animals.gtg", Animals));
+    EXPECT_FALSE(Window->tbWordList->isVisible());
+    EXPECT_TRUE(Window->lbxWords->isVisible()); // only the heading goes
+    EXPECT_FALSE(Window->sbrInfo->isVisible());
+    EXPECT_FALSE(Window->pnlToolbar->isVisible());
+    EXPECT_FALSE(Window->tbPuzzleTitle->isVisible());
+
+    TWordGameColourPreferences expected;
+    expected.AssignFromPreset(*options.ColourScheme());
+    const TWordGameColourPreferences& colours = *Player().GamePreferences()->ColourPreferences();
+    EXPECT_EQ(colours.GetHighlightedBackground(), expected.GetHighlightedBackground());
+    EXPECT_EQ(Window->lbxWords->Color(), expected.GetHighlightedBackground());
+    EXPECT_EQ(Window->lbxWords->Font().Color(), expected.GetHighlightedForeground());
+    for (TTitleBlock* block : {Window->tbPuzzleTitle, Window->tbWordList, Window->tbHelp}) {
+        EXPECT_EQ(block->Colour(), expected.GetNewWordBackground());
+        EXPECT_EQ(block->Font().Color(), expected.GetNewWordForeground());
+    }
 }
 
 // A picture of the window with a dialog drawn over its middle.
