@@ -214,12 +214,12 @@ protected:
             return s["startWindow"]["visible"].toBool();
         })) << "the start window did not show";
         Run.Click(ExitButton(Run.State()["startWindow"].toObject()));
-        const QString question = Run.WaitForWindow("Confirm");
-        ASSERT_FALSE(question.isEmpty()) << "no quit question";
         ASSERT_TRUE(Run.WaitForState([](const QJsonObject& s) {
             return Strings(s["messageBoxes"])
                 .contains("Confirm: Do you wish to quit the Glyphtrove Player now?");
-        })) << "the question is not the quit question";
+        })) << "no quit question";
+        const QString question = Run.WaitForWindow("Confirm");
+        ASSERT_FALSE(question.isEmpty()) << "the quit question is not on the screen";
         Run.Type(question, "y");
         ASSERT_TRUE(Run.Ended()) << "the program did not end after Yes";
         EXPECT_EQ(QProcess::NormalExit, Run.Program().exitStatus());
