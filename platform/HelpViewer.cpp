@@ -36,6 +36,7 @@ THelpViewer* THelpViewer::ShowContext(const QString& helpFile, int context) {
     if (!gViewer)
         gViewer = new THelpViewer;
     // Shown first: a hidden browser only remembers where to scroll.
+    gViewer->setWindowState(gViewer->windowState() & ~Qt::WindowMinimized);
     gViewer->show();
     gViewer->raise();
     gViewer->activateWindow();

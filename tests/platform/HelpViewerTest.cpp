@@ -86,6 +86,14 @@ TEST_F(HelpViewerTest, ClosingFreesTheViewer) {
     EXPECT_NE(THelpViewer::Current(), nullptr);
 }
 
+TEST_F(HelpViewerTest, AMinimisedViewerComesBack) {
+    services().ShowHelp(HelpFile(), 2);
+    THelpViewer::Current()->showMinimized();
+    services().ShowHelp(HelpFile(), 19);
+    EXPECT_FALSE(THelpViewer::Current()->isMinimized());
+    EXPECT_TRUE(THelpViewer::Current()->isVisible());
+}
+
 TEST_F(HelpViewerTest, MissingFileRaises) {
     const QString missing = QCoreApplication::applicationDirPath() + "/none/Glyphtrove.hlp";
     EXPECT_EQ(MessageOf([&] { services().ShowHelp(missing, 19); }),
