@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QShowEvent>
@@ -20,7 +19,6 @@ const char* const HomePageAddress = "https://www.fernhallow.example/glyphtrove/"
 
 namespace {
 
-const char* const HelpFileName = "Glyphtrove.hlp";
 constexpr int PlayerHelpContext = 19;
 
 } // namespace
@@ -130,7 +128,7 @@ void TfrmPlayerMenu::FormShow() {
 }
 
 void TfrmPlayerMenu::CheckHelpFile() {
-    const QString path = QDir(services().ProgramFolder()).filePath(HelpFileName);
+    const QString path = HelpFileBesideProgram();
     const bool available = QFileInfo::exists(path);
     FPlayWindow->SetHelpAvailable(available);
     actHowToUse->setEnabled(available);
