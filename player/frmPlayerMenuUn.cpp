@@ -15,8 +15,6 @@
 #include <QShowEvent>
 #include <QToolButton>
 
-const char* const HomePageAddress = "https://www.fernhallow.example/glyphtrove/";
-
 namespace {
 
 constexpr int PlayerHelpContext = 19;
@@ -84,7 +82,7 @@ void TfrmPlayerMenu::CreateControls() {
     Image1 = new TImage(pnlBack);
     Image1->setGeometry(80, 32, 201, 121);
     // The about box's logo at its own size, centred in the wider frame.
-    Image1->SetPicture(QPixmap::fromImage(LogoPicture(193, 121)));
+    Image1->SetPicture(QPixmap::fromImage(LogoPicture()));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip("Visit the Fernhallow Software home page");
     Image1->OnClick = [this](TObject*) { Image1Click(); };
@@ -177,7 +175,5 @@ void TfrmPlayerMenu::actExitExecute() {
 }
 
 void TfrmPlayerMenu::Image1Click() {
-    QString errorText;
-    if (ShellOpenFile(HomePageAddress, QString(), errorText) <= 32)
-        ErrorMessage(errorText);
+    OpenHomePage();
 }

@@ -77,6 +77,3 @@ private:
     QString FHelpFile;
     bool FShownBefore = false;
 };
-
-// The maker's home page, which the logo opens.
-extern const char* const HomePageAddress;

@@ -252,7 +252,7 @@ TEST_F(PlayerMenuTest, LogoOpensTheHomePageAndReportsAFailure) {
     Create({"Player"});
     ShowMenu();
     QTest::mouseClick(Menu->Image1, Qt::LeftButton);
-    EXPECT_EQ(std::vector<QString>{HomePageAddress}, Fake.ShellOpened);
+    EXPECT_EQ(std::vector<QString>{"https://www.fernhallow.example/glyphtrove/"}, Fake.ShellOpened);
     EXPECT_TRUE(Fake.Messages.empty());
 
     Fake.ShellResult = 31;
