@@ -344,8 +344,11 @@ void TCustomGlyphtrove::LoadFromStream(const QString& FileName, TTypeStream* Str
 }
 
 // Tries the words on the file's own cells, so that a word PlaceWord would
-// refuse fails the load before anything of the puzzle changes.
+// refuse fails the load before anything of the puzzle changes. Without the
+// checks PlaceWord refuses nothing.
 void TCustomGlyphtrove::CheckStoredWords(const TGameFile& File) const {
+    if (!CheckWords())
+        return;
     TBoardGame board(File.Columns, File.Rows);
     ForEachFileCell(File, [&](int Column, int Row, const TGameFileCell& Cell) {
         TGameCellRecord record;
@@ -353,7 +356,7 @@ void TCustomGlyphtrove::CheckStoredWords(const TGameFile& File) const {
         record.State = Cell.State;
         board.WriteCell(Column, Row, record);
     });
-    TPlacementTrial trial(board, CheckWords());
+    TPlacementTrial trial(board);
     for (const TGameFileWord& word : File.Words)
         if (IsWordDirection(word.Direction))
             trial.Place(word.X, word.Y, TWordDirectionType(word.Direction), word.Word);
