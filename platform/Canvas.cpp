@@ -20,6 +20,7 @@ int MulDiv(int number, int numerator, int denominator) {
 
 // Beyond this the font engine's metrics overflow; no screen needs more.
 constexpr int kMaxPixelSize = 16384;
+constexpr int kMaxKeptTexts = 256;
 
 int CellHeightAt(QFont font, int pixelSize) {
     font.setPixelSize(pixelSize);
@@ -55,6 +56,10 @@ QImage TransparentCopy(const QImage& picture) {
                 line[x] = 0;
     }
     return copy;
+}
+
+bool HasControlCharacter(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20; });
 }
 
 QStringList ExplicitLines(const QString& text) {
@@ -123,6 +128,21 @@ void TFont::SetName(const QString& name) {
     ApplyHeight();
 }
 
+void TFont::SetBold(bool bold) {
+    FFont.setBold(bold);
+    Changed();
+}
+
+void TFont::SetItalic(bool italic) {
+    FFont.setItalic(italic);
+    Changed();
+}
+
+void TFont::SetStrikeOut(bool strikeOut) {
+    FFont.setStrikeOut(strikeOut);
+    Changed();
+}
+
 int TFont::Size() const {
     return -MulDiv(FHeight, 72, kPixelsPerInch);
 }
@@ -141,6 +161,74 @@ void TFont::ApplyHeight() {
         FFont.setPixelSize(int(std::min<int64_t>(-int64_t(FHeight), kMaxPixelSize)));
     else
         FFont.setPixelSize(PixelSizeForCellHeight(FFont, FHeight));
+    Changed();
+}
+
+void TFont::Changed() {
+    FMetrics.reset();
+    FTexts.clear();
+}
+
+const QFontMetrics& TFont::Metrics() const {
+    if (!FMetrics)
+        FMetrics.emplace(FFont);
+    return *FMetrics;
+}
+
+TFont::TKeptText& TFont::Kept(const QString& text) const {
+    const auto known = FTexts.find(text);
+    if (known != FTexts.end())
+        return *known;
+    // Texts drawn once (a caption, a title) would only fill the store.
+    if (FTexts.size() >= kMaxKeptTexts)
+        FTexts.clear();
+    return *FTexts.insert(text, {QSize(Metrics().horizontalAdvance(text), Metrics().height()), {}});
+}
+
+QSize TFont::TextExtent(const QString& text) const {
+    return Kept(text).Extent;
+}
+
+const QStaticText& TFont::LaidOut(const QString& text) const {
+    TKeptText& kept = Kept(text);
+    if (!kept.Layout) {
+        kept.Layout.emplace(text);
+        kept.Layout->setTextFormat(Qt::PlainText);
+        kept.Layout->prepare(QTransform(), FFont);
+    }
+    return *kept.Layout;
+}
+
+TCanvas::TCanvas(QImage* target) : FTarget(target) {}
+
+TCanvas::~TCanvas() = default;
+
+void TCanvas::BeginPaint() {
+    if (FPaintDepth++ == 0 && CanDraw())
+        FPainter = std::make_unique<QPainter>(FTarget);
+}
+
+void TCanvas::EndPaint() {
+    if (FPaintDepth > 0 && --FPaintDepth == 0)
+        FPainter.reset();
+}
+
+template <typename Painting> void TCanvas::WithPainter(Painting draw) {
+    if (FPainter) {
+        FPainter->save();
+        draw(*FPainter);
+        FPainter->restore();
+        return;
+    }
+    QPainter painter(FTarget);
+    draw(painter);
+}
+
+QFont FormFont(const QString& name, int points) {
+    TFont font;
+    font.SetName(name);
+    font.SetSize(points);
+    return font.Handle();
 }
 
 void TCanvas::FillBox(QPainter& painter, int x, int y, int width, int height, TColor colour) {
@@ -157,22 +245,24 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
         std::swap(y1, y2);
     const int width = x2 - x1;
     const int height = y2 - y1;
-    QPainter painter(FTarget);
-    if (FBrush.Style() == bsSolid)
-        FillBox(painter, x1, y1, width, height, FBrush.Color());
-    // The outline lies inside the figure, so a wide pen never grows it.
-    const int pen = std::min({FPen.Width(), width, height});
-    FillBox(painter, x1, y1, width, pen, FPen.Color());
-    FillBox(painter, x1, y2 - pen, width, pen, FPen.Color());
-    FillBox(painter, x1, y1, pen, height, FPen.Color());
-    FillBox(painter, x2 - pen, y1, pen, height, FPen.Color());
+    WithPainter([&](QPainter& painter) {
+        if (FBrush.Style() == bsSolid)
+            FillBox(painter, x1, y1, width, height, FBrush.Color());
+        // The outline lies inside the figure, so a wide pen never grows it.
+        const int pen = std::min({FPen.Width(), width, height});
+        FillBox(painter, x1, y1, width, pen, FPen.Color());
+        FillBox(painter, x1, y2 - pen, width, pen, FPen.Color());
+        FillBox(painter, x1, y1, pen, height, FPen.Color());
+        FillBox(painter, x2 - pen, y1, pen, height, FPen.Color());
+    });
 }
 
 void TCanvas::FillRect(const TRect& rect) {
     if (FBrush.Style() != bsSolid || !CanDraw())
         return;
-    QPainter painter(FTarget);
-    FillBox(painter, rect.Left, rect.Top, rect.Width(), rect.Height(), FBrush.Color());
+    WithPainter([&](QPainter& painter) {
+        FillBox(painter, rect.Left, rect.Top, rect.Width(), rect.Height(), FBrush.Color());
+    });
 }
 
 void TCanvas::MoveTo(int x, int y) {
@@ -187,10 +277,11 @@ void TCanvas::LineTo(int x, int y) {
     if (!CanDraw())
         return;
     if (FPen.Width() > 1) {
-        QPainter painter(FTarget);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(ToQColor(FPen.Color()), FPen.Width(), Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(x0 + 0.5, y0 + 0.5), QPointF(x + 0.5, y + 0.5));
+        WithPainter([&](QPainter& painter) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(QPen(ToQColor(FPen.Color()), FPen.Width(), Qt::SolidLine, Qt::RoundCap));
+            painter.drawLine(QPointF(x0 + 0.5, y0 + 0.5), QPointF(x + 0.5, y + 0.5));
+        });
         return;
     }
     // Bresenham, leaving out the end point.
@@ -218,29 +309,35 @@ void TCanvas::LineTo(int x, int y) {
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     if (!CanDraw())
         return;
-    QPainter painter(FTarget);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(ToQColor(FPen.Color()), FPen.Width()));
-    if (FBrush.Style() == bsSolid)
-        painter.setBrush(ToQColor(FBrush.Color()));
-    const double inset = FPen.Width() / 2.0;
-    painter.drawEllipse(
-        QRectF(x1 + inset, y1 + inset, (x2 - x1) - FPen.Width(), (y2 - y1) - FPen.Width()));
+    WithPainter([&](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(ToQColor(FPen.Color()), FPen.Width()));
+        if (FBrush.Style() == bsSolid)
+            painter.setBrush(ToQColor(FBrush.Color()));
+        const double inset = FPen.Width() / 2.0;
+        painter.drawEllipse(
+            QRectF(x1 + inset, y1 + inset, (x2 - x1) - FPen.Width(), (y2 - y1) - FPen.Width()));
+    });
 }
 
 void TCanvas::DrawTextLine(int x, int y, const QString& text, const TRect* clip) {
     if (!CanDraw())
         return;
-    const QFontMetrics metrics(FFont.Handle());
-    QPainter painter(FTarget);
-    if (clip)
-        painter.setClipRect(clip->Left, clip->Top, clip->Width(), clip->Height());
-    if (FBrush.Style() == bsSolid)
-        painter.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(),
-                         ToQColor(FBrush.Color()));
-    painter.setFont(FFont.Handle());
-    painter.setPen(ToQColor(FFont.Color()));
-    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    const QSize extent = TextExtent(text);
+    WithPainter([&](QPainter& painter) {
+        if (clip)
+            painter.setClipRect(clip->Left, clip->Top, clip->Width(), clip->Height());
+        if (FBrush.Style() == bsSolid)
+            painter.fillRect(x, y, extent.width(), extent.height(), ToQColor(FBrush.Color()));
+        painter.setFont(FFont.Handle());
+        painter.setPen(ToQColor(FFont.Color()));
+        // A kept layout draws the very pixels drawText does, without shaping
+        // the text again; a control character is left to drawText's rules.
+        if (HasControlCharacter(text))
+            painter.drawText(QPoint(x, y + FFont.Metrics().ascent()), text);
+        else
+            painter.drawStaticText(QPoint(x, y), FFont.LaidOut(text));
+    });
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
@@ -249,12 +346,11 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
 }
 
 QSize TCanvas::TextExtent(const QString& text) const {
-    const QFontMetrics metrics(FFont.Handle());
-    return QSize(metrics.horizontalAdvance(text), metrics.height());
+    return FFont.TextExtent(text);
 }
 
 QStringList TCanvas::TextLines(const TRect& rect, const QString& text, uint32_t flags) const {
-    const QFontMetrics metrics(FFont.Handle());
+    const QFontMetrics& metrics = FFont.Metrics();
     QStringList lines;
     if (flags & dtSingleLine)
         lines << text;
@@ -269,7 +365,7 @@ QStringList TCanvas::TextLines(const TRect& rect, const QString& text, uint32_t 
 }
 
 void TCanvas::DrawText(const TRect& rect, const QString& text, uint32_t flags) {
-    const QFontMetrics metrics(FFont.Handle());
+    const QFontMetrics& metrics = FFont.Metrics();
     const int lineHeight = metrics.height();
     int top = FirstLineTop(rect, lineHeight, flags);
     for (const QString& line : TextLines(rect, text, flags)) {
@@ -285,14 +381,16 @@ void TCanvas::DrawText(const TRect& rect, const QString& text, uint32_t flags) {
 void TCanvas::Draw(int x, int y, const QImage& picture, bool transparent) {
     if (!CanDraw())
         return;
-    QPainter painter(FTarget);
-    painter.drawImage(x, y, transparent ? TransparentCopy(picture) : picture);
+    WithPainter([&](QPainter& painter) {
+        painter.drawImage(x, y, transparent ? TransparentCopy(picture) : picture);
+    });
 }
 
 void TCanvas::StretchDraw(const TRect& rect, const QImage& picture, bool transparent) {
     if (!CanDraw())
         return;
-    QPainter painter(FTarget);
-    painter.drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()),
-                      transparent ? TransparentCopy(picture) : picture);
+    WithPainter([&](QPainter& painter) {
+        painter.drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()),
+                          transparent ? TransparentCopy(picture) : picture);
+    });
 }

@@ -3,11 +3,16 @@
 #include "platform/Colors.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QSize>
+#include <QStaticText>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
+#include <optional>
 
 class QPainter;
 
@@ -83,24 +88,43 @@ public:
     int Height() const { return FHeight; }
     void SetHeight(int pixels);
     bool Bold() const { return FFont.bold(); }
-    void SetBold(bool bold) { FFont.setBold(bold); }
+    void SetBold(bool bold);
     bool Italic() const { return FFont.italic(); }
-    void SetItalic(bool italic) { FFont.setItalic(italic); }
+    void SetItalic(bool italic);
     bool StrikeOut() const { return FFont.strikeOut(); }
-    void SetStrikeOut(bool strikeOut) { FFont.setStrikeOut(strikeOut); }
+    void SetStrikeOut(bool strikeOut);
     TColor Color() const { return FColor; }
     void SetColor(TColor colour) { FColor = colour; }
 
     // The font as Qt draws it, its pixel size resolved from Height.
     const QFont& Handle() const { return FFont; }
+    // Its metrics, and the width and line height of a text in it; both are
+    // kept until the font changes, as a grid measures the same few letters
+    // over and over.
+    const QFontMetrics& Metrics() const;
+    QSize TextExtent(const QString& text) const;
+    // The text laid out once for drawing in this font, kept likewise.
+    const QStaticText& LaidOut(const QString& text) const;
 
 private:
     void ApplyHeight();
+    void Changed();
 
     QFont FFont;
     TColor FColor = clWindowText;
     int FHeight = 0;
+    struct TKeptText {
+        QSize Extent;
+        std::optional<QStaticText> Layout;
+    };
+    TKeptText& Kept(const QString& text) const;
+
+    mutable std::optional<QFontMetrics> FMetrics;
+    mutable QHash<QString, TKeptText> FTexts;
 };
+
+// A widget's font as a form names it: family and points at 96 pixels per inch.
+QFont FormFont(const QString& name, int points);
 
 // Drawing on an image with the Windows rules: figures leave out their right
 // and bottom edge, lines their end point; text is placed by its top-left
@@ -109,7 +133,16 @@ private:
 // (resized) between calls.
 class TCanvas {
 public:
-    explicit TCanvas(QImage* target) : FTarget(target) {}
+    explicit TCanvas(QImage* target);
+    ~TCanvas();
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
+
+    // Between these every figure is drawn through one painter, where each
+    // would otherwise open its own; pairs may nest. The image must stay
+    // while the outermost pair is open.
+    void BeginPaint();
+    void EndPaint();
 
     TPen& Pen() { return FPen; }
     TBrush& Brush() { return FBrush; }
@@ -139,6 +172,8 @@ public:
 
 private:
     bool CanDraw() const { return FTarget && !FTarget->isNull(); }
+    // Runs draw with the open painter, its state kept apart, or a new one.
+    template <typename Painting> void WithPainter(Painting draw);
     static void FillBox(QPainter& painter, int x, int y, int width, int height, TColor colour);
     void DrawTextLine(int x, int y, const QString& text, const TRect* clip);
 
@@ -148,4 +183,18 @@ private:
     TFont FFont;
     int FPenX = 0;
     int FPenY = 0;
+    std::unique_ptr<QPainter> FPainter;
+    int FPaintDepth = 0;
+};
+
+// Draws through one painter on a canvas for its lifetime.
+class TCanvasPaint {
+public:
+    explicit TCanvasPaint(TCanvas& Canvas) : FCanvas(Canvas) { FCanvas.BeginPaint(); }
+    ~TCanvasPaint() { FCanvas.EndPaint(); }
+    TCanvasPaint(const TCanvasPaint&) = delete;
+    TCanvasPaint& operator=(const TCanvasPaint&) = delete;
+
+private:
+    TCanvas& FCanvas;
 };

@@ -1,5 +1,7 @@
 #include "platform/Controls.h"
 
+#include <QWidget>
+
 bool HasMouseButton(Qt::MouseButton button) {
     return button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton;
 }
@@ -52,4 +54,14 @@ QChar KeyCharOf(const QKeyEvent& event) {
         return QChar(event.key() - Qt::Key_A + 1);
     const QString text = event.text();
     return text.isEmpty() || control ? QChar(0) : text.front();
+}
+
+void SelectFirst(QWidget& form) {
+    for (QWidget* control = form.nextInFocusChain(); control != &form;
+         control = control->nextInFocusChain())
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isEnabled() &&
+            control->isVisible() && form.isAncestorOf(control)) {
+            control->setFocus(Qt::TabFocusReason);
+            return;
+        }
 }

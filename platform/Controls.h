@@ -11,6 +11,9 @@
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
+// Horizontal placement of a control's text.
+enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
+
 enum TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
 
 enum TShiftStateFlag : uint8_t {
@@ -37,3 +40,7 @@ TShiftState ShiftStateOf(const QMouseEvent& event);
 // carries it: Backspace #8, Tab #9, Return #13, Escape #27, Ctrl+letter
 // #1-#26, else the typed text; #0 when the key types nothing.
 QChar KeyCharOf(const QKeyEvent& event);
+
+// Gives the focus to the first enabled, visible control of the form in
+// tab order, as a form does each time it is shown.
+void SelectFirst(QWidget& form);

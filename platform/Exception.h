@@ -45,3 +45,9 @@ class EFOpenError : public Exception {
 public:
     using Exception::Exception;
 };
+
+// A failure inside a component the program drives rather than in its own code.
+class EExternalException : public Exception {
+public:
+    using Exception::Exception;
+};

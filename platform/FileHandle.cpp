@@ -132,6 +132,23 @@ bool ForceDirectories(const QString& Dir) {
     return !Dir.isEmpty() && QDir().mkpath(Dir);
 }
 
+QByteArray ReadFileBytes(const QString& FileName, qint64 MaxSize) {
+    const auto fail = [&](const QString& reason) {
+        return EFOpenError(
+            Format("Cannot open file \"%s\". %s", QDir::toNativeSeparators(FileName), reason));
+    };
+    QFile file(FileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw fail(file.errorString());
+    // Read one byte past the limit: some files (pipes, /proc) report no size.
+    QByteArray bytes = file.read(MaxSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw fail(file.errorString());
+    if (bytes.size() > MaxSize)
+        throw fail("The file is too large");
+    return bytes;
+}
+
 EOSError::EOSError(int errorCode)
     : Exception(Format("System Error.  Code: %d.\r\n%s", errorCode,
                        QString::fromLocal8Bit(strerror(errorCode)))),

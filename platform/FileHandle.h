@@ -3,6 +3,7 @@
 #include "platform/Exception.h"
 #include "platform/Stream.h"
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 
@@ -36,6 +37,11 @@ bool DeleteFile(const QString& FileName);
 bool MoveFile(const QString& OldName, const QString& NewName);
 // Creates the folder and every missing parent; true when it exists after.
 bool ForceDirectories(const QString& Dir);
+
+// The whole content of a file. Raises EFOpenError ("Cannot open file "%s".
+// <reason>") when it cannot be opened or read, or holds more than MaxSize
+// bytes.
+QByteArray ReadFileBytes(const QString& FileName, qint64 MaxSize);
 
 // The operating-system error: "System Error.  Code: %d.\r\n%s".
 class EOSError : public Exception {

@@ -2,6 +2,7 @@
 
 #include "platform/Convert.h"
 #include "platform/Exception.h"
+#include "platform/FileHandle.h"
 #include "platform/Format.h"
 #include "platform/Services.h"
 #include "platform/TextBytes.h"
@@ -28,19 +29,9 @@ QByteArray ToUtf8(const QByteArray& bytes) {
     return BytesToText(bytes).toUtf8();
 }
 
-QByteArray ReadFileBytes(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFOpenError(Format("Cannot open file \"%s\". %s", QDir::toNativeSeparators(fileName),
-                                 file.errorString()));
-    // Read one byte past the limit: some files (pipes, /proc) report no size.
-    QByteArray bytes = file.read(kMaxIniFileSize + 1);
-    if (bytes.size() > kMaxIniFileSize)
-        throw EFOpenError(Format("Cannot open file \"%s\". The file is too large",
-                                 QDir::toNativeSeparators(fileName)));
-    // A NUL would end the parse early and lose the rest of the file.
-    bytes.replace('\0', ' ');
-    return bytes;
+// A NUL would end the parse early and lose the rest of the file.
+QByteArray ReadIniBytes(const QString& fileName) {
+    return ReadFileBytes(fileName, kMaxIniFileSize).replace('\0', ' ');
 }
 
 bool HasLineBreak(const QString& text) {
@@ -104,7 +95,7 @@ TIniFile::TIniFile(const QString& FileName, TOpenMode Mode)
     FData->Ini.SetSpaces(false);
     if (Mode == omEmpty || !QFileInfo::exists(FileName))
         return;
-    const QByteArray text = ToUtf8(ReadFileBytes(FileName));
+    const QByteArray text = ToUtf8(ReadIniBytes(FileName));
     if (FData->Ini.LoadData(text.constData(), size_t(text.size())) < 0)
         throw EFOpenError(Format("Cannot open file \"%s\". The file cannot be read",
                                  QDir::toNativeSeparators(FileName)));

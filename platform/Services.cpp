@@ -1,5 +1,8 @@
 #include "platform/Services.h"
 
+#include "platform/PrintEngine.h"
+#include "platform/HelpViewer.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -8,7 +11,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
@@ -155,17 +160,56 @@ QString Services::ProgramFolder() {
 }
 
 void Services::ShowHelp(const QString& helpFile, int context) {
-    Q_UNUSED(context);
-    ShellOpen(helpFile, QString());
+    THelpViewer::ShowContext(helpFile, context);
 }
 
 void Services::ProcessMessages() {
     QCoreApplication::processEvents();
 }
 
+void Services::HandleMessage() {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 int Services::ExecModal(QDialog& dialog) {
     const int result = dialog.exec();
     return result == QDialog::Rejected ? int(mrCancel) : result;
+}
+
+QPoint CentredPosition(const QSize& Size, const QRect& Centre, const QRect& Bounds) {
+    const auto place = [](int start, int length, int size, int low, int boundsLength) {
+        const int centred = start + (length - size) / 2;
+        if (size > boundsLength)
+            return low;
+        return qBound(low, centred, low + boundsLength - size);
+    };
+    return QPoint(
+        place(Centre.left(), Centre.width(), Size.width(), Bounds.left(), Bounds.width()),
+        place(Centre.top(), Centre.height(), Size.height(), Bounds.top(), Bounds.height()));
+}
+
+void Services::PlaceWindow(QWidget& window, TPosition position) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect desktop = screen->availableVirtualGeometry();
+    QRect centre;
+    switch (position) {
+    case poScreenCenter:
+        centre = screen->availableGeometry();
+        break;
+    case poDesktopCenter:
+        centre = desktop;
+        break;
+    case poOwnerFormCenter: {
+        const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : nullptr;
+        centre = owner ? owner->frameGeometry() : screen->availableGeometry();
+        break;
+    }
+    default:
+        return;
+    }
+    window.move(CentredPosition(window.frameGeometry().size(), centre, desktop));
 }
 
 namespace {
@@ -202,6 +246,10 @@ bool Services::OpenFileDialog(QWidget* parent, TFileDialogOptions& options) {
 
 bool Services::SaveFileDialog(QWidget* parent, TFileDialogOptions& options) {
     return RunFileDialog(parent, options, true);
+}
+
+std::unique_ptr<IPrintEngine> Services::CreatePrintEngine(QWidget* parent) {
+    return std::make_unique<THTMLPrintEngine>(parent);
 }
 
 QStringList QtNameFilters(const QString& filter) {

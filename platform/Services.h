@@ -2,12 +2,15 @@
 
 #include "platform/DateTime.h"
 
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
 
+class IPrintEngine;
 class QDialog;
 class QWidget;
 
@@ -41,6 +44,23 @@ struct TFileDialogOptions {
     QString DefaultExt;          // without the dot, added when the name has none
     bool OverwritePrompt = true; // Save only
 };
+
+// Where a window goes when it is shown, numbered as the class library
+// numbers a form's Position.
+enum TPosition : uint8_t {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
+};
+
+// The top-left corner that centres a window of Size on Centre's rectangle,
+// moved as little as needed to keep it inside Bounds (where it fits).
+QPoint CentredPosition(const QSize& Size, const QRect& Centre, const QRect& Bounds);
 
 // A timer on the main thread. OnTimer runs once per interval while enabled.
 class ITimer {
@@ -87,19 +107,34 @@ public:
     virtual QString HomeFolder();
     virtual QString ProgramFolder();
 
-    // Shows the help file at a numbered context.
+    // Shows the help file at a numbered context in the help viewer; raises
+    // when the file cannot be read.
     virtual void ShowHelp(const QString& helpFile, int context);
 
     // Runs pending window messages once.
     virtual void ProcessMessages();
+    // One pass of a nested wait: runs pending window messages, first waiting
+    // for one when there are none, so the wait does not spin.
+    virtual void HandleMessage();
 
     // Runs a dialog modally and returns its modal result (mrCancel when it
     // was closed without one). Windows never call exec() themselves.
     virtual int ExecModal(QDialog& dialog);
 
+    // Puts a window where Position says, from its show event: centred on
+    // the primary screen (poScreenCenter), on the whole desktop
+    // (poDesktopCenter) or on its owner's window (poOwnerFormCenter, the
+    // screen when it has none), always inside the desktop. Other positions
+    // are left to the window system.
+    virtual void PlaceWindow(QWidget& window, TPosition position);
+
     // The Open and Save file dialogs; true on OK (see TFileDialogOptions).
     virtual bool OpenFileDialog(QWidget* parent, TFileDialogOptions& options);
     virtual bool SaveFileDialog(QWidget* parent, TFileDialogOptions& options);
+
+    // The browser control that shows and prints an HTML page, its control a
+    // child of parent.
+    virtual std::unique_ptr<IPrintEngine> CreatePrintEngine(QWidget* parent);
 
 protected:
     uint32_t NextRandom();

@@ -490,6 +490,7 @@ void TCustomGameGrid::Paint() {
     pen.SetColor(FBorderStyle == bsNone ? FBackgroundColour : FLineColour);
     FCanvas.Brush().SetStyle(bsSolid);
     FCanvas.Brush().SetColor(FBackgroundColour);
+    const TCanvasPaint painting(FCanvas);
     FCanvas.Rectangle(0, 0, Width(), Height());
     for (int col = 0; col < ColCount(); ++col)
         for (int row = 0; row < RowCount(); ++row)
@@ -508,6 +509,7 @@ void TCustomGameGrid::DrawCell(int col, int row) {
         fill = cell.Colour;
         line = FLineColour;
     }
+    const TCanvasPaint painting(FCanvas);
     FCanvas.Brush().SetStyle(bsSolid);
     FCanvas.Brush().SetColor(fill);
     FCanvas.Pen().SetColor(line);

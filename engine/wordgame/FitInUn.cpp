@@ -71,25 +71,78 @@ int TFitIn::CollectCandidates() {
     FItems.Clear();
     ReadProbes();
     ReadWordKeys(FWord, FWordKeys);
-    TDirectionOffset steps[WordDirectionCount];
-    int strides[WordDirectionCount];
-    for (int d = wdTopLeft; d <= wdLeft; ++d) {
-        steps[d] = GetDirectionOffset(TWordDirectionType(d));
-        strides[d] = steps[d].RowStep * ColCount() + steps[d].ColumnStep;
-    }
+    // The allowed directions in order, each with its slot range and gaps;
+    // the gaps of one cell lie side by side, one per direction.
+    int directions[WordDirectionCount];
+    TSlotRange ranges[WordDirectionCount];
+    int allowed = 0;
+    for (int d = wdTopLeft; d <= wdLeft; ++d)
+        if (AllowsDirection(d)) {
+            directions[allowed] = d;
+            ranges[allowed] = SlotRange(GetDirectionOffset(TWordDirectionType(d)));
+            ++allowed;
+        }
+    FGaps.resize(FProbes.size() * size_t(allowed));
+    for (int k = 0; k < allowed; ++k)
+        ReadGaps(GetDirectionOffset(TWordDirectionType(directions[k])), ranges[k].Stride,
+                 FGaps.data() + k, allowed);
     const auto probeOf = [this](int index) { return FProbes[size_t(index)]; };
+    const int length = int(FWordKeys.size());
     int total = 0;
     for (int y = 0; y < RowCount(); ++y)
-        for (int x = 0; x < ColCount(); ++x)
-            for (int d = wdTopLeft; d <= wdLeft; ++d) {
+        for (int x = 0; x < ColCount(); ++x) {
+            const int start = y * ColCount() + x;
+            for (int k = 0; k < allowed; ++k) {
+                if (!ranges[k].Holds(x, y))
+                    continue;
+                const uint16_t* gaps = FGaps.data() + k;
                 int score = 0;
-                if (AllowsDirection(d) && SlotInside(x, y, steps[d]) &&
-                    SlotFits(y * ColCount() + x, strides[d], FWordKeys, score, probeOf)) {
-                    FItems.Add(x, y, TWordDirectionType(d), score);
+                // Most slots in a sparse grid hold no letter at all.
+                if (gaps[size_t(start) * allowed] >= length ||
+                    SlotFits(
+                        start, ranges[k].Stride, FWordKeys, score, probeOf,
+                        [gaps, allowed](int index) { return gaps[size_t(index) * allowed]; })) {
+                    FItems.Add(x, y, TWordDirectionType(directions[k]), score);
                     total += score;
                 }
             }
+        }
     return total;
+}
+
+TFitIn::TSlotRange TFitIn::SlotRange(const TDirectionOffset& Step) const {
+    // An empty word still has its first cell.
+    const int reach = std::max(int(FWord.length()) - 1, 0);
+    TSlotRange range;
+    range.Stride = Step.RowStep * ColCount() + Step.ColumnStep;
+    range.MinX = std::max(0, -reach * Step.ColumnStep);
+    range.EndX = ColCount() - std::max(0, reach * Step.ColumnStep);
+    range.MinY = std::max(0, -reach * Step.RowStep);
+    range.EndY = RowCount() - std::max(0, reach * Step.RowStep);
+    return range;
+}
+
+void TFitIn::ReadGaps(const TDirectionOffset& Step, int Stride, uint16_t* Gaps, int Spacing) const {
+    // Each cell's next one along the direction is counted first. A gap stops
+    // growing at its largest value; the walk then looks at the cell there.
+    const int columns = ColCount();
+    const int rows = RowCount();
+    for (int rowsDone = 0; rowsDone < rows; ++rowsDone) {
+        const int y = Step.RowStep > 0 ? rows - 1 - rowsDone : rowsDone;
+        const bool nextRowInside = y + Step.RowStep >= 0 && y + Step.RowStep < rows;
+        for (int columnsDone = 0; columnsDone < columns; ++columnsDone) {
+            const int x = Step.ColumnStep > 0 ? columns - 1 - columnsDone : columnsDone;
+            const int index = y * columns + x;
+            const bool nextInside =
+                nextRowInside && x + Step.ColumnStep >= 0 && x + Step.ColumnStep < columns;
+            uint16_t gap = 0;
+            if (FProbes[size_t(index)].Key == 0)
+                gap = nextInside
+                          ? uint16_t(std::min(Gaps[size_t(index + Stride) * Spacing] + 1, 0xFFFF))
+                          : 1;
+            Gaps[size_t(index) * Spacing] = gap;
+        }
+    }
 }
 
 TFitIn::TCellProbe TFitIn::Probe(const TCellLetter& Cell) {
@@ -127,19 +180,21 @@ bool TFitIn::SlotInside(int X, int Y, const TDirectionOffset& Step) const {
     return IsValidCell(X, Y) && IsValidCell(X + reach * Step.ColumnStep, Y + reach * Step.RowStep);
 }
 
-template <typename ProbeOf>
+template <typename ProbeOf, typename GapOf>
 bool TFitIn::SlotFits(int Start, int Stride, const std::vector<uint32_t>& Keys, int& Score,
-                      const ProbeOf& probeOf) {
+                      const ProbeOf& probeOf, const GapOf& gapOf) {
     Score = 0;
-    int index = Start;
-    for (const uint32_t key : Keys) {
+    const int length = int(Keys.size());
+    for (int k = gapOf(Start); k < length;) {
+        const int index = Start + k * Stride;
         const TCellProbe probe = probeOf(index);
         if (probe.Key != 0) {
-            if (probe.Key != key)
+            if (probe.Key != Keys[size_t(k)])
                 return false;
             Score += probe.UseCount;
         }
-        index += Stride;
+        if (++k < length)
+            k += gapOf(index + Stride);
     }
     return true;
 }
@@ -152,8 +207,9 @@ bool TFitIn::TestPlacement(int X, int Y, TWordDirectionType Direction, int& Scor
     // A test on its own reads the board and the word as they are now.
     std::vector<uint32_t> keys;
     ReadWordKeys(FWord, keys);
+    const auto probeOf = [this](int index) { return ProbeAt(index); };
     return SlotFits(Y * ColCount() + X, step.RowStep * ColCount() + step.ColumnStep, keys, Score,
-                    [this](int index) { return ProbeAt(index); });
+                    probeOf, [&](int index) { return probeOf(index).Key != 0 ? 0 : 1; });
 }
 
 bool TFitIn::PickBest(int& X, int& Y, TWordDirectionType& Direction) const {

@@ -33,7 +33,13 @@ public:
     ~TFitInItemList() override;
 
     int Add(int X, int Y, TWordDirectionType Direction, int Score) {
-        FItems.push_back(TFitInItem{X, Y, Direction, Score});
+        // Filled in place: a whole item copied in from a temporary stalls on
+        // the fields just stored.
+        TFitInItem& item = FItems.emplace_back();
+        item.X = X;
+        item.Y = Y;
+        item.Direction = Direction;
+        item.Score = Score;
         return Count() - 1;
     }
     // Raises EListError for an index outside the list.
@@ -100,11 +106,23 @@ private:
     static void ReadWordKeys(const QString& Word, std::vector<uint32_t>& Keys);
     // Whether the first and the last letter fall inside the board.
     bool SlotInside(int X, int Y, const TDirectionOffset& Step) const;
-    // Walks a slot whose cells all lie inside the board; Stride is the
-    // index step of its direction, Keys the word's letter keys.
-    template <typename ProbeOf>
+    // A direction as one search takes it: the index step and the starts
+    // whose slot lies inside the board (X from MinX to before EndX, Y alike).
+    struct TSlotRange {
+        int Stride = 0;
+        int MinX = 0, EndX = 0, MinY = 0, EndY = 0;
+        bool Holds(int X, int Y) const { return X >= MinX && X < EndX && Y >= MinY && Y < EndY; }
+    };
+    TSlotRange SlotRange(const TDirectionOffset& Step) const;
+    // Gaps[i * Spacing]: the cells from cell i on in the direction that do
+    // not bind, up to the first that does or to the edge.
+    void ReadGaps(const TDirectionOffset& Step, int Stride, uint16_t* Gaps, int Spacing) const;
+    // Walks a slot whose cells all lie inside the board; Stride is the index
+    // step of its direction, Keys the word's letter keys. Only cells that may
+    // bind are visited: GapOf(i) tells how many from cell i on surely don't.
+    template <typename ProbeOf, typename GapOf>
     static bool SlotFits(int Start, int Stride, const std::vector<uint32_t>& Keys, int& Score,
-                         const ProbeOf& probeOf);
+                         const ProbeOf& probeOf, const GapOf& gapOf);
     bool AllowsDirection(int Direction) const { return (FDirections >> Direction) & 1; }
 
     TFitInItemList FItems;
@@ -114,4 +132,5 @@ private:
     // The search's view of the board and of the word, kept between searches.
     std::vector<TCellProbe> FProbes;
     std::vector<uint32_t> FWordKeys;
+    std::vector<uint16_t> FGaps; // per cell, one per allowed direction
 };

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "platform/Canvas.h"
+#include "platform/Controls.h"
 #include "platform/ImageList.h"
 
 #include <QWidget>
 #include <cstdint>
-
-enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
 
 enum TTitleBlockBorderVisible : uint8_t { bvTop, bvBottom, bvLeft, bvRight };
 // A set of TTitleBlockBorderVisible, one bit per side.

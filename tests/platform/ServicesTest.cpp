@@ -118,3 +118,35 @@ TEST(FakeServices, FileDialogsAnswerFromTheScript) {
     ASSERT_EQ(2u, fake.FileDialogs.size());
     EXPECT_EQ(std::vector<bool>({false, true}), fake.FileDialogWasSave);
 }
+
+TEST(Services, CentredPositionStaysOnTheDesktop) {
+    const QRect desktop(0, 0, 800, 600);
+    const struct {
+        QSize size;
+        QRect centre;
+        QPoint expected;
+    } cases[] = {
+        {{200, 100}, desktop, {300, 250}},
+        {{200, 100}, {100, 100, 400, 300}, {200, 200}}, // on an owner
+        {{200, 100}, {-300, 550, 200, 100}, {0, 500}},  // an owner half off the desktop
+        {{900, 100}, {0, 0, 800, 600}, {0, 250}},       // wider than the desktop
+        {{201, 101}, {0, 0, 800, 600}, {299, 249}},     // halves rounded toward the start
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, CentredPosition(c.size, c.centre, desktop)) << c.size.width();
+}
+
+TEST(Services, PlaceWindowCentresOnTheOwner) {
+    Services real;
+    QWidget owner;
+    owner.setGeometry(100, 100, 400, 300);
+    QDialog dialog(&owner);
+    dialog.resize(200, 100);
+    real.PlaceWindow(dialog, poOwnerFormCenter);
+    const QRect ownerFrame = owner.frameGeometry();
+    EXPECT_EQ(ownerFrame.center().x(), dialog.frameGeometry().center().x());
+    EXPECT_EQ(ownerFrame.center().y(), dialog.frameGeometry().center().y());
+    const QPoint before = dialog.pos();
+    real.PlaceWindow(dialog, poDesigned);
+    EXPECT_EQ(before, dialog.pos()) << "left where it is";
+}

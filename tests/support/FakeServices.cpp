@@ -1,8 +1,30 @@
 #include "support/FakeServices.h"
 
+#include "platform/Exception.h"
+
 #include <QDialog>
 #include <QDir>
+#include <QTest>
 #include <gtest/gtest.h>
+#include <stdexcept>
+
+FakePrintEngine::FakePrintEngine(QWidget* parent) : FControl(new QWidget(parent)) {}
+
+void FakePrintEngine::Navigate(const QString& FileName) {
+    Navigated.push_back(FileName);
+    if (!NavigateError.isEmpty())
+        throw Exception(NavigateError);
+}
+
+void FakePrintEngine::PrintPreview() {
+    ++Previews;
+    // What the user does may close the window and this engine with it.
+    const QString error = PreviewError;
+    if (const std::function<void()> onPreview = OnPreview)
+        onPreview();
+    if (!error.isEmpty())
+        throw Exception(error);
+}
 
 FakeServices::FakeServices() : FPrevious(SetServices(this)) {
     SetRandSeed(0);
@@ -62,6 +84,9 @@ int FakeServices::ExecModal(QDialog& dialog) {
     FModalScripts.pop_front();
     dialog.setResult(mrNone);
     dialog.show();
+    // A modal dialog is the active window, so focus and keys go into it.
+    dialog.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
     int result = script(dialog);
     if (result == mrNone)
         result = dialog.result() == QDialog::Rejected ? int(mrCancel) : dialog.result();
@@ -93,4 +118,20 @@ bool FakeServices::OpenFileDialog(QWidget* parent, TFileDialogOptions& options) 
 bool FakeServices::SaveFileDialog(QWidget* parent, TFileDialogOptions& options) {
     Q_UNUSED(parent);
     return AnswerFileDialog(options, true);
+}
+
+void FakeServices::HandleMessage() {
+    ++HandleMessageCalls;
+    if (HandleMessageCalls > MaxWaitPasses)
+        throw std::runtime_error("a nested wait never ended");
+    if (OnHandleMessage)
+        OnHandleMessage();
+}
+
+std::unique_ptr<IPrintEngine> FakeServices::CreatePrintEngine(QWidget* parent) {
+    if (RealPrintEngine)
+        return Services::CreatePrintEngine(parent);
+    auto engine = std::make_unique<FakePrintEngine>(parent);
+    PrintEngines.push_back(engine.get());
+    return engine;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PrintEngine.h"
 #include "platform/Services.h"
 
 #include <QTemporaryDir>
@@ -23,6 +24,32 @@ public:
 private:
     int FInterval = 1000;
     bool FEnabled = true;
+};
+
+// A browser control that a test drives: it is busy while told so, reports
+// the progress it is given and records what it was asked.
+class FakePrintEngine : public IPrintEngine {
+public:
+    explicit FakePrintEngine(QWidget* parent);
+    QWidget* Control() override { return FControl; }
+    // Records the name; raises NavigateError when one is set.
+    void Navigate(const QString& FileName) override;
+    bool Busy() const override { return IsBusy; }
+    // Counts the preview and runs OnPreview (what the user does in it);
+    // then raises PreviewError when one is set.
+    void PrintPreview() override;
+    // Reports loading progress as the control would.
+    void Progress(int progress, int progressMax) { ProgressChange(progress, progressMax); }
+
+    bool IsBusy = false;
+    QString NavigateError;
+    QString PreviewError;
+    std::function<void()> OnPreview;
+    std::vector<QString> Navigated;
+    int Previews = 0;
+
+private:
+    QWidget* FControl; // owned by the parent window
 };
 
 // Installs itself as the process-wide services for its lifetime. Message
@@ -86,9 +113,25 @@ public:
         HelpShown.emplace_back(helpFile, context);
     }
     void ProcessMessages() override { ++ProcessMessagesCalls; }
+    // Each pass of a nested wait runs OnHandleMessage, where the test acts
+    // (fires a timer, clicks a button); a wait that passes MaxWaitPasses
+    // times without ending fails the test instead of hanging it.
+    void HandleMessage() override;
+    std::function<void()> OnHandleMessage;
+    int HandleMessageCalls = 0;
+    int MaxWaitPasses = 1000;
     int ExecModal(QDialog& dialog) override;
+    // Windows are left where they are; each request is kept.
+    void PlaceWindow(QWidget& window, TPosition position) override {
+        Placements.emplace_back(&window, position);
+    }
+    std::vector<std::pair<QWidget*, TPosition>> Placements;
     bool OpenFileDialog(QWidget* parent, TFileDialogOptions& options) override;
     bool SaveFileDialog(QWidget* parent, TFileDialogOptions& options) override;
+    // A fake engine, or the real one when RealPrintEngine is set.
+    std::unique_ptr<IPrintEngine> CreatePrintEngine(QWidget* parent) override;
+    bool RealPrintEngine = false;
+    std::vector<FakePrintEngine*> PrintEngines; // fakes created, owned by their windows
 
     // A fresh folder for the test's files, removed with the fake.
     QString Folder() const { return FTemp.path(); }

@@ -39,6 +39,7 @@ QRgb Rgb(TColor colour) {
 TEST(ColourListBox, ColourFollowsTheFocus) {
     Form form;
     EXPECT_EQ(clInactiveCaptionText, form.list->Color());
+    EXPECT_GT(qGray(Rgb(clInactiveCaptionText)), 160) << "black text stays readable on it";
     EXPECT_EQ(Rgb(clInactiveCaptionText), form.Shown());
 
     QTest::keyClick(form.edit, Qt::Key_Tab);

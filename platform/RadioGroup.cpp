@@ -1,0 +1,30 @@
+#include "platform/RadioGroup.h"
+
+#include <QVBoxLayout>
+
+TRadioGroup::TRadioGroup(const QString& Caption, const QStringList& Items, QWidget* parent)
+    : QGroupBox(Caption, parent) {
+    auto* column = new QVBoxLayout(this);
+    for (const QString& item : Items) {
+        auto* button = new QRadioButton(item, this);
+        FGroup.addButton(button, int(FButtons.size()));
+        FButtons.push_back(button);
+        column->addWidget(button);
+    }
+}
+
+int TRadioGroup::ItemIndex() const {
+    return FGroup.checkedId();
+}
+
+void TRadioGroup::SetItemIndex(int Value) {
+    if (Value >= 0 && Value < int(FButtons.size())) {
+        FButtons[size_t(Value)]->setChecked(true);
+        return;
+    }
+    // Exclusive buttons cannot all be unchecked while the group is exclusive.
+    FGroup.setExclusive(false);
+    for (QRadioButton* button : FButtons)
+        button->setChecked(false);
+    FGroup.setExclusive(true);
+}

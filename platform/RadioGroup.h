@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QStringList>
+#include <vector>
+
+// A group box of radio buttons, one per item, stacked top to bottom;
+// ItemIndex is the checked one (-1 for none).
+class TRadioGroup : public QGroupBox {
+public:
+    TRadioGroup(const QString& Caption, const QStringList& Items, QWidget* parent = nullptr);
+
+    int ItemIndex() const;
+    // A value outside the items checks none.
+    void SetItemIndex(int Value);
+    QRadioButton* Button(int Index) const { return FButtons.at(size_t(Index)); }
+
+private:
+    QButtonGroup FGroup;
+    std::vector<QRadioButton*> FButtons;
+};
