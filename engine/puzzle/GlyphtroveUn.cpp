@@ -15,6 +15,7 @@ const char* const AlphabetLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 // A fragment is drawn from the words at most this often looking for one
 // longer than its run.
 constexpr int MaxFragmentDraws = 20;
+
 bool IsWordDirection(int Direction) {
     return Direction >= wdTopLeft && Direction <= wdLeft;
 }
@@ -391,7 +392,10 @@ void TCustomGlyphtrove::ApplyPlaySettings(const TGameFile& File) {
     FRandomLettersUsed = File.RandomLettersUsed;
     properties->SetIncludeColourScheme(File.IncludeColourScheme);
     properties->SetAutoFinish(File.AutoFinish);
-    properties->SetUnusedSpace(File.UnusedSpace);
+    properties->SetUnusedSpace(File.UnusedSpace >= usRandomLetters &&
+                                       File.UnusedSpace <= usPartialWords
+                                   ? uint8_t(File.UnusedSpace)
+                                   : uint8_t(usLeftBlank));
     properties->SetUseTimer(File.UseTimer);
     properties->SetCountDownTimer(File.CountDown);
     properties->SetHints(File.Hints);
