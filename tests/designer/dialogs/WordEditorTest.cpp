@@ -118,7 +118,9 @@ TEST_F(WordEditorTest, OkGivesTheWordDirectionAndCell) {
         Click(form.btnBottomLeft);
         Click(form.btnColUp);
         Click(form.btnRowUp);
-        return Click(form.btnOK);
+        form.cbxWord->setFocus();
+        Key(form.cbxWord, Qt::Key_Return);
+        return mrNone;
     });
     EXPECT_TRUE(Run());
     EXPECT_EQ(word, "OTTER");
