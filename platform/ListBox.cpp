@@ -63,12 +63,15 @@ int TListBoxStrings::Add(const QString& S) {
     ProgramChange change(FOwner.FProgramChanges);
     int row = Count();
     if (FOwner.Sorted()) {
-        const QStringList lines = Lines();
-        row = int(std::upper_bound(lines.begin(), lines.end(), S,
-                                   [](const QString& a, const QString& b) {
-                                       return AnsiCompareText(a, b) < 0;
-                                   }) -
-                  lines.begin());
+        // After any equal entries, as a sorted list box inserts.
+        int low = 0;
+        while (low < row) {
+            const int middle = low + (row - low) / 2;
+            if (AnsiCompareText(FOwner.item(middle)->text(), S) <= 0)
+                low = middle + 1;
+            else
+                row = middle;
+        }
     }
     FOwner.insertItem(row, S);
     return row;
@@ -100,9 +103,14 @@ QStringList TListBoxStrings::Lines() const {
 }
 
 void TListBoxStrings::SetLines(const QStringList& Lines) {
+    QStringList lines = Lines;
+    if (FOwner.Sorted())
+        std::stable_sort(lines.begin(), lines.end(), [](const QString& a, const QString& b) {
+            return AnsiCompareText(a, b) < 0;
+        });
     Clear();
-    for (const QString& line : Lines)
-        Add(line);
+    ProgramChange change(FOwner.FProgramChanges);
+    FOwner.addItems(lines);
 }
 
 TCustomListBox::TCustomListBox(QWidget* parent) : QListWidget(parent) {

@@ -3,6 +3,7 @@
 #include "platform/Guard.h"
 
 #include <QVBoxLayout>
+#include <algorithm>
 
 TRadioGroup::TRadioGroup(const QString& Caption, const QStringList& Items, QWidget* parent)
     : QGroupBox(Caption, parent) {
@@ -33,7 +34,8 @@ int TRadioGroup::ItemIndex() const {
 }
 
 void TRadioGroup::SetItemIndex(int Value) {
-    if (Value >= 0 && Value < int(FButtons.size())) {
+    Value = std::min(Value, int(FButtons.size()) - 1);
+    if (Value >= 0) {
         FButtons[size_t(Value)]->setChecked(true);
         return;
     }
