@@ -13,8 +13,8 @@ TfrmWordMatch::TfrmWordMatch(QWidget* owner) : TDialogForm(owner, "word matches 
     btnCancel = CancelButton(QRect(200, 48, 73, 25));
 }
 
-int TfrmWordMatch::Execute(const TStringList& Words) {
-    rgpSelection->SetItems(Words.Lines());
+int TfrmWordMatch::Execute(const QStringList& Words) {
+    rgpSelection->SetItems(Words);
     rgpSelectionClick();
     if (services().ExecModal(*this) != mrOk)
         return -1;

@@ -2,7 +2,7 @@
 
 #include "designer/dialogs/DialogFormUn.h"
 
-#include "platform/StringList.h"
+#include <QStringList>
 
 class TRadioGroup;
 
@@ -14,7 +14,7 @@ public:
     explicit TfrmWordMatch(QWidget* owner);
 
     // The index of the word chosen for OK, else -1.
-    int Execute(const TStringList& Words);
+    int Execute(const QStringList& Words);
 
     TRadioGroup* rgpSelection;
     QPushButton* btnOK;

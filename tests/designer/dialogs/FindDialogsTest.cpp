@@ -190,7 +190,7 @@ TEST(WordMatch, OkOnlyOnceAWordIsChosen) {
         Click(form.rgpSelection->Button(1));
         return Click(form.btnOK);
     });
-    EXPECT_EQ(dialog.Execute(TStringList({"CAT", "COT", "TOE"})), 1);
+    EXPECT_EQ(dialog.Execute({"CAT", "COT", "TOE"}), 1);
 
     User<TfrmWordMatch>(fake, [&](TfrmWordMatch& form) {
         EXPECT_EQ(form.rgpSelection->Count(), 2) << "the items of this use only";
@@ -198,7 +198,7 @@ TEST(WordMatch, OkOnlyOnceAWordIsChosen) {
         Click(form.rgpSelection->Button(0));
         return Click(form.btnCancel);
     });
-    EXPECT_EQ(dialog.Execute(TStringList({"EEL", "ELK"})), -1);
+    EXPECT_EQ(dialog.Execute({"EEL", "ELK"}), -1);
 }
 
 TEST(WordMatch, Screenshot) {
@@ -210,5 +210,5 @@ TEST(WordMatch, Screenshot) {
         TakeScreenshot(form, "word-match");
         return int(mrCancel);
     });
-    dialog.Execute(TStringList({"HEDGEHOG", "HERON", "OTTER"}));
+    dialog.Execute({"HEDGEHOG", "HERON", "OTTER"});
 }
