@@ -841,11 +841,40 @@ void TfrmGameEditor::SetPreview(int Column, int Row, const QString& Word,
 void TfrmGameEditor::ErasePreview() {
     FGame->PaintTypedWord(FPreviewColumn, FPreviewRow, FPreviewDirection, FPreviewWord, FDummyWord,
                           false, true);
+    RestoreCoveredFillers();
 }
 
 void TfrmGameEditor::DrawPreview() {
+    KeepCoveredFillers();
     FGame->PaintTypedWord(FPreviewColumn, FPreviewRow, FPreviewDirection, FPreviewWord, FDummyWord,
                           true, true);
+}
+
+void TfrmGameEditor::KeepCoveredFillers() {
+    FCoveredFillers.clear();
+    const TDirectionOffset step = GetDirectionOffset(FPreviewDirection);
+    int column = FPreviewColumn;
+    int row = FPreviewRow;
+    for (int k = 0; k < FPreviewWord.length(); ++k) {
+        if (!FGame->BoardGame()->IsValidCell(column, row))
+            break;
+        if (FGame->CellHasState(column, row, wgcsFiller))
+            FCoveredFillers.push_back({column, row, FGame->GetCell(column, row)});
+        StepCell(column, row, step.ColumnStep, step.RowStep);
+    }
+}
+
+void TfrmGameEditor::RestoreCoveredFillers() {
+    // Filler letters live on the shown board alone, so erasing the preview
+    // leaves their cells blank; they get their letters back here.
+    for (const TCoveredFiller& filler : FCoveredFillers) {
+        if (!FGame->CellHasState(filler.Column, filler.Row, wgcsFiller) ||
+            !FGame->GetCellText(filler.Column, filler.Row).isEmpty())
+            continue;
+        FGame->WriteCell(filler.Column, filler.Row, filler.Cell);
+        FGame->RedrawCell(filler.Column, filler.Row);
+    }
+    FCoveredFillers.clear();
 }
 
 void TfrmGameEditor::WordEditorDummyChange(bool State) {
@@ -861,9 +890,11 @@ void TfrmGameEditor::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     Guarded([&] { UpdateWordCount(); });
-    if (!FLayoutSettled)
+    if (!FLayoutSettled) {
+        services().PlaceWindow(*this, poDesktopCenter);
         QMetaObject::invokeMethod(
             this, [this] { FLayoutSettled = true; }, Qt::QueuedConnection);
+    }
 }
 
 void TfrmGameEditor::hideEvent(QHideEvent* event) {

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -241,6 +242,8 @@ private:
     void ErasePreview();
     void DrawPreview();
     void WordEditorDummyChange(bool State);
+    void KeepCoveredFillers();
+    void RestoreCoveredFillers();
 
     // Status and help.
     void GameModified();
@@ -278,6 +281,12 @@ private:
     int FWordTally = 0;
     TGlyphtroveEditor* FGame = nullptr;
 
+    // The filler-letter cells under the preview, as they were before it.
+    struct TCoveredFiller {
+        int Column, Row;
+        TGameCellRecord Cell;
+    };
+    std::vector<TCoveredFiller> FCoveredFillers;
     // False until the window's first layout is done.
     bool FLayoutSettled = false;
     TImageList FImages{16, 16};

@@ -6,6 +6,7 @@
 #include "support/Screenshot.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
@@ -61,6 +62,32 @@ TEST_F(EditorTest, FormHasItsCaptionPanelsAndStartState) {
     for (QAction* action : {Editor->actHelpContents, Editor->actHowToUse, Editor->actShowTutorial})
         EXPECT_TRUE(action->isEnabled());
     EXPECT_EQ(Editor->tbPuzzleTitle->Caption(), "Glyphtrove Game 1");
+}
+
+TEST_F(EditorTest, WindowIsCentredOnTheDesktopWhenFirstShown) {
+    ASSERT_FALSE(Fake.Placements.empty());
+    EXPECT_EQ(Fake.Placements[0].first, Editor.get());
+    EXPECT_EQ(Fake.Placements[0].second, poDesktopCenter);
+}
+
+TEST_F(EditorTest, WordListMenuSelectsTheLineUnderTheMouseAndKeepsTheOthers) {
+    AddWord("CAT", 0, 0, wdRight);
+    AddWord("DOG", 0, 2, wdRight);
+    AddWord("EMU", 0, 4, wdRight);
+    SelectLines({0});
+    const QRect rect = Editor->lbxWords->visualItemRect(Editor->lbxWords->item(2));
+    QContextMenuEvent request(QContextMenuEvent::Mouse, rect.center(),
+                              Editor->lbxWords->viewport()->mapToGlobal(rect.center()));
+    QApplication::sendEvent(Editor->lbxWords->viewport(), &request);
+    EXPECT_TRUE(Editor->pmWordList->isVisible());
+    Editor->pmWordList->hide();
+    EXPECT_EQ(Editor->lbxWords->selectedItems().size(), 2);
+    EXPECT_TRUE(Game->CellHasState(1, 0, wgcsHighlighted));
+    EXPECT_TRUE(Game->CellHasState(1, 4, wgcsHighlighted));
+    EXPECT_EQ(Editor->HelpPanelText(), Help(65251));
+    // The mouse over the panel around the grid explains the grid.
+    QTest::mouseMove(Editor->pnlGame, QPoint(2, 2));
+    EXPECT_EQ(Editor->HelpPanelText(), Help(65307));
 }
 
 TEST_F(EditorTest, MenusBarAndPopupsHoldTheirActionsInOrder) {
@@ -206,6 +233,22 @@ TEST_F(EditorTest, PreviewFollowsTypingAndCancelRestoresTheCells) {
     EXPECT_EQ(Game->GetCellText(0, 1), "");
     EXPECT_EQ(Game->GetCellText(0, 3), "");
     EXPECT_EQ(Lines(), QStringList({"DOG"}));
+}
+
+TEST_F(EditorTest, ACancelledPreviewOverFillerLettersGivesThemBack) {
+    AddWord("CAT", 0, 0, wdRight);
+    Editor->actFinish->trigger();
+    const QString before = Game->GetCellText(3, 5);
+    ASSERT_FALSE(before.isEmpty());
+    WordEditor->Scripts.push_back(
+        [this](FakeWordEditor& editor, QString&, TWordDirectionType&, int& column, int& row) {
+            editor.Type(column, row, wdRight, "OWLS");
+            EXPECT_EQ(Game->GetCellText(3, 5), "S");
+            return false;
+        });
+    Click(0, 5);
+    EXPECT_EQ(Game->GetCellText(3, 5), before);
+    EXPECT_TRUE(Game->CellHasState(3, 5, wgcsFiller));
 }
 
 TEST_F(EditorTest, AnErrorInsideTheWordEditorIsShownWithTheWordAndThePreviewErased) {
