@@ -1,5 +1,6 @@
 #include "platform/Controls.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 bool HasMouseButton(Qt::MouseButton button) {
@@ -54,6 +55,45 @@ QChar KeyCharOf(const QKeyEvent& event) {
         return QChar(event.key() - Qt::Key_A + 1);
     const QString text = event.text();
     return text.isEmpty() || control ? QChar(0) : text.front();
+}
+
+int KeyCodeOf(QChar Key) {
+    if (Key == QChar(8))
+        return Qt::Key_Backspace;
+    if (Key == QChar(13))
+        return Qt::Key_Return;
+    return Key.toUpper().unicode();
+}
+
+bool ApplyKeyRule(QObject& Field, QEvent& Event, const std::function<void(QChar& Key)>& Rule) {
+    // A character typed again as changed passes the rule unasked.
+    static bool retyping = false;
+    if (retyping || Event.type() != QEvent::KeyPress)
+        return false;
+    const auto& press = static_cast<const QKeyEvent&>(Event);
+    const QChar typed = KeyCharOf(press);
+    if (typed.isNull())
+        return false;
+    QChar key = typed;
+    Rule(key);
+    if (key == typed)
+        return false;
+    if (key.isNull())
+        return true;
+    QKeyEvent changed(QEvent::KeyPress, KeyCodeOf(key), Qt::NoModifier, QString(key));
+    retyping = true;
+    QCoreApplication::sendEvent(&Field, &changed);
+    retyping = false;
+    return true;
+}
+
+bool IsKeyUp(const QEvent& Event) {
+    return Event.type() == QEvent::KeyRelease &&
+           !static_cast<const QKeyEvent&>(Event).isAutoRepeat();
+}
+
+bool CountsAsFocusChange(Qt::FocusReason reason) {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
 void SelectFirst(QWidget& form) {

@@ -10,6 +10,8 @@
 // Event types and small pieces of the class library that controls share.
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
+// May change the typed character, or swallow it by setting it to #0.
+using TKeyPressEvent = std::function<void(TObject* Sender, QChar& Key)>;
 
 // Horizontal placement of a control's text.
 enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
@@ -40,6 +42,21 @@ TShiftState ShiftStateOf(const QMouseEvent& event);
 // carries it: Backspace #8, Tab #9, Return #13, Escape #27, Ctrl+letter
 // #1-#26, else the typed text; #0 when the key types nothing.
 QChar KeyCharOf(const QKeyEvent& event);
+// The key that types Key, for a key press made up to type it.
+int KeyCodeOf(QChar Key);
+
+// Runs a form's key rule for one of its fields from the form's event
+// filter. On a key press that types a character, Rule may change it or
+// swallow it (#0). True when the filter consumes the event: the character
+// was swallowed, or was typed into Field again as changed.
+bool ApplyKeyRule(QObject& Field, QEvent& Event, const std::function<void(QChar& Key)>& Rule);
+
+// A key released, once per press: the releases of auto-repeat don't count.
+bool IsKeyUp(const QEvent& Event);
+
+// Focus that moves because the window lost activation or a popup opened
+// has not left the control from the form's point of view.
+bool CountsAsFocusChange(Qt::FocusReason reason);
 
 // Gives the focus to the first enabled, visible control of the form in
 // tab order, as a form does each time it is shown.

@@ -63,12 +63,15 @@ int TListBoxStrings::Add(const QString& S) {
     ProgramChange change(FOwner.FProgramChanges);
     int row = Count();
     if (FOwner.Sorted()) {
-        const QStringList lines = Lines();
-        row = int(std::upper_bound(lines.begin(), lines.end(), S,
-                                   [](const QString& a, const QString& b) {
-                                       return AnsiCompareText(a, b) < 0;
-                                   }) -
-                  lines.begin());
+        // After any equal entries, as a sorted list box inserts.
+        int low = 0;
+        while (low < row) {
+            const int middle = low + (row - low) / 2;
+            if (AnsiCompareText(FOwner.item(middle)->text(), S) <= 0)
+                low = middle + 1;
+            else
+                row = middle;
+        }
     }
     FOwner.insertItem(row, S);
     return row;
@@ -100,9 +103,14 @@ QStringList TListBoxStrings::Lines() const {
 }
 
 void TListBoxStrings::SetLines(const QStringList& Lines) {
+    QStringList lines = Lines;
+    if (FOwner.Sorted())
+        std::stable_sort(lines.begin(), lines.end(), [](const QString& a, const QString& b) {
+            return AnsiCompareText(a, b) < 0;
+        });
     Clear();
-    for (const QString& line : Lines)
-        Add(line);
+    ProgramChange change(FOwner.FProgramChanges);
+    FOwner.addItems(lines);
 }
 
 TCustomListBox::TCustomListBox(QWidget* parent) : QListWidget(parent) {
@@ -262,10 +270,6 @@ void TCustomListBox::DrawPlainItem(int Index, const TRect& Rect) {
     FCanvas.FillRect(Rect);
     const QString text = FItems.Strings(Index);
     FCanvas.TextOut(Rect.Left + 2, Rect.Top + (Rect.Height() - FCanvas.TextHeight(text)) / 2, text);
-}
-
-bool TCustomListBox::CountsAsFocusChange(Qt::FocusReason reason) {
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
 void TCustomListBox::focusInEvent(QFocusEvent* event) {

@@ -84,9 +84,6 @@ public:
     TDrawItemEvent OnDrawItem;
     TMeasureItemEvent OnMeasureItem;
 
-    // Focus that moves because the window lost activation or a popup
-    // opened has not left the list from the form's point of view.
-    static bool CountsAsFocusChange(Qt::FocusReason reason);
     // The focus as the form sees it: gained with the keyboard focus, lost
     // only by a change that counts. OnEnter and OnExit follow it.
     bool FormFocus() const { return FFormFocus; }

@@ -1,6 +1,7 @@
 #include "platform/RadioGroup.h"
 
 #include <QVBoxLayout>
+#include <algorithm>
 
 TRadioGroup::TRadioGroup(const QString& Caption, const QStringList& Items, QWidget* parent)
     : QGroupBox(Caption, parent) {
@@ -18,7 +19,8 @@ int TRadioGroup::ItemIndex() const {
 }
 
 void TRadioGroup::SetItemIndex(int Value) {
-    if (Value >= 0 && Value < int(FButtons.size())) {
+    Value = std::min(Value, int(FButtons.size()) - 1);
+    if (Value >= 0) {
         FButtons[size_t(Value)]->setChecked(true);
         return;
     }

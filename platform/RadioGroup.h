@@ -13,7 +13,7 @@ public:
     TRadioGroup(const QString& Caption, const QStringList& Items, QWidget* parent = nullptr);
 
     int ItemIndex() const;
-    // A value outside the items checks none.
+    // A value beyond the items checks the last one; below 0 checks none.
     void SetItemIndex(int Value);
     QRadioButton* Button(int Index) const { return FButtons.at(size_t(Index)); }
 

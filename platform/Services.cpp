@@ -1,7 +1,7 @@
 #include "platform/Services.h"
 
-#include "platform/PrintEngine.h"
 #include "platform/HelpViewer.h"
+#include "platform/PrintEngine.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and starts the designer.
+# Installs what is missing, builds everything and starts the designer (for
+# now the Player on the sample puzzle).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
@@ -9,4 +10,5 @@ cmake --build build/plain -j "$(nproc)"
 if [ -x build/plain/designer/Glyphtrove ]; then
     exec build/plain/designer/Glyphtrove "$@"
 fi
-echo "Built the puzzle engine and its tests. The designer program is not written yet, so there is no program to start."
+# Until the designer is written, the player shows what there is.
+exec build/plain/player/Player "examples/Garden Birds.gtg"

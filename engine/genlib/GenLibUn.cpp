@@ -1,9 +1,11 @@
 #include "engine/genlib/GenLibUn.h"
 
+#include "platform/Exception.h"
 #include "platform/Services.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QStandardPaths>
 #include <cerrno>
 
@@ -166,4 +168,104 @@ void ChangeFileExtension(const QString& FileName, const QString& Extension, QStr
         Result = FileName + "." + Extension;
     else
         Result = FileName.left(lastDot + 1) + Extension;
+}
+
+namespace {
+
+bool IsBlank(QChar C) {
+    return C == ' ' || C == '\t';
+}
+
+void SkipBlanks(const QString& Line, int& Pos) {
+    while (Pos < Line.size() && IsBlank(Line[Pos]))
+        ++Pos;
+}
+
+// The program name ends at the first blank, or at the closing quote when it
+// starts with one; backslashes are path separators there, not escapes.
+QString TakeProgramName(const QString& Line, int& Pos) {
+    QString name;
+    if (Pos < Line.size() && Line[Pos] == '"') {
+        ++Pos;
+        while (Pos < Line.size() && Line[Pos] != '"')
+            name += Line[Pos++];
+        if (Pos < Line.size())
+            ++Pos;
+        return name;
+    }
+    while (Pos < Line.size() && !IsBlank(Line[Pos]))
+        name += Line[Pos++];
+    return name;
+}
+
+// One argument: 2n backslashes before a quote give n and the quote toggles
+// quoting, 2n+1 give n and a literal quote; a doubled quote inside quotes
+// is one literal quote; other backslashes stand as they are.
+QString TakeArgument(const QString& Line, int& Pos) {
+    QString argument;
+    bool quoted = false;
+    while (Pos < Line.size() && (quoted || !IsBlank(Line[Pos]))) {
+        int backslashes = 0;
+        while (Pos < Line.size() && Line[Pos] == '\\') {
+            ++backslashes;
+            ++Pos;
+        }
+        if (Pos < Line.size() && Line[Pos] == '"') {
+            argument += QString(backslashes / 2, '\\');
+            if (backslashes % 2 == 1) {
+                argument += '"';
+            } else if (quoted && Pos + 1 < Line.size() && Line[Pos + 1] == '"') {
+                argument += '"';
+                ++Pos;
+            } else {
+                quoted = !quoted;
+            }
+            ++Pos;
+        } else {
+            argument += QString(backslashes, '\\');
+            if (Pos < Line.size() && (quoted || !IsBlank(Line[Pos])))
+                argument += Line[Pos++];
+        }
+    }
+    return argument;
+}
+
+QStringList SplitCommandLine(const QString& Line) {
+    QStringList parts;
+    int pos = 0;
+    SkipBlanks(Line, pos);
+    parts << TakeProgramName(Line, pos);
+    for (SkipBlanks(Line, pos); pos < Line.size(); SkipBlanks(Line, pos))
+        parts << TakeArgument(Line, pos);
+    return parts;
+}
+
+} // namespace
+
+void CheckProcessStep(bool Succeeded, const QString& Message) {
+    if (!Succeeded)
+        throw Exception(Message);
+}
+
+int RunProcess(const QString& CommandLine, bool Wait) {
+    static const QString CreateProcessError = "Error during CreateProcess";
+    QStringList arguments = SplitCommandLine(CommandLine);
+    const QString program = arguments.takeFirst();
+    CheckProcessStep(!program.isEmpty(), CreateProcessError);
+    if (!Wait) {
+        CheckProcessStep(QProcess::startDetached(program, arguments), CreateProcessError);
+        return 0;
+    }
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    CheckProcessStep(process.waitForStarted(-1), CreateProcessError);
+    CheckProcessStep(process.waitForFinished(-1), "Error in WaitForSingleObject");
+    // A program ended by a signal has no exit code to read.
+    CheckProcessStep(process.exitStatus() == QProcess::NormalExit, "Error in GetExitCodeProcess");
+    const int exitCode = process.exitCode();
+    process.close();
+    CheckProcessStep(process.state() == QProcess::NotRunning, "Error in process Close Handle");
+    return exitCode;
 }

@@ -49,3 +49,12 @@ void GetSpecialFolder(int Kind, QString& Path);
 // FileName with its extension replaced by Extension (given without the
 // dot), or appended when the file's own name has none.
 void ChangeFileExtension(const QString& FileName, const QString& Extension, QString& Result);
+
+// Raises the general exception with Message when Succeeded is false.
+void CheckProcessStep(bool Succeeded, const QString& Message);
+// Starts the program that the command line's first token names, with the
+// rest as its arguments, split as a Windows command line is (double quotes
+// group, backslashes escape a quote); no shell sees it. With Wait, blocks
+// until the program ends and returns its exit code; without, returns 0 as
+// soon as it runs, keeping nothing of it. Each failed step raises its message.
+int RunProcess(const QString& CommandLine, bool Wait);

@@ -24,6 +24,7 @@ constexpr int kVisibleAt = kShadedAt + 1;
 constexpr int kStateAt = kVisibleAt + 1;
 constexpr int kUseCountAt = kStateAt + 4;
 constexpr int kRecordSize = kUseCountAt + 4;
+constexpr int kChunkRecords = 256;
 
 void Put32(char* record, int offset, uint32_t value) {
     qToLittleEndian(value, record + offset);
@@ -33,9 +34,8 @@ uint32_t Get32(const char* record, int offset) {
     return qFromLittleEndian<uint32_t>(record + offset);
 }
 
-QByteArray EncodeCell(const TGameCellRecord& cell) {
-    QByteArray bytes(kRecordSize, '\0');
-    char* record = bytes.data();
+void EncodeCell(const TGameCellRecord& cell, char* record) {
+    std::memset(record, 0, kRecordSize);
     Put32(record, kColourAt, cell.Colour);
     Put32(record, kTextColourAt, cell.TextColour);
     const QString text = cell.Text.left(kMaxCellText);
@@ -47,7 +47,6 @@ QByteArray EncodeCell(const TGameCellRecord& cell) {
     record[kVisibleAt] = cell.Visible ? 1 : 0;
     Put32(record, kStateAt, cell.State);
     Put32(record, kUseCountAt, uint32_t(cell.UseCount));
-    return bytes;
 }
 
 TGameCellRecord DecodeCell(const char* record) {
@@ -55,8 +54,12 @@ TGameCellRecord DecodeCell(const char* record) {
     cell.Colour = Get32(record, kColourAt);
     cell.TextColour = Get32(record, kTextColourAt);
     const int length = std::min<int>(uint8_t(record[kTextLengthAt]), kMaxCellText);
-    for (int i = 0; i < length; ++i)
-        cell.Text += QChar(qFromLittleEndian<char16_t>(record + kTextAt + 2 * i));
+    if (length > 0) {
+        QChar text[kMaxCellText];
+        for (int i = 0; i < length; ++i)
+            text[i] = QChar(qFromLittleEndian<char16_t>(record + kTextAt + 2 * i));
+        cell.Text = QString(text, length);
+    }
     cell.ImageIndex = int(Get32(record, kImageIndexAt));
     cell.Shaded = record[kShadedAt] != 0;
     cell.Visible = record[kVisibleAt] != 0;
@@ -65,11 +68,14 @@ TGameCellRecord DecodeCell(const char* record) {
     return cell;
 }
 
-// Makes data hold at least count records, new ones blank.
-void GrowToRecords(QByteArray& data, int64_t count) {
-    const QByteArray blank = EncodeCell(TGameCellRecord());
-    while (data.size() < count * kRecordSize)
-        data.append(blank);
+// A block of blank records.
+QByteArray BlankChunk() {
+    char blank[kRecordSize];
+    EncodeCell(TGameCellRecord(), blank);
+    QByteArray chunk(kChunkRecords * kRecordSize, Qt::Uninitialized);
+    for (int i = 0; i < kChunkRecords; ++i)
+        std::memcpy(chunk.data() + i * kRecordSize, blank, kRecordSize);
+    return chunk;
 }
 
 int64_t CellCount(int cols, int rows) {
@@ -88,7 +94,38 @@ constexpr TColor kBevelLight = 0xC0C0C0;
 // ---- TBoardGame ----
 
 TBoardGame::TBoardGame(int ColCount, int RowCount) : FColCount(ColCount), FRowCount(RowCount) {
-    GrowToRecords(FGridData, CellCount(ColCount, RowCount));
+    GrowToRecords(CellCount(ColCount, RowCount));
+}
+
+const QByteArray& TBoardGame::GridData() const {
+    if (FGridDataStale) {
+        FGridData.resize(FRecordCount * kRecordSize);
+        for (size_t c = 0; c < FChunks.size(); ++c) {
+            const int64_t at = int64_t(c) * kChunkRecords * kRecordSize;
+            std::memcpy(FGridData.data() + at, FChunks[c].constData(),
+                        size_t(std::min<int64_t>(FChunks[c].size(), FGridData.size() - at)));
+        }
+        FGridDataStale = false;
+    }
+    return FGridData;
+}
+
+void TBoardGame::GrowToRecords(int64_t count) {
+    if (count <= FRecordCount)
+        return;
+    // The rest of the last block is still blank.
+    static const QByteArray blank = BlankChunk();
+    while (int64_t(FChunks.size()) * kChunkRecords < count)
+        FChunks.push_back(blank);
+    FRecordCount = count;
+    FGridDataStale = true;
+}
+
+char* TBoardGame::WritableRecord(int64_t index) {
+    GrowToRecords(index + 1);
+    FGridDataStale = true;
+    // A block shared with a copy of the board is copied here, alone.
+    return FChunks[size_t(index / kChunkRecords)].data() + index % kChunkRecords * kRecordSize;
 }
 
 int64_t TBoardGame::RecordIndex(int col, int row) const {
@@ -98,9 +135,9 @@ int64_t TBoardGame::RecordIndex(int col, int row) const {
 
 const char* TBoardGame::StoredRecord(int col, int row) const {
     const int64_t index = RecordIndex(col, row);
-    if (index < 0 || (index + 1) * kRecordSize > FGridData.size())
+    if (index < 0 || index >= FRecordCount)
         return nullptr;
-    return FGridData.constData() + index * kRecordSize;
+    return FChunks[size_t(index / kChunkRecords)].constData() + index % kChunkRecords * kRecordSize;
 }
 
 TGameCellRecord TBoardGame::ReadCell(int col, int row) const {
@@ -125,8 +162,7 @@ void TBoardGame::WriteCell(int col, int row, const TGameCellRecord& record) {
     const int64_t index = RecordIndex(col, row);
     if (index < 0)
         return;
-    GrowToRecords(FGridData, index + 1);
-    FGridData.replace(index * kRecordSize, kRecordSize, EncodeCell(record));
+    EncodeCell(record, WritableRecord(index));
 }
 
 template <typename Change> void TBoardGame::ChangeCell(int col, int row, Change change) {
@@ -177,26 +213,31 @@ void TBoardGame::Fill(const QString& Text, TColor Colour, TColor TextColour, int
     cell.State = State;
     cell.Shaded = Shaded;
     cell.Visible = Visible;
+    char record[kRecordSize];
+    EncodeCell(cell, record);
     const int64_t count = CellCount(FColCount, FRowCount);
-    GrowToRecords(FGridData, count);
-    const QByteArray record = EncodeCell(cell);
-    char* data = FGridData.data();
     for (int64_t i = 0; i < count; ++i)
-        std::memcpy(data + i * kRecordSize, record.constData(), kRecordSize);
+        std::memcpy(WritableRecord(i), record, kRecordSize);
 }
 
 void TBoardGame::Assign(TPersistent* Source) {
     auto* board = dynamic_cast<TBoardGame*>(Source);
     if (!board)
         throw EGameGrid(Format("Cannot assign data from a %s class", ClassNameOf(Source)));
-    FGridData = board->FGridData;
+    CopyRecords(*board, *this);
 }
 
 void TBoardGame::AssignTo(TPersistent* Dest) {
     auto* board = dynamic_cast<TBoardGame*>(Dest);
     if (!board)
         throw EGameGrid(Format("Cannot assign data to a %s class", ClassNameOf(Dest)));
-    board->FGridData = FGridData;
+    CopyRecords(*this, *board);
+}
+
+void TBoardGame::CopyRecords(const TBoardGame& From, TBoardGame& To) {
+    To.FChunks = From.FChunks;
+    To.FRecordCount = From.FRecordCount;
+    To.FGridDataStale = true;
 }
 
 // ---- TCustomGameGrid ----

@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 // One cell of a board. A default record is the blank record: what a read
 // beyond the stored cells yields.
@@ -53,7 +54,9 @@ public:
 
 // The cells of a ColCount x RowCount grid, stored as fixed-size records row
 // after row in GridData. The counts can change without touching the records;
-// an owner fills the board after changing them.
+// an owner fills the board after changing them. The records are kept in
+// blocks: a copy of the board shares them, and a change then copies only the
+// block it falls in, so a snapshot of a large board costs little.
 class TBoardGame : public TPersistent {
 public:
     TBoardGame(int ColCount, int RowCount);
@@ -62,7 +65,8 @@ public:
     void SetColCount(int value) { FColCount = value; }
     int RowCount() const { return FRowCount; }
     void SetRowCount(int value) { FRowCount = value; }
-    const QByteArray& GridData() const { return FGridData; }
+    // Every stored record, row after row.
+    const QByteArray& GridData() const;
 
     TGameCellRecord ReadCell(int col, int row) const;
     TCellLetter ReadCellLetter(int col, int row) const;
@@ -116,11 +120,18 @@ private:
     int64_t RecordIndex(int col, int row) const;
     // The bytes of a stored cell; null for a cell beyond the stored records.
     const char* StoredRecord(int col, int row) const;
+    // Makes the store hold at least count records, new ones blank.
+    void GrowToRecords(int64_t count);
+    char* WritableRecord(int64_t index);
+    static void CopyRecords(const TBoardGame& From, TBoardGame& To);
     template <typename Change> void ChangeCell(int col, int row, Change change);
 
     int FColCount;
     int FRowCount;
-    QByteArray FGridData;
+    std::vector<QByteArray> FChunks;
+    int64_t FRecordCount = 0;
+    mutable QByteArray FGridData;
+    mutable bool FGridDataStale = true;
 };
 
 enum TBorderStyle : uint8_t { bsNone, bsSingle };

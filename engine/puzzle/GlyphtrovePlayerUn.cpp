@@ -271,6 +271,8 @@ void TGlyphtrovePlayer::DrawFoundMarker(int Index) {
                   start.y() + MarkerLineOffset * Sign(item.EndRow - item.StartRow));
     canvas.LineTo(end.x(), end.y());
     canvas.Brush().SetStyle(bsSolid);
+    // Cells drawn later take their outlines from the same pen.
+    canvas.Pen().SetWidth(1);
 }
 
 void TGlyphtrovePlayer::SetGameState(TWordGameStateType State) {

@@ -85,13 +85,16 @@ void TCustomGlyphtrove::FillEmptyCells(const QString& Alphabet) {
     const TWordGameColourPreferences* colours = GamePreferences()->ColourPreferences();
     for (int column = 0; column < ColCount(); ++column)
         for (int row = 0; row < RowCount(); ++row) {
-            if (!GetCellText(column, row).isEmpty())
+            TGameCellRecord cell = GetCell(column, row);
+            if (!cell.Text.isEmpty())
                 continue;
             const int k = services().Random(Alphabet.length());
-            SetCellTextColour(column, row, colours->GetRandomLetterForeground());
-            SetCellColour(column, row, colours->GetRandomLetterBackground());
-            SetCellText(column, row, Alphabet.mid(k, 1));
-            SetCellState(column, row, wgcsFiller);
+            cell.TextColour = colours->GetRandomLetterForeground();
+            cell.Colour = colours->GetRandomLetterBackground();
+            cell.Text = Alphabet.mid(k, 1);
+            cell.State = wgcsFiller;
+            WriteCell(column, row, cell);
+            RedrawCell(column, row);
         }
 }
 
@@ -222,7 +225,11 @@ bool TCustomGlyphtrove::IsInsideBoard(int Column, int Row) const {
 int TCustomGlyphtrove::LoadFromFile(const QString& FileName) {
     TFileTypeStream stream(FileName, tsmRead);
     try {
-        LoadFromStream(FileName, &stream);
+        {
+            // The cells are drawn once, when the game is in.
+            const TGridUpdate update(*this);
+            LoadFromStream(FileName, &stream);
+        }
         if (FRandomLettersUsed)
             FillRandomLetters();
         else
@@ -247,7 +254,10 @@ void TCustomGlyphtrove::SaveToFile(const QString& FileName) {
         FillRandomLetters();
     GamePreferences()->StampModified();
     TFileTypeStream stream(FileName, tsmWrite);
-    SaveToStream(&stream);
+    // The file takes the game in one write, not one a value.
+    TBufferTypeStream buffer(tsmWrite);
+    SaveToStream(&buffer);
+    stream.WriteBuffer(buffer.Bytes().constData(), int(buffer.Bytes().size()));
     // The stream overwrites without truncating: cut off whatever an older,
     // longer file left beyond the new end.
     stream.SetSize(stream.Position());

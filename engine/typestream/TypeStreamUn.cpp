@@ -4,6 +4,7 @@
 #include "platform/TextBytes.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -56,6 +57,16 @@ void EnsureFileExists(const QString& FileName, uint8_t Mode) {
         throw EFCreateError(Format("Cannot create file %s", FileName));
     FileClose(handle);
 }
+
+// Where a seek lands, as the system computes it: -1 before the start (the
+// position then stays), anywhere after the end.
+int64_t SeekTarget(TSeekOrigin Origin, int64_t Offset, int64_t Position, int64_t Size) {
+    const int64_t base = Origin == soBeginning ? 0 : Origin == soCurrent ? Position : Size;
+    return base + Offset < 0 ? -1 : base + Offset;
+}
+
+// A game file is read whole; a larger file in blocks of this size.
+constexpr int64_t ReadBlockSize = 16 * 1024 * 1024;
 
 } // namespace
 
@@ -190,11 +201,78 @@ bool TTypeStream::EndOfStream() {
     return Position() >= Size();
 }
 
+// --- TBufferTypeStream ---
+
+int TBufferTypeStream::Read(void* Buffer, int Count) {
+    const int done = int(std::clamp<int64_t>(FBytes.size() - FPosition, 0, Count));
+    std::memcpy(Buffer, FBytes.constData() + FPosition, size_t(done));
+    FPosition += done;
+    return done;
+}
+
+int TBufferTypeStream::Write(const void* Buffer, int Count) {
+    if (Count <= 0)
+        return 0;
+    if (FPosition + Count > FBytes.size())
+        FBytes.resize(FPosition + Count);
+    std::memcpy(FBytes.data() + FPosition, Buffer, size_t(Count));
+    FPosition += Count;
+    return Count;
+}
+
+int64_t TBufferTypeStream::Seek(int64_t Offset, TSeekOrigin Origin) {
+    const int64_t target = SeekTarget(Origin, Offset, FPosition, FBytes.size());
+    if (target >= 0)
+        FPosition = target;
+    return target;
+}
+
 // --- THandleTypeStream ---
 
 int THandleTypeStream::Read(void* Buffer, int Count) {
-    const int done = FileRead(FHandle, Buffer, Count);
-    return done < 0 ? 0 : done;
+    if (!Buffering()) {
+        const int done = FileRead(FHandle, Buffer, Count);
+        return done < 0 ? 0 : done;
+    }
+    int done = 0;
+    while (done < Count && FillBlock()) {
+        const int64_t offset = FPosition - FBlockStart;
+        const int step = int(std::min<int64_t>(Count - done, FBlock.size() - offset));
+        std::memcpy(static_cast<char*>(Buffer) + done, FBlock.constData() + offset, size_t(step));
+        done += step;
+        FPosition += step;
+    }
+    return done;
+}
+
+bool THandleTypeStream::Buffering() {
+    if (FMode != tsmRead)
+        return false;
+    if (!FStarted) {
+        FStarted = true;
+        FHandleOffset = FileSeek(FHandle, 0, soCurrent);
+        FFileSize = FileSeek(FHandle, 0, soEnd);
+        FileSeek(FHandle, FHandleOffset, soBeginning);
+        FPosition = FHandleOffset;
+        // A handle that cannot seek is read as it comes.
+        FBuffering = FHandleOffset >= 0 && FFileSize >= 0;
+    }
+    return FBuffering;
+}
+
+bool THandleTypeStream::FillBlock() {
+    if (FPosition >= FBlockStart && FPosition < FBlockStart + FBlock.size())
+        return true;
+    const int64_t wanted = std::min<int64_t>(FFileSize - FPosition, ReadBlockSize);
+    if (wanted <= 0)
+        return false;
+    FBlock.resize(wanted);
+    const bool moved = FileSeek(FHandle, FPosition, soBeginning) == FPosition;
+    const int done = moved ? FileRead(FHandle, FBlock.data(), int(wanted)) : -1;
+    FileSeek(FHandle, FHandleOffset, soBeginning);
+    FBlock.resize(std::max(done, 0));
+    FBlockStart = FPosition;
+    return !FBlock.isEmpty();
 }
 
 int THandleTypeStream::Write(const void* Buffer, int Count) {
@@ -203,7 +281,12 @@ int THandleTypeStream::Write(const void* Buffer, int Count) {
 }
 
 int64_t THandleTypeStream::Seek(int64_t Offset, TSeekOrigin Origin) {
-    return FileSeek(FHandle, Offset, Origin);
+    if (!Buffering())
+        return FileSeek(FHandle, Offset, Origin);
+    const int64_t target = SeekTarget(Origin, Offset, FPosition, FFileSize);
+    if (target >= 0)
+        FPosition = target;
+    return target;
 }
 
 void THandleTypeStream::SetSize(int64_t NewSize) {

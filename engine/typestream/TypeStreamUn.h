@@ -79,7 +79,26 @@ private:
     void CheckRead();
 };
 
-// A type stream on an open file handle that it does not own.
+// A type stream over bytes in memory, which it grows as it writes.
+class TBufferTypeStream : public TTypeStream {
+public:
+    explicit TBufferTypeStream(uint8_t Mode, QByteArray Bytes = {})
+        : TTypeStream(Mode), FBytes(std::move(Bytes)) {}
+
+    const QByteArray& Bytes() const { return FBytes; }
+    int Read(void* Buffer, int Count) override;
+    int Write(const void* Buffer, int Count) override;
+    int64_t Seek(int64_t Offset, TSeekOrigin Origin) override;
+
+private:
+    QByteArray FBytes;
+    int64_t FPosition = 0;
+};
+
+// A type stream on an open file handle that it does not own. A read-only
+// stream takes the file in large blocks (a game file whole) at its first read
+// or seek, and then moves through them without calling the system; the
+// handle's own offset stays where it was.
 class THandleTypeStream : public TTypeStream {
 public:
     THandleTypeStream(int Handle, uint8_t Mode) : TTypeStream(Mode), FHandle(Handle) {}
@@ -93,6 +112,20 @@ public:
 
 protected:
     int FHandle;
+
+private:
+    // Whether reads and seeks go through the block; decided at the first.
+    bool Buffering();
+    // Makes the block hold the byte at FPosition; false past the end.
+    bool FillBlock();
+
+    bool FStarted = false;
+    bool FBuffering = false;
+    int64_t FHandleOffset = 0;
+    int64_t FPosition = 0;
+    int64_t FFileSize = 0;
+    QByteArray FBlock;
+    int64_t FBlockStart = 0;
 };
 
 // A type stream that opens a named file itself (creating it for modes 2

@@ -7,7 +7,7 @@ TWordWishList::TWordWishList() {
     SetDuplicates(dupIgnore);
 }
 
-bool TWordWishList::NormaliseWord(QString& S) const {
+QString WordCharacters(const QString& S) {
     QString normal;
     normal.reserve(S.size());
     for (QChar c : S) {
@@ -16,7 +16,11 @@ bool TWordWishList::NormaliseWord(QString& S) const {
         if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
             normal += c;
     }
-    S = normal;
+    return normal;
+}
+
+bool TWordWishList::NormaliseWord(QString& S) const {
+    S = WordCharacters(S);
     return S.size() >= FMinWordSize;
 }
 

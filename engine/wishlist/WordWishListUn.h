@@ -9,6 +9,10 @@ using TWishListEvent = std::function<void(TObject* Sender, int idx, const QStrin
 using TWishListChangeWordEvent =
     std::function<void(TObject* Sender, const QString& oldwrd, const QString& newwrd)>;
 
+// The characters a word is made of: a-z upper-cased, everything outside
+// 0-9 and A-Z dropped.
+QString WordCharacters(const QString& S);
+
 // The words a designer wants to place later: sorted, duplicates ignored,
 // look-ups without regard to case. Every entry goes through Add, so every
 // entry is upper case, only 0-9 and A-Z, at least MinWordSize long, and not

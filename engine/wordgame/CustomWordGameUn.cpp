@@ -72,24 +72,23 @@ int TCustomWordList::Add(const QString& Word, int X, int Y, TWordDirectionType D
     rec->Y = Y;
     rec->Direction = Direction;
     FItems.push_back(std::move(rec));
+    IndexItem(Count() - 1);
     return Count() - 1;
 }
 
 void TCustomWordList::Delete(int Index) {
     CheckIndex(Index);
     FItems.erase(FItems.begin() + Index);
+    Reindex();
 }
 
 int TCustomWordList::IndexOf(const QString& Word) const {
-    for (int i = 0; i < Count(); ++i)
-        if (FItems[i]->Word == Word)
-            return i;
-    return -1;
+    return FFirstIndexOf.value(Word, -1);
 }
 
 void TCustomWordList::Clear() {
-    while (Count() > 0)
-        Delete(0);
+    FItems.clear();
+    Reindex();
 }
 
 TWordRec TCustomWordList::GetWordRec(int Index) const {
@@ -100,12 +99,30 @@ TWordRec TCustomWordList::GetWordRec(int Index) const {
 void TCustomWordList::SetWordRec(int Index, const TWordRec& Rec) {
     CheckIndex(Index);
     *FItems[Index] = Rec;
+    Reindex();
 }
 
 void TCustomWordList::GetWords(QStringList& List) const {
     List.clear();
     for (const auto& rec : FItems)
         List.append(rec->Word);
+}
+
+QList<int> TCustomWordList::WordsStartingAt(int X, int Y) const {
+    return FStartingAt.values(CellKey(X, Y));
+}
+
+void TCustomWordList::IndexItem(int Index) {
+    const TWordRec& rec = *FItems[size_t(Index)];
+    FFirstIndexOf.insert(rec.Word, std::min(Index, FFirstIndexOf.value(rec.Word, Index)));
+    FStartingAt.insert(CellKey(rec.X, rec.Y), Index);
+}
+
+void TCustomWordList::Reindex() {
+    FFirstIndexOf.clear();
+    FStartingAt.clear();
+    for (int i = 0; i < Count(); ++i)
+        IndexItem(i);
 }
 
 void TCustomWordList::CheckIndex(int Index) const {
@@ -519,18 +536,12 @@ bool TCustomWordGame::IsListedAt(const TCustomWordList& Words, const QString& Wo
     if (Word.length() < 2)
         return false;
     const TPoint last = LastCell(X, Y, Direction, Word.length());
-    TPointList firsts;
-    TPointList lasts;
-    for (int i = 0; i < Words.Count(); ++i) {
+    for (const int i : Words.WordsStartingAt(X, Y)) {
         const TWordRec rec = Words.GetWordRec(i);
-        if (!rec.Word.contains(Word, Qt::CaseSensitive))
-            continue;
-        firsts.AddPoint(rec.X, rec.Y);
-        lasts.Add(LastCell(rec.X, rec.Y, rec.Direction, rec.Word.length()));
-    }
-    for (int i = 0; i < firsts.Count(); ++i)
-        if (firsts.GetPoint(i) == TPoint{X, Y} && lasts.GetPoint(i) == last)
+        if (rec.Word.contains(Word, Qt::CaseSensitive) &&
+            LastCell(rec.X, rec.Y, rec.Direction, rec.Word.length()) == last)
             return true;
+    }
     return false;
 }
 

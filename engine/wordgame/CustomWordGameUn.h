@@ -6,6 +6,8 @@
 #include "platform/Colors.h"
 #include "platform/Object.h"
 
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -44,11 +46,20 @@ public:
     void SetWordRec(int Index, const TWordRec& Rec);
     void GetWords(QStringList& List) const;
     int Count() const { return int(FItems.size()); }
+    // The indexes of the words whose first letter lies at (X, Y), in no order.
+    QList<int> WordsStartingAt(int X, int Y) const;
 
 private:
     void CheckIndex(int Index) const;
+    static qint64 CellKey(int X, int Y) { return qint64(X) << 32 | uint32_t(Y); }
+    // Lookups by word and by first cell, so a list of thousands of words is
+    // searched without a pass over it.
+    void IndexItem(int Index);
+    void Reindex();
 
     std::vector<std::unique_ptr<TWordRec>> FItems;
+    QHash<QString, int> FFirstIndexOf;
+    QMultiHash<qint64, int> FStartingAt;
 };
 
 class TTypeStream;

@@ -123,24 +123,34 @@ TFitIn::TSlotRange TFitIn::SlotRange(const TDirectionOffset& Step) const {
 }
 
 void TFitIn::ReadGaps(const TDirectionOffset& Step, int Stride, uint16_t* Gaps, int Spacing) const {
-    // Each cell's next one along the direction is counted first. A gap stops
-    // growing at its largest value; the walk then looks at the cell there.
+    // A gap stops growing at its largest value; the walk then looks at the
+    // cell there.
+    const auto grown = [](int Gap) { return uint16_t(std::min(Gap + 1, 0xFFFF)); };
+    const auto binds = [this](int Index) { return FProbes[size_t(Index)].Key != 0; };
     const int columns = ColCount();
     const int rows = RowCount();
     for (int rowsDone = 0; rowsDone < rows; ++rowsDone) {
+        // The row the direction leads into is counted first.
         const int y = Step.RowStep > 0 ? rows - 1 - rowsDone : rowsDone;
+        uint16_t* row = Gaps + size_t(y) * columns * Spacing;
+        if (Step.RowStep == 0) {
+            // Along the row, counted from its far end.
+            uint16_t run = 0;
+            for (int columnsDone = 0; columnsDone < columns; ++columnsDone) {
+                const int x = Step.ColumnStep > 0 ? columns - 1 - columnsDone : columnsDone;
+                run = binds(y * columns + x) ? 0 : grown(run);
+                row[size_t(x) * Spacing] = run;
+            }
+            continue;
+        }
         const bool nextRowInside = y + Step.RowStep >= 0 && y + Step.RowStep < rows;
-        for (int columnsDone = 0; columnsDone < columns; ++columnsDone) {
-            const int x = Step.ColumnStep > 0 ? columns - 1 - columnsDone : columnsDone;
+        for (int x = 0; x < columns; ++x) {
             const int index = y * columns + x;
             const bool nextInside =
                 nextRowInside && x + Step.ColumnStep >= 0 && x + Step.ColumnStep < columns;
-            uint16_t gap = 0;
-            if (FProbes[size_t(index)].Key == 0)
-                gap = nextInside
-                          ? uint16_t(std::min(Gaps[size_t(index + Stride) * Spacing] + 1, 0xFFFF))
-                          : 1;
-            Gaps[size_t(index) * Spacing] = gap;
+            row[size_t(x) * Spacing] = binds(index) ? 0
+                                       : nextInside ? grown(Gaps[size_t(index + Stride) * Spacing])
+                                                    : 1;
         }
     }
 }

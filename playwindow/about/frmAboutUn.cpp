@@ -30,7 +30,11 @@ QLabel* SunkenText(QWidget* parent, const QString& text, const QRect& place) {
 } // namespace
 
 QImage LogoPicture(int Width, int Height) {
-    Q_INIT_RESOURCE(logo);
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(logo);
+        return true;
+    }();
+    Q_UNUSED(registered);
     QImage picture(Width, Height, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QSvgRenderer renderer(QStringLiteral(":/pictures/logo.svg"));
@@ -62,7 +66,7 @@ TfrmAboutDesigner::TfrmAboutDesigner(QWidget* parent) : QDialog(parent) {
 
     Image1 = new TImage(Panel1);
     Image1->setGeometry(32, 32, 193, 121);
-    Image1->SetPicture(QPixmap::fromImage(LogoPicture(193, 121)));
+    Image1->SetPicture(QPixmap::fromImage(LogoPicture()));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip("Visit the Fernhallow Software home page");
     Image1->OnClick = [this](TObject*) { Image1Click(); };

@@ -8,8 +8,9 @@ class QLabel;
 class QPushButton;
 class TImage;
 
-// The logo, drawn at the given size (the player's start window shows it too).
-QImage LogoPicture(int Width, int Height);
+// The logo, drawn at its own size unless asked otherwise (the player's
+// start window shows it too).
+QImage LogoPicture(int Width = 193, int Height = 121);
 
 // The about box: the program's title line, the maker's logo, which opens
 // the maker's home page when clicked, and a credit line.

@@ -4,8 +4,6 @@
 
 #include <functional>
 
-using TKeyPressEvent = std::function<void(TObject* Sender, QChar& Key)>;
-
 // A list box whose colour shows whether it has the focus: ActiveColour
 // while focused, InactiveColour otherwise.
 class TColourListBox : public TCustomListBox {

@@ -45,6 +45,12 @@ int TStaticListBox::ScrolledTopIndex(int key) const {
 }
 
 void TStaticListBox::keyPressEvent(QKeyEvent* event) {
+    // Return and Escape belong to the form (its OK and Cancel buttons).
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+        event->ignore();
+        return;
+    }
     Guarded([&] { SetTopIndex(ScrolledTopIndex(event->key())); });
     event->accept();
 }

@@ -4,7 +4,8 @@
 
 // A display-only list: the keyboard scrolls it, but the user cannot select,
 // type into or click its items; only the program marks items selected
-// (which needs MultiSelect). It is reached with Tab, never by a click.
+// (which needs MultiSelect). It is reached with Tab, never by a click;
+// Return and Escape go on to the form.
 class TStaticListBox : public TCustomListBox {
 public:
     explicit TStaticListBox(QWidget* parent = nullptr);

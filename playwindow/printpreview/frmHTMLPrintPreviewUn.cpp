@@ -6,13 +6,12 @@
 #include "platform/Services.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -26,14 +25,6 @@ QFont FormFont(bool bold = false) {
     font.setPixelSize(11);
     font.setBold(bold);
     return font;
-}
-
-void CentreOnDesktop(QWidget& window) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window.move(frame.topLeft());
-    }
 }
 
 } // namespace
@@ -111,7 +102,6 @@ void TfrmHTMLPrintPreview::Execute() {
     // Modal to the whole application while it runs, so that its owner can
     // neither close nor print again meanwhile.
     setWindowModality(Qt::ApplicationModal);
-    CentreOnDesktop(*this);
     show();
     while (alive && wbPreview->Busy() && !FCancelled)
         services().HandleMessage();
@@ -197,6 +187,12 @@ void TfrmHTMLPrintPreview::RunStep() {
         FStepTimer->SetEnabled(false);
         return;
     }
+}
+
+void TfrmHTMLPrintPreview::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        services().PlaceWindow(*this, poDesktopCenter);
 }
 
 void TfrmHTMLPrintPreview::keyPressEvent(QKeyEvent* event) {

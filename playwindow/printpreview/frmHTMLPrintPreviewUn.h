@@ -10,6 +10,7 @@ class QKeyEvent;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QShowEvent;
 
 // Prints an HTML page: loads it into the browser control, then asks the
 // control for its print preview, from which the user prints. The caller
@@ -43,6 +44,7 @@ public:
     std::unique_ptr<IPrintEngine> wbPreview;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

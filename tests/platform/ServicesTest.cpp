@@ -150,3 +150,13 @@ TEST(Services, PlaceWindowCentresOnTheOwner) {
     real.PlaceWindow(dialog, poDesigned);
     EXPECT_EQ(before, dialog.pos()) << "left where it is";
 }
+
+TEST(Services, AWaitPassRunsThePendingMessage) {
+    Services real;
+    bool ran = false;
+    QObject context;
+    QMetaObject::invokeMethod(
+        &context, [&] { ran = true; }, Qt::QueuedConnection);
+    real.HandleMessage();
+    EXPECT_TRUE(ran);
+}

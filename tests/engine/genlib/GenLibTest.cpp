@@ -1,7 +1,11 @@
 #include "engine/genlib/GenLibUn.h"
 #include "support/FakeServices.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QThread>
 #include <gtest/gtest.h>
 
 TEST(GenLibMessages, ConfirmAsksYesNoAndTakesOnlyYes) {
@@ -194,4 +198,61 @@ TEST(GenLibFiles, ChangeFileExtension) {
         ChangeFileExtension(c.name, c.extension, result);
         EXPECT_EQ(c.result, result.toStdString()) << c.name;
     }
+}
+
+TEST(GenLibProcess, WaitingGivesTheExitCode) {
+    EXPECT_EQ(3, RunProcess(R"(sh -c "exit 3")", true));
+    EXPECT_EQ(0, RunProcess("true", true));
+    EXPECT_EQ(1, RunProcess("  false  ", true));
+}
+
+// Each script exits with 0 only when the command line was split as Windows
+// splits it; no shell reads the line itself, so $, ', ; and > reach sh as text.
+TEST(GenLibProcess, CommandLineIsSplitAsWindowsSplitsIt) {
+    struct Case {
+        const char* commandLine;
+        int exitCode;
+    } cases[] = {
+        {R"(sh -c "exit $#" zero "two words" three)", 2},
+        {R"(sh -c "exit $#" zero a"b c"d)", 1},
+        {R"(sh -c "test \"$1\" = 'a\"b'" zero a\"b)", 0},
+        {R"(sh -c "test \"$1\" = 'a\\\\\"b'" zero a\\\\\"b)", 0},
+        {R"(sh -c "test \"$1\" = 'x\\y'" zero x\\y)", 0},
+        {R"(sh -c "test \"$1\" = 'a \"q\" b'" zero "a ""q"" b")", 0},
+        {R"(sh -c "test \"$1\" = ''" zero "")", 0},
+        {R"(sh -c "exit $#" zero 'a b' ; > out)", 5},
+        {R"("/bin/sh" -c "exit 7")", 7},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.exitCode, RunProcess(c.commandLine, true)) << c.commandLine;
+}
+
+TEST(GenLibProcess, StepFailuresRaiseTheirMessages) {
+    FakeServices fake;
+    const QString document = fake.Folder() + "/notes.txt";
+    WriteBytes(document, "not a program");
+    const QString cases[] = {fake.Folder() + "/missing-program", document, "", "   ",
+                             "https://www.fernhallow.example/"};
+    for (const QString& commandLine : cases) {
+        for (bool wait : {true, false})
+            EXPECT_EQ("Error during CreateProcess",
+                      MessageOf([&] { RunProcess(commandLine, wait); }))
+                << commandLine.toStdString() << " wait " << wait;
+    }
+    EXPECT_EQ("Error in GetExitCodeProcess",
+              MessageOf([] { RunProcess(R"(sh -c "kill -9 $$")", true); }));
+    EXPECT_EQ("", MessageOf([] { CheckProcessStep(true, "Error in WaitForSingleObject"); }));
+    EXPECT_EQ("Error in WaitForSingleObject",
+              MessageOf([] { CheckProcessStep(false, "Error in WaitForSingleObject"); }));
+}
+
+TEST(GenLibProcess, WithoutWaitStartsAndReturnsAtOnce) {
+    FakeServices fake;
+    const QString marker = fake.Folder() + "/started";
+    EXPECT_EQ(0, RunProcess(Format(R"(sh -c "echo ran > \"$1\"" zero "%s")", marker), false));
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFileInfo::exists(marker) && clock.elapsed() < 10000)
+        QThread::msleep(10);
+    EXPECT_TRUE(QFileInfo::exists(marker));
 }

@@ -389,3 +389,33 @@ TEST(TypeStream, SetSizeFailureRaisesTheSystemError) {
     memory.SetSize(1); // a plain type stream has no size to set
     EXPECT_EQ(3, memory.Size());
 }
+
+// A read-only stream takes the file into memory; it must still seek as the
+// file would and leave the handle's own offset alone.
+TEST(TypeStream, ReadingStreamSeeksAsTheFileDoes) {
+    FakeServices fake;
+    const QString path = fake.Folder() + "/game.gtg";
+    {
+        TFileTypeStream writer(path, tsmWrite);
+        writer.WriteInteger(7);
+        writer.WriteString("OWL");
+    }
+    const int handle = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(handle, 0);
+    lseek(handle, 5, SEEK_SET);
+    {
+        THandleTypeStream stream(handle, tsmRead);
+        EXPECT_EQ(5, stream.Position()) << "it starts where the handle stands";
+        EXPECT_EQ(QString("OWL"), stream.ReadString());
+        EXPECT_TRUE(stream.EndOfStream());
+        EXPECT_EQ(-1, stream.Seek(-1, soBeginning));
+        EXPECT_EQ(14, stream.Position()) << "a refused seek moves nothing";
+        EXPECT_EQ(14, stream.Size());
+        stream.SetPosition(0);
+        EXPECT_EQ(7, stream.ReadInteger());
+        EXPECT_EQ(20, stream.Seek(6, soEnd));
+        EXPECT_EQ(0, stream.ReadDataType()) << "nothing to read past the end";
+    }
+    EXPECT_EQ(5, lseek(handle, 0, SEEK_CUR));
+    close(handle);
+}

@@ -290,3 +290,41 @@ TEST(FitInItemList, AddGetDeleteClear) {
     list.Clear();
     EXPECT_EQ(list.Count(), 0);
 }
+
+// The search skips cells that cannot bind; on boards of scattered word,
+// dummy and filler letters it must still list exactly the places a test of
+// each place on its own accepts, with the same scores.
+TEST(FitIn, SearchAgreesWithEveryPlacementTestedAlone) {
+    FakeServices fake;
+    fake.SetRandSeed(77);
+    const uint32_t states[] = {wgcsBlank, wgcsFiller, wgcsDummy, wgcsWord, wgcsWord};
+    for (int round = 0; round < 20; ++round) {
+        SCOPED_TRACE(round);
+        const int columns = 3 + fake.Random(10), rows = 3 + fake.Random(10);
+        TFitIn fitIn(columns, rows);
+        FillBlank(fitIn);
+        for (int y = 0; y < rows; ++y)
+            for (int x = 0; x < columns; ++x) {
+                const uint32_t state = states[fake.Random(5)];
+                if (state == wgcsBlank)
+                    continue;
+                SetCell(fitIn, x, y, QString(QChar('A' + fake.Random(3))), state);
+                fitIn.SetCellUseCount(x, y, fake.Random(3));
+            }
+        fitIn.SetWord(QString("ABCAB").left(2 + fake.Random(4)));
+        fitIn.SetDirections(uint8_t(1 + fake.Random(255)));
+        fitIn.CollectCandidates();
+        std::vector<std::tuple<int, int, TWordDirectionType, int>> listed, tested;
+        for (const TFitInItem& item : fitIn.Items())
+            listed.emplace_back(item.X, item.Y, item.Direction, item.Score);
+        for (int y = 0; y < rows; ++y)
+            for (int x = 0; x < columns; ++x)
+                for (int d = wdTopLeft; d <= wdLeft; ++d) {
+                    int score = 0;
+                    if ((fitIn.Directions() >> d & 1) &&
+                        fitIn.TestPlacement(x, y, TWordDirectionType(d), score))
+                        tested.emplace_back(x, y, TWordDirectionType(d), score);
+                }
+        EXPECT_EQ(listed, tested);
+    }
+}

@@ -4,7 +4,9 @@
 #include "support/Screenshot.h"
 #include "support/TestFiles.h"
 
+#include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 
@@ -92,6 +94,21 @@ TEST(StaticListBox, KeysMoveOnlyTheView) {
     QTest::keyClick(form.list, Qt::Key_Down); // past the end: stays
     EXPECT_EQ(bottom, form.list->TopIndex());
     EXPECT_TRUE(LastItemShows(*form.list));
+}
+
+TEST(StaticListBox, ReturnAndEscapeReachTheForm) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        QDialog dialog;
+        auto* list = new TStaticListBox(&dialog);
+        auto* ok = new QPushButton("OK", &dialog);
+        ok->setDefault(true);
+        QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+        ShowActive(dialog);
+        list->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(list, key);
+        EXPECT_EQ(key == Qt::Key_Return ? QDialog::Accepted : QDialog::Rejected, dialog.result());
+        EXPECT_FALSE(dialog.isVisible()) << key;
+    }
 }
 
 TEST(StaticListBox, ProgramMarksItemsAndBadIndexesRaise) {

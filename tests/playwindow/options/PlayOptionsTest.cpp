@@ -255,12 +255,27 @@ TEST(PlayerOptionsDialog, UseSelectedThenCancelShowsTheDefaultAgain) {
     EXPECT_EQ(0, d.form.Options().ColourSchemeIndex());
 }
 
+TEST(PlayerOptionsDialog, ATimerValueBeyondTheChoicesShowsAsTheLast) {
+    Dialog d;
+    WriteBytes(d.FileName(), "[OPTIONS]\nTimer=7\n");
+    d.form.Options().Load();
+    EXPECT_EQ(7, d.form.Options().Timer()) << "kept as read";
+    d.fake.OnModal([&](QDialog&) {
+        EXPECT_EQ(2, d.form.rgpTimer->ItemIndex());
+        QTest::keyClick(&d.form, Qt::Key_Return);
+        return mrNone;
+    });
+    EXPECT_TRUE(d.form.Execute());
+    EXPECT_EQ(toAlwaysOff, d.form.Options().Timer());
+}
+
 TEST(PlayerOptionsDialog, Screenshot) {
     Dialog d;
     d.fake.OnModal([&](QDialog& dialog) {
+        TakeScreenshot(dialog, "PlayerOptions");
         d.Click(d.form.rbSelected);
         d.ClickScheme(3);
-        TakeScreenshot(dialog, "PlayerOptions");
+        TakeScreenshot(dialog, "PlayerOptionsSelected");
         return int(mrCancel);
     });
     d.form.Execute();

@@ -83,6 +83,8 @@ TEST_F(PrintPreviewTest, WindowAsCreated) {
 
     // The panel across the top, the browser filling the rest, also when resized.
     form.show();
+    EXPECT_EQ(Fake.Placements,
+              (std::vector<std::pair<QWidget*, TPosition>>{{&form, poDesktopCenter}}));
     for (const QSize size : {QSize(463, 474), QSize(700, 600)}) {
         form.resize(size);
         EXPECT_EQ(form.Panel1->geometry(), QRect(0, 0, size.width(), 41));

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+#include <QKeySequence>
+#include <functional>
+
+class QAction;
+class QPushButton;
+class QToolButton;
+
+// The designer's small modal dialogs: fixed size with a dialog border, the
+// form's font, centred on the owner window when shown.
+class TDialogForm : public QDialog {
+public:
+    TDialogForm(QWidget* owner, const QString& caption, int clientWidth, int clientHeight);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+    // An OK (modal result mrOk, the default button) or Cancel button.
+    QPushButton* OkButton(const QRect& bounds, const QString& caption = "OK");
+    QPushButton* CancelButton(const QRect& bounds);
+    // An action of the form, its handler run through the guard; its
+    // shortcut works wherever the focus is in the form.
+    QAction* Action(const QString& caption, const QString& hint, const QKeySequence& shortcut,
+                    std::function<void()> handler);
+};
+
+// A flat speed button.
+QToolButton* SpeedButton(QWidget* parent, const QRect& bounds);
+
+// The pictures of the dialogs' buttons and actions, drawn from our own SVG
+// files: "arrow-top", "presets", "copy"...
+QIcon DialogPicture(const QString& name);

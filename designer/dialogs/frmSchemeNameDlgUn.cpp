@@ -1,0 +1,47 @@
+#include "designer/dialogs/frmSchemeNameDlgUn.h"
+
+#include "platform/Controls.h"
+#include "platform/Guard.h"
+#include "platform/Services.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+
+TfrmColourSchemeName::TfrmColourSchemeName(QWidget* owner)
+    : TDialogForm(owner, "Puzzle Colour Scheme", 288, 72) {
+    GroupBox1 = new QGroupBox("Colour Scheme &Name", this);
+    GroupBox1->setGeometry(8, 4, 193, 61);
+    cbxSchemeName = new QComboBox(GroupBox1);
+    cbxSchemeName->setGeometry(10, 24, 173, 21);
+    cbxSchemeName->setEditable(true);
+    cbxSchemeName->setInsertPolicy(QComboBox::NoInsert);
+    cbxSchemeName->installEventFilter(this);
+    btnOK = OkButton(QRect(208, 8, 73, 25));
+    BitBtn2 = CancelButton(QRect(208, 40, 73, 25));
+}
+
+void TfrmColourSchemeName::SetSchemeNames(const QStringList& Names) {
+    cbxSchemeName->clear();
+    cbxSchemeName->addItems(Names);
+}
+
+bool TfrmColourSchemeName::Execute(QString& Name) {
+    cbxSchemeName->setEditText(Name);
+    // A scheme without a name could not be told apart in the file.
+    btnOK->setEnabled(!Name.isEmpty());
+    if (services().ExecModal(*this) != mrOk)
+        return false;
+    Name = cbxSchemeName->currentText();
+    return true;
+}
+
+bool TfrmColourSchemeName::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cbxSchemeName && IsKeyUp(*event))
+        Guarded([this] { cbxSchemeNameKeyUp(); });
+    return TDialogForm::eventFilter(watched, event);
+}
+
+void TfrmColourSchemeName::cbxSchemeNameKeyUp() {
+    btnOK->setEnabled(!cbxSchemeName->currentText().isEmpty());
+}
