@@ -514,6 +514,8 @@ void TfrmGameEditor::NewGame(int Columns, int Rows, bool Load) {
     ClearModifiedMark();
     pnlGame->setMinimumSize(Columns * MinCellPixels, Rows * MinCellPixels);
     SetStatusText(spGridSize, Format("%d x %d", Columns, Rows));
+    // The count follows the emptied list, also when the window is shown already.
+    UpdateWordCount();
     if (Load)
         actLoadGameExecute();
     show();

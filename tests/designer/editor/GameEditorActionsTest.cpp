@@ -242,6 +242,8 @@ TEST_F(EditorTest, ChangeGridSizeAsksForAModifiedGameThenStartsAnew) {
     EXPECT_EQ(Game->ColCount(), 20);
     EXPECT_EQ(Game->RowCount(), 15);
     EXPECT_EQ(Editor->StatusText(5), "20 x 15");
+    EXPECT_EQ(Editor->StatusText(2), "0");
+    EXPECT_FALSE(Editor->actShowAllWords->isEnabled());
     EXPECT_EQ(Editor->pnlGame->minimumSize(), QSize(320, 240));
     EXPECT_EQ(Editor->StatusText(7), "Game size changed");
 }
