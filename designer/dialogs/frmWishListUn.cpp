@@ -25,13 +25,6 @@ namespace {
 
 const QString SearchPrompt = "<search criteria>";
 
-bool IsTabKey(const QEvent& Event) {
-    if (Event.type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<const QKeyEvent&>(Event).key();
-    return key == Qt::Key_Tab || key == Qt::Key_Backtab;
-}
-
 } // namespace
 
 QString FilterClipboardText(const QString& Text) {
@@ -199,8 +192,6 @@ bool TfrmWordWishList::eventFilter(QObject* watched, QEvent* event) {
         } else if (event->type() == QEvent::ShortcutOverride) {
             // The form's copy and paste come before the fields' own.
             consumed = IsActionShortcut(*event);
-        } else if (IsTabKey(*event)) {
-            // Tab moves on to the next control; no key rule may stop it.
         } else if (watched == memAllWordList) {
             consumed =
                 ApplyKeyRule(*watched, *event, [this](QChar& Key) { memAllWordListKeyPress(Key); });
