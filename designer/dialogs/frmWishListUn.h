@@ -43,9 +43,8 @@ public:
     void NoteWishListChange(TObject*, const QString&, const QString&) {}
     void NoteWordDeleted(TObject*, int, const QString&) {}
 
-    // The word Fit Word last handed over and the editor's answer; below 0
-    // when no word reached the editor during the last Execute.
-    const QString& Candidate() const { return FCandidate; }
+    // The editor's answer to Fit Word; below 0 when no word reached the
+    // editor during the last Execute.
     int FitResult() const { return FFitResult; }
 
     TWishListFitWordEvent OnFitWord;

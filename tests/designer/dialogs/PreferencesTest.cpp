@@ -300,6 +300,26 @@ TEST_F(PreferencesTest, RevertWithoutAFileTakesTheBuiltInSchemes) {
     EXPECT_EQ(fake.Messages[1].text, "Clear all schemes and use default schemes?");
 }
 
+TEST_F(PreferencesTest, RevertReloadsTheSavedSchemes) {
+    WriteBytes(fake.ProgramFolder() + "/Colour Schemes.dat",
+               "[General]\r\nTitle=Colour Scheme Presets File\r\n[Default]\r\n[Sunny]\r\n"
+               "WordText=11\r\n");
+    TfrmPreferences saved(&owner);
+    saved.SelectDefaultScheme();
+    fake.Answer(mrYes);
+    User([&](TfrmPreferences& form) {
+        ShowPage(form, 1);
+        ClickPanel(form, Red, Qt::LeftButton);
+        Trigger(form.tbrSchemes, form.actColourStore);
+        Trigger(form.tbrSchemes, form.actColoursRevert);
+        return int(mrCancel);
+    });
+    NameDialog("Mine");
+    saved.Execute();
+    EXPECT_EQ(SchemeNames(saved.PresetStore()), QStringList({"Default", "Sunny"}));
+    EXPECT_EQ(ComboLines(*saved.cbxPresets), QStringList({"Default", "Sunny"}));
+}
+
 TEST_F(PreferencesTest, MissingDefaultSchemeIsReported) {
     WriteBytes(fake.ProgramFolder() + "/Colour Schemes.dat",
                "[General]\r\nTitle=Colour Scheme Presets File\r\n[Sunny]\r\nWordText=11\r\n");
