@@ -68,16 +68,9 @@ void THTMLPrintEngine::Navigate(const QString& FileName) {
     QTextBrowser& browser = Browser();
     FLoaded = false;
     browser.clear();
-    FBusy = true;
-    try {
-        browser.setHtml(BytesToText(ReadFileBytes(FileName, MaxPageSize)));
-    } catch (...) {
-        FBusy = false;
-        throw;
-    }
+    browser.setHtml(BytesToText(ReadFileBytes(FileName, MaxPageSize)));
     // From its top, whatever size the control had while it laid the page out.
     browser.verticalScrollBar()->setValue(0);
-    FBusy = false;
     FLoaded = true;
     // Last: the handler lets window messages run.
     ProgressChange(LoadedProgress, LoadedProgress);

@@ -45,9 +45,9 @@ public:
     explicit THTMLPrintEngine(QWidget* Parent);
     QWidget* Control() override;
     // Reads the file (UTF-8, or Windows-1252 when the bytes are not valid
-    // UTF-8) and lays it out before returning.
+    // UTF-8) and lays it out before returning, so it is never busy after.
     void Navigate(const QString& FileName) override;
-    bool Busy() const override { return FBusy; }
+    bool Busy() const override { return false; }
     void PrintPreview() override;
 
     // The page as shown; null until one has loaded.
@@ -60,6 +60,5 @@ private:
 
     // Owned by the parent window.
     QPointer<QTextBrowser> FBrowser;
-    bool FBusy = false;
     bool FLoaded = false;
 };

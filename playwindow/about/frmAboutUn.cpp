@@ -91,8 +91,12 @@ void TfrmAboutDesigner::showEvent(QShowEvent* event) {
         services().PlaceWindow(*this, poDesktopCenter);
 }
 
-void TfrmAboutDesigner::Image1Click() {
+void OpenHomePage() {
     QString errorText;
     if (ShellOpenFile(kHomePage, QString(), errorText) <= 32)
         ErrorMessage(errorText);
+}
+
+void TfrmAboutDesigner::Image1Click() {
+    OpenHomePage();
 }

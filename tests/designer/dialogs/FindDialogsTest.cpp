@@ -117,6 +117,7 @@ TEST_F(FindWordTest, NoWordsNoOk) {
         QTest::keyClick(form.coledWord, Qt::Key_Return);
         EXPECT_TRUE(form.isVisible());
         QTest::keyClick(form.coledWord, Qt::Key_Escape);
+        EXPECT_FALSE(form.isVisible()) << "Escape reaches the dialog past the letter rule";
         return mrNone;
     });
     EXPECT_FALSE(dialog.Execute());

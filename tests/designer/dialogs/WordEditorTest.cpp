@@ -9,8 +9,10 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -210,7 +212,11 @@ TEST_F(WordEditorTest, PasteKeepsTheWordCharactersInOrder) {
 TEST_F(WordEditorTest, PopupMenuRunsTheActions) {
     QApplication::clipboard()->setText("weasel");
     User([&](TfrmWordEditor& form) {
-        form.cbxWord->customContextMenuRequested(QPoint(5, 5));
+        // The right mouse button on the word box.
+        QWidget* box = form.cbxWord->lineEdit();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                box->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box, &click);
         EXPECT_TRUE(form.PopupMenu1->isVisible());
         QTest::mouseClick(form.PopupMenu1, Qt::LeftButton, Qt::NoModifier,
                           form.PopupMenu1->actionGeometry(form.actPaste).center());
