@@ -18,7 +18,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QToolButton>
 
 namespace {
