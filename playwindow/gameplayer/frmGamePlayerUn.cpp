@@ -25,6 +25,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -368,6 +369,7 @@ void TfrmGamePlayer::CreateToolBar() {
     tbMain->addSeparator();
     tbMain->addActions(
         {actUseTimer, actShowHint, actHideFoundWords, actShowFoundWords, actPause, actContinue});
+    tlbUseTimer = qobject_cast<QToolButton*>(tbMain->widgetForAction(actUseTimer));
     tbMain->addSeparator();
     tbMain->addAction(actShowOptions);
     tbnTimer = tbMain->addSeparator();
@@ -592,7 +594,7 @@ bool TfrmGamePlayer::ConfirmTimerRestart(bool turningOn) {
 }
 
 void TfrmGamePlayer::ApplyTimer() {
-    actUseTimer->setChecked(FTimerInUse);
+    tlbUseTimer->setChecked(FTimerInUse);
     FPlayer->SetTimed(FTimerInUse);
     FPlayer->RestartGame();
 }

@@ -17,6 +17,7 @@ class QPlainTextEdit;
 class QSplitter;
 class QStatusBar;
 class QToolBar;
+class QToolButton;
 class TGlyphtroveGameColourPresetProperties;
 class TFont;
 class TIntegerList;
@@ -60,6 +61,8 @@ public:
     // The form's controls.
     QWidget* pnlToolbar;
     QToolBar* tbMain;
+    // The tool bar's check-style Use Timer button.
+    QToolButton* tlbUseTimer;
     QWidget* pnlTimer;
     QLabel* lblTime;
     QLabel* txtTimer;

@@ -25,6 +25,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTextEdit>
+#include <QToolButton>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -352,6 +353,7 @@ TEST_F(PlayWindowTest, UseTimerAsksOnlyOnceAWordIsFound) {
         }
         EXPECT_EQ(Window->TimerInUse(), c.TimedAfter);
         EXPECT_EQ(Window->actUseTimer->isChecked(), c.TimedAfter);
+        EXPECT_EQ(Window->tlbUseTimer->isChecked(), c.TimedAfter);
         EXPECT_EQ(Window->pnlTimer->isVisible(), c.TimedAfter);
         EXPECT_EQ(Player().Timed(), c.TimedAfter);
         const bool restarted = c.TimedAfter != c.TimedBefore;
