@@ -488,6 +488,7 @@ void TfrmGamePlayer::ShowNoGame() {
     FHintsLeft = 0;
     UpdateTitle();
     UpdateStatusBar();
+    LeavePause();
     EnableGameActions(false);
 }
 
@@ -916,11 +917,16 @@ void TfrmGamePlayer::PlayerTimer(TDateTime time) {
 void TfrmGamePlayer::PlayerGameStarted() {
     UnmarkAllWords();
     UpdateStatusBar();
+    LeavePause();
+    EnableGameActions(true);
+}
+
+// The grid shows again and the clock tells the time, not the pause.
+void TfrmGamePlayer::LeavePause() {
     FPaused = false;
     pnlPause->hide();
     FPlayer->show();
     ShowTimerState();
-    EnableGameActions(true);
 }
 
 void TfrmGamePlayer::PlayerGameStateChange(TWordGameStateType state) {

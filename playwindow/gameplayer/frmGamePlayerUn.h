@@ -137,6 +137,7 @@ private:
     void ApplyLayoutOptions();
     void EnableGameActions(bool on);
     void ShowTimerState();
+    void LeavePause();
     void ApplyTimerOption(bool force);
     bool ConfirmTimerRestart(bool turningOn);
     void ApplyTimer();

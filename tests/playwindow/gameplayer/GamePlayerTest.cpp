@@ -320,6 +320,23 @@ TEST_F(PlayWindowTest, AFailedOpenLeavesTheEmptyGame) {
     EXPECT_EQ(Fake.Messages.size(), 2u);
 }
 
+// A failed open during a pause shows the empty game itself, not a pause
+// whose Continue is disabled.
+TEST_F(PlayWindowTest, AFailedOpenWhilePausedLeavesThePause) {
+    Play(MakeGame("timed.gtg", Animals, [](TWordGameProperties& p) { p.SetUseTimer(true); }));
+    Window->actPause->trigger();
+    ASSERT_TRUE(Window->Paused());
+    const QString bad = QDir(Fake.Folder()).filePath("bad.gtg");
+    WriteBytes(bad, "not a game");
+    Fake.Answer(mrOk);
+    EXPECT_TRUE(Window->PlayGame(bad));
+    EXPECT_FALSE(Window->Paused());
+    EXPECT_FALSE(Window->pnlPause->isVisible());
+    EXPECT_TRUE(Player().isVisible());
+    EXPECT_FALSE(Window->actContinue->isVisible());
+    EXPECT_EQ(S(Window->lblTime->text()), "Elapsed time");
+}
+
 // Use Timer asks before restarting a game with a word found, in both
 // directions; No changes nothing, Yes restarts with the timer flipped.
 TEST_F(PlayWindowTest, UseTimerAsksOnlyOnceAWordIsFound) {
