@@ -714,27 +714,33 @@ void TfrmGamePlayer::SetScreenModeFromOptions() {
 }
 
 void TfrmGamePlayer::SetScreenMode(TScreenMode mode) {
-    const bool shown = isVisible();
     if (mode == smNormal) {
         if (windowFlags() & Qt::FramelessWindowHint) {
             setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
-            setWindowFlag(Qt::FramelessWindowHint, false);
+            SetFrameless(false);
         }
         actFullscreen->setVisible(true);
         actNormalScreen->setVisible(false);
-        if (shown)
-            show();
         FitSidePanel();
         ShowHelpNow(hiNormalWindow);
         return;
     }
-    setWindowFlag(Qt::FramelessWindowHint, true);
+    SetFrameless(true);
     setWindowState(windowState() | Qt::WindowMaximized);
     actFullscreen->setVisible(false);
     actNormalScreen->setVisible(true);
+    ShowHelpNow(hiFullScreen);
+}
+
+// A new frame re-creates the window, which hides it for a moment: that is
+// no closing, so the game runs on and the caller window stays hidden.
+void TfrmGamePlayer::SetFrameless(bool frameless) {
+    const bool shown = isVisible();
+    FChangingFrame = true;
+    setWindowFlag(Qt::FramelessWindowHint, frameless);
     if (shown)
         show();
-    ShowHelpNow(hiFullScreen);
+    FChangingFrame = false;
 }
 
 void TfrmGamePlayer::actPrintExecute() {
@@ -848,7 +854,7 @@ void TfrmGamePlayer::showEvent(QShowEvent* event) {
 
 void TfrmGamePlayer::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
-    if (event->spontaneous())
+    if (event->spontaneous() || FChangingFrame)
         return;
     Guarded([&] {
         actPause->trigger();

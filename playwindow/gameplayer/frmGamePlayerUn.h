@@ -142,6 +142,7 @@ private:
     bool ConfirmTimerRestart(bool turningOn);
     void ApplyTimer();
     void SetScreenMode(TScreenMode mode);
+    void SetFrameless(bool frameless);
     void SetScreenModeFromOptions();
     void ResizeGrid();
     void FitSidePanel();
@@ -223,6 +224,7 @@ private:
     QWidget* FCallerForm = nullptr;
     bool FHelpAvailable = true;
     bool FFittingSidePanel = false;
+    bool FChangingFrame = false;
     bool FShownBefore = false;
 
     int FHelpShown = -1;

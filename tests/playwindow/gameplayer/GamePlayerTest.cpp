@@ -532,6 +532,24 @@ TEST_F(PlayWindowTest, ScreenModesSwapTheirActions) {
     EXPECT_TRUE(Window->actFullscreen->isVisible());
 }
 
+// Changing the window's border while it shows is no hiding: a timed game
+// runs on and the caller window stays hidden.
+TEST_F(PlayWindowTest, ScreenModesKeepATimedGameRunning) {
+    QWidget caller;
+    Window->SetCallerForm(&caller);
+    caller.show();
+    Play(MakeGame("timed.gtg", Animals, [](TWordGameProperties& p) { p.SetUseTimer(true); }));
+    ASSERT_FALSE(caller.isVisible());
+    for (const Qt::Key key : {Qt::Key_F, Qt::Key_N}) {
+        QTest::keyClick(Window.get(), key, Qt::ControlModifier);
+        EXPECT_TRUE(Window->isVisible());
+        EXPECT_FALSE(Window->Paused());
+        EXPECT_TRUE(GameClock().Enabled());
+        EXPECT_FALSE(caller.isVisible());
+    }
+    Window->SetCallerForm(nullptr);
+}
+
 TEST_F(PlayWindowTest, TheSidePanelTakesTheRoomTheSquareGridLeaves) {
     Play(MakeGame("animals.gtg", Animals));
     for (const QSize size : {QSize(583, 514), QSize(800, 500), QSize(700, 700), QSize(900, 600)}) {
