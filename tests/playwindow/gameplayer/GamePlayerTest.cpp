@@ -516,8 +516,19 @@ TEST_F(PlayWindowTest, ClosingTheWindowPausesATimedGameAndShowsTheCaller) {
     EXPECT_TRUE(Player().GamePaused());
 }
 
-TEST_F(PlayWindowTest, ScreenModesSwapTheirActions) {
-    Play(MakeGame("animals.gtg", Animals));
+// A new frame is no hiding: a timed game runs on and the caller window
+// stays hidden.
+TEST_F(PlayWindowTest, ScreenModesSwapTheirActionsAndKeepTheGameRunning) {
+    QWidget caller;
+    Window->SetCallerForm(&caller);
+    caller.show();
+    Play(MakeGame("timed.gtg", Animals, [](TWordGameProperties& p) { p.SetUseTimer(true); }));
+    const auto expectRunning = [&] {
+        EXPECT_TRUE(Window->isVisible());
+        EXPECT_FALSE(Window->Paused());
+        EXPECT_TRUE(GameClock().Enabled());
+        EXPECT_FALSE(caller.isVisible());
+    };
     EXPECT_TRUE(Window->actFullscreen->isVisible());
     EXPECT_FALSE(Window->actNormalScreen->isVisible());
     QTest::keyClick(Window.get(), Qt::Key_F, Qt::ControlModifier);
@@ -525,28 +536,13 @@ TEST_F(PlayWindowTest, ScreenModesSwapTheirActions) {
     EXPECT_TRUE(Window->windowState() & Qt::WindowMaximized);
     EXPECT_EQ(Window->HelpShown(), hiFullScreen);
     EXPECT_FALSE(Window->actFullscreen->isVisible());
+    expectRunning();
     QTest::keyClick(Window.get(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_FALSE(Window->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(Window->windowState() & Qt::WindowMaximized);
     EXPECT_EQ(Window->HelpShown(), hiNormalWindow);
     EXPECT_TRUE(Window->actFullscreen->isVisible());
-}
-
-// Changing the window's border while it shows is no hiding: a timed game
-// runs on and the caller window stays hidden.
-TEST_F(PlayWindowTest, ScreenModesKeepATimedGameRunning) {
-    QWidget caller;
-    Window->SetCallerForm(&caller);
-    caller.show();
-    Play(MakeGame("timed.gtg", Animals, [](TWordGameProperties& p) { p.SetUseTimer(true); }));
-    ASSERT_FALSE(caller.isVisible());
-    for (const Qt::Key key : {Qt::Key_F, Qt::Key_N}) {
-        QTest::keyClick(Window.get(), key, Qt::ControlModifier);
-        EXPECT_TRUE(Window->isVisible());
-        EXPECT_FALSE(Window->Paused());
-        EXPECT_TRUE(GameClock().Enabled());
-        EXPECT_FALSE(caller.isVisible());
-    }
+    expectRunning();
     Window->SetCallerForm(nullptr);
 }
 
