@@ -188,7 +188,7 @@ void TfrmHTMLPrintPreview::RunStep() {
 void TfrmHTMLPrintPreview::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
-        services().PlaceWindow(*this, poDesktopCenter);
+        Guarded([this] { services().PlaceWindow(*this, poDesktopCenter); });
 }
 
 void TfrmHTMLPrintPreview::keyPressEvent(QKeyEvent* event) {
