@@ -836,30 +836,32 @@ void TfrmGamePlayer::resizeEvent(QResizeEvent* event) {
 
 void TfrmGamePlayer::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (event->spontaneous())
-        return;
-    Guarded([&] {
-        // The right panel starts at its form width; the panels have their
-        // sizes by now and the grid takes its own.
-        if (!FShownBefore) {
-            services().PlaceWindow(*this, poDesktopCenter);
-            Splitter2->setSizes(
-                {Splitter2->width() - Splitter2->handleWidth() - RightPanelWidth, RightPanelWidth});
-        }
-        FShownBefore = true;
-        ResizeGrid();
-        HideCallerForm();
-    });
+    if (!event->spontaneous())
+        Guarded([this] { FormShow(); });
+}
+
+void TfrmGamePlayer::FormShow() {
+    // The right panel starts at its form width; the panels have their sizes
+    // by now and the grid takes its own.
+    if (!FShownBefore) {
+        services().PlaceWindow(*this, poDesktopCenter);
+        Splitter2->setSizes(
+            {Splitter2->width() - Splitter2->handleWidth() - RightPanelWidth, RightPanelWidth});
+    }
+    FShownBefore = true;
+    ResizeGrid();
+    HideCallerForm();
 }
 
 void TfrmGamePlayer::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
-    if (event->spontaneous() || FChangingFrame)
-        return;
-    Guarded([&] {
-        actPause->trigger();
-        ShowCallerForm();
-    });
+    if (!event->spontaneous() && !FChangingFrame)
+        Guarded([this] { FormHide(); });
+}
+
+void TfrmGamePlayer::FormHide() {
+    actPause->trigger();
+    ShowCallerForm();
 }
 
 void TfrmGamePlayer::ShowCallerForm() {
@@ -903,17 +905,17 @@ void TfrmGamePlayer::PlayerMouseMove() {
 void TfrmGamePlayer::PlayerWordFound(const QString& word) {
     const int index = WordItemIndex(word);
     if (index < 0) {
-        ShowHelpNow(hiWordNotFound, Format(HelpText(hiWordNotFound), word));
+        ShowHelpNowFmt(hiWordNotFound, word);
         return;
     }
     lbxWords->SetSelected(index, true);
     lbxWords->viewport()->update();
     UpdateStatusBar();
-    ShowHelpNow(hiWordFound, Format(HelpText(hiWordFound), word));
+    ShowHelpNowFmt(hiWordFound, word);
 }
 
 void TfrmGamePlayer::PlayerWordNotFound(const QString& text) {
-    ShowHelpNow(hiWordNotFound, Format(HelpText(hiWordNotFound), text));
+    ShowHelpNowFmt(hiWordNotFound, text);
 }
 
 void TfrmGamePlayer::PlayerTimer(TDateTime time) {

@@ -127,6 +127,8 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void FormCreate();
+    void FormShow();
+    void FormHide();
     void BindPlayerEvents();
 
     void OpenGame(const QString& fileName);
@@ -196,8 +198,11 @@ private:
     void SetHelp(int id, const QString& text);
     void ShowHelpNow(int id, const QString& text);
     void ShowHelpNow(int id);
+    // The identifier's text with its "%s" filled.
+    void ShowHelpNowFmt(int id, const QString& argument);
     void QueueHelp(int id, const QString& text);
     void QueueHelp(int id);
+    void QueueHelpFmt(int id, const QString& argument);
     void ClearHelpQueue();
     void tmrHelpDelayTimer();
 
