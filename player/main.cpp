@@ -37,8 +37,9 @@ int main(int argc, char** argv) {
     const int result = QApplication::exec();
 
     report.reset();
-    // Saved before the play window goes, where a failure can still be shown.
-    Guarded([&] { playWindow->SaveOptions(); });
+    // The play options are saved while the play window still exists: its
+    // destructor may not fail, SaveOptions shows a failure in one box.
+    playWindow->SaveOptions();
     aboutBox.reset();
     playWindow.reset();
     menu.reset();

@@ -92,8 +92,12 @@ void TfrmAboutDesigner::showEvent(QShowEvent* event) {
         Guarded([this] { services().PlaceWindow(*this, poDesktopCenter); });
 }
 
-void TfrmAboutDesigner::Image1Click() {
+void OpenHomePage() {
     QString errorText;
     if (ShellOpenFile(kHomePage, QString(), errorText) <= 32)
         ErrorMessage(errorText);
+}
+
+void TfrmAboutDesigner::Image1Click() {
+    OpenHomePage();
 }

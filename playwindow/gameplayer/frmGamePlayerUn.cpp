@@ -15,7 +15,6 @@
 #include "playwindow/printpreview/frmHTMLPrintPreviewUn.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,7 +30,6 @@
 namespace {
 
 const QString NoGameTitle = QStringLiteral("<no game loaded>");
-const QString HelpFileName = QStringLiteral("Glyphtrove.hlp");
 constexpr int HelpContentsContext = 2;
 constexpr int PlayerHelpContext = 19;
 constexpr int GridMargin = 8;
@@ -782,7 +780,7 @@ void TfrmGamePlayer::actHelpPlayerExecute() {
 
 // The help document beside the program, at a context.
 void TfrmGamePlayer::ShowHelpFile(int context) {
-    services().ShowHelp(QDir(services().ProgramFolder()).filePath(HelpFileName), context);
+    services().ShowHelp(HelpFileBesideProgram(), context);
 }
 
 void TfrmGamePlayer::actShowHelpExecute() {

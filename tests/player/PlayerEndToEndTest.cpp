@@ -71,7 +71,8 @@ private:
 class PlayerRun {
 public:
     PlayerRun(const VirtualScreen& Screen, const QString& Folder, const QString& GameFile)
-        : FDisplay(Screen.Display()), FStateFile(Folder + "/state.json") {
+        : FDisplay(Screen.Display()), FStateFile(Folder + "/state.json"),
+          FProgramFolder(Folder + "/program") {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("DISPLAY", FDisplay);
         environment.insert("QT_QPA_PLATFORM", "xcb");
@@ -82,11 +83,10 @@ public:
         FProgram.setProcessEnvironment(environment);
         FProgram.setProcessChannelMode(QProcess::ForwardedChannels);
         const QFileInfo built(GLYPHTROVE_PLAYER_BINARY);
-        const QString program = Folder + "/program/" + built.fileName();
-        QDir().mkpath(Folder + "/program");
-        QFile::copy(built.filePath(), program);
-        QFile::copy(built.dir().filePath("Glyphtrove.hlp"), Folder + "/program/Glyphtrove.hlp");
-        FProgram.start(program, {GameFile});
+        QDir().mkpath(FProgramFolder);
+        QFile::copy(built.filePath(), FProgramFolder + "/" + built.fileName());
+        QFile::copy(built.dir().filePath("Glyphtrove.hlp"), FProgramFolder + "/Glyphtrove.hlp");
+        FProgram.start(FProgramFolder + "/" + built.fileName(), {GameFile});
     }
     ~PlayerRun() {
         if (FProgram.state() != QProcess::NotRunning) {
@@ -96,6 +96,7 @@ public:
     }
 
     QProcess& Program() { return FProgram; }
+    const QString& ProgramFolder() const { return FProgramFolder; }
 
     QJsonObject State() const {
         QFile file(FStateFile);
@@ -152,6 +153,7 @@ public:
 private:
     QString FDisplay;
     QString FStateFile;
+    QString FProgramFolder;
     QProcess FProgram;
 };
 
@@ -205,22 +207,24 @@ protected:
         ASSERT_TRUE(Screen.Running()) << "Xvfb did not start";
     }
 
-    // Exit, the quit question answered Yes: the program ends by itself.
+    // Exit, the quit question answered Yes: the program ends by itself and
+    // saves the play options (automatic saving is on at first) beside itself.
     void QuitThroughTheQuestion(PlayerRun& Run) {
         ASSERT_TRUE(Run.WaitForState([](const QJsonObject& s) {
             return s["startWindow"]["visible"].toBool();
         })) << "the start window did not show";
         Run.Click(ExitButton(Run.State()["startWindow"].toObject()));
-        const QString question = Run.WaitForWindow("Confirm");
-        ASSERT_FALSE(question.isEmpty()) << "no quit question";
         ASSERT_TRUE(Run.WaitForState([](const QJsonObject& s) {
             return Strings(s["messageBoxes"])
                 .contains("Confirm: Do you wish to quit the Glyphtrove Player now?");
-        })) << "the question is not the quit question";
+        })) << "no quit question";
+        const QString question = Run.WaitForWindow("Confirm");
+        ASSERT_FALSE(question.isEmpty()) << "the quit question is not on the screen";
         Run.Type(question, "y");
         ASSERT_TRUE(Run.Ended()) << "the program did not end after Yes";
         EXPECT_EQ(QProcess::NormalExit, Run.Program().exitStatus());
         EXPECT_EQ(0, Run.Program().exitCode());
+        EXPECT_TRUE(QFileInfo::exists(Run.ProgramFolder() + "/Options.dat"));
     }
 
     FakeServices Fake;
