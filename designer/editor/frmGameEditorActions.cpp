@@ -1,0 +1,339 @@
+// The editor window's actions and the reports they end with.
+
+#include "designer/editor/EditorTextsUn.h"
+#include "designer/editor/frmGameEditorUn.h"
+#include "engine/genlib/GenLibUn.h"
+#include "platform/ListBox.h"
+#include "playwindow/about/frmAboutUn.h"
+
+#include <QAction>
+#include <QDir>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QWidget>
+
+namespace {
+
+const QString HelpFileName = QStringLiteral("Glyphtrove.hlp");
+// Contexts of the help file.
+constexpr int HelpContentsContext = 2;
+constexpr int HowToUseContext = 10;
+constexpr int TutorialContext = 14;
+
+// A dialog run for one use: its maker, or a failure naming what is missing.
+template <typename Maker> const Maker& Require(const Maker& maker, const char* name) {
+    if (!maker)
+        throw Exception(QString("%1 not available").arg(QLatin1String(name)));
+    return maker;
+}
+
+} // namespace
+
+void TfrmGameEditor::ClearGame() {
+    ClearWordList();
+    FGame->ClearGrid();
+    UpdateWordCount();
+    FFileName.clear();
+}
+
+void TfrmGameEditor::actResetGameExecute() {
+    ShowHelpId(hiClearPuzzleQuestion);
+    if (lbxWords->count() > 0 && FGame->Modified() &&
+        !ConfirmMessage(QStringLiteral("Delete all words and clear the game?")))
+        return;
+    ClearGame();
+    SetLastAction(1);
+    ClearModifiedMark();
+}
+
+void TfrmGameEditor::actPrinterSetupExecute() {
+    QPrinter printer;
+    QPageSetupDialog dialog(&printer, this);
+    services().ExecModal(dialog);
+    SetLastAction(9);
+}
+
+void TfrmGameEditor::actHideEditorExecute() {
+    hide();
+}
+
+void TfrmGameEditor::actCloseEditorExecute() {
+    SetLastAction(6);
+    sbInfo->repaint();
+    if (OnCloseRequest)
+        OnCloseRequest(this);
+}
+
+void TfrmGameEditor::actShowAllWordsExecute() {
+    FGame->HighlightAllWords();
+    {
+        const QSignalBlocker blocker(lbxWords);
+        lbxWords->selectAll();
+    }
+    SetLastAction(7);
+}
+
+void TfrmGameEditor::actHideWordsExecute() {
+    HideHighlights();
+    SetLastAction(17);
+}
+
+void TfrmGameEditor::actFindWordExecute() {
+    ShowHelpId(hiFindWordOpen);
+    HideHighlights();
+    QStringList found;
+    if (!Require(EditorDialogs().FindWord, "Find word dialog")(this, WordLines(), found)) {
+        ShowHelpId(hiGridMouse);
+        return;
+    }
+    FWordTally = int(found.size());
+    SelectFoundWords(found);
+    SetLastAction(11);
+}
+
+void TfrmGameEditor::actFindPatternExecute() {
+    HideHighlights();
+    const auto patternChange = [this](const QString& pattern) { PatternChange(pattern); };
+    if (Require(EditorDialogs().FindPattern, "Pattern dialog")(this, patternChange))
+        SetLastAction(15);
+}
+
+void TfrmGameEditor::PatternChange(const QString& Pattern) {
+    actHideWordsExecute();
+    int column = 0;
+    int row = 0;
+    TWordDirectionType direction = wdRight;
+    const int found = FGame->FindWordInGrid(Pattern, column, row, direction);
+    ShowHelpTextFmt(EditorHelpText(hiPatternFound), found);
+}
+
+void TfrmGameEditor::actFindDuplicatesExecute() {
+    FDuplicateCount = FGame->ShowDuplicateWords();
+    SetLastAction(16);
+}
+
+void TfrmGameEditor::actRemoveWordExecute() {
+    FWordTally = 0;
+    int line = 0;
+    while (line < lbxWords->count()) {
+        if (!lbxWords->item(line)->isSelected()) {
+            ++line;
+            continue;
+        }
+        const QString text = lbxWords->Items()[line];
+        FGame->ShowWord(line);
+        ShowHelpId(hiRemoveWordQuestion);
+        if (ConfirmMessageFmt("Delete \"%s\"?", text)) {
+            // Its line goes with it, so the next line moves into this place.
+            const int before = lbxWords->count();
+            FGame->DeleteWordByText(text);
+            if (lbxWords->count() < before)
+                ++FWordTally;
+            else
+                ++line; // the puzzle kept the word: it is not asked about again
+        } else {
+            ++line;
+        }
+    }
+    SetLastAction(12);
+    UpdateWordCount();
+}
+
+void TfrmGameEditor::actWordEditExecute() {
+    const int count = FGame->CollectWordsAtCell(FSelectedColumn, FSelectedRow);
+    if (count <= 0)
+        return;
+    const QStringList matches = FGame->WordMatches();
+    int index = -1;
+    if (count == 1) {
+        index = FGame->IndexOfWord(matches.value(0));
+    } else {
+        const int chosen = Require(EditorDialogs().ChooseWord, "Word choice dialog")(this, matches);
+        if (chosen < 0 || chosen >= matches.size())
+            return;
+        index = FGame->IndexOfWord(matches[chosen]);
+    }
+    if (index < 0)
+        return;
+    const TWordRec rec = FGame->GetWordRec(index);
+    EditWord(rec.X, rec.Y, rec.Direction, rec.Word);
+    SetLastAction(19);
+}
+
+void TfrmGameEditor::EditWord(int Column, int Row, TWordDirectionType Direction,
+                              const QString& Word) {
+    IWordEditorDialog& editor = RequireWordEditor();
+    FPreviewWord = Word;
+    FPreviewDirection = Direction;
+    FDummyWord = false;
+    const int index = FGame->IndexOfWord(Word);
+    FGame->SaveBoardSnapshot();
+    editor.SetMaxColumn(FGame->ColCount());
+    editor.SetMaxRow(FGame->RowCount());
+    QString word = Word;
+    TWordDirectionType direction = Direction;
+    int column = Column;
+    int row = Row;
+    try {
+        if (editor.Execute(word, direction, column, row, true))
+            FGame->ChangeWord(index, column, row, direction, word, FDummyWord);
+        else
+            ErasePreview();
+    } catch (const Exception& error) {
+        ErasePreview();
+        ErrorMessage(error.Message());
+    }
+}
+
+void TfrmGameEditor::actWordAddExecute() {
+    if (FGame->AddWordFromCells(FSelectedColumn, FSelectedRow, wgcsHighlighted) < 0) {
+        SetStatusText(7, QStringLiteral("Cannot add word"));
+        ShowHelpId(hiCannotAddWord);
+        return;
+    }
+    UpdateWordCount();
+    SetLastAction(20);
+}
+
+void TfrmGameEditor::actEraseSelectionExecute() {
+    if (FGame->HighlightedCellCount() <= 0) {
+        bool declined = false;
+        FGame->DeleteAtCell(FSelectedColumn, FSelectedRow, declined);
+    } else {
+        FGame->DeleteHighlightedCells();
+    }
+    SetLastAction(21);
+}
+
+void TfrmGameEditor::actMakeDummyExecute() {
+    FGame->MakeDummy(FSelectedColumn, FSelectedRow);
+    SetLastAction(22);
+}
+
+void TfrmGameEditor::actWishListExecute() {
+    IWishListDialog& dialog = RequireWishList();
+    ShowHelpId(hiWishListOpen);
+    HideHighlights();
+    dialog.Execute(FGame->WishList());
+    ShowHelpId(hiWishListClosed);
+    if (dialog.FitResult() < 0)
+        ReportAction(25);
+    FLastAction = 15;
+}
+
+void TfrmGameEditor::actGridSizeExecute() {
+    if (FGame->Modified()) {
+        ShowHelpId(hiClearPuzzleQuestion);
+        if (!ConfirmMessage(QStringLiteral("This will clear the puzzle and you will lose any "
+                                           "changes. Are you sure you want to do this?")))
+            return;
+    }
+    int columns = FGame->ColCount();
+    int rows = FGame->RowCount();
+    if (!Require(EditorDialogs().ChangeSize, "New game dialog")(this, columns, rows))
+        return;
+    NewGame(columns, rows, false);
+    SetLastAction(23);
+}
+
+void TfrmGameEditor::actFinishExecute() {
+    FGame->FillRandomLetters();
+    if (FPreferencesDialog)
+        FPreferencesDialog->FillPreviewUnusedCells();
+    SetLastAction(8);
+}
+
+void TfrmGameEditor::actUnfinishExecute() {
+    HideHighlights();
+    FGame->ClearRandomLetters();
+    if (FPreferencesDialog)
+        FPreferencesDialog->ClearPreviewUnusedCells();
+    SetLastAction(13);
+}
+
+void TfrmGameEditor::actShowStatsExecute() {
+    Require(EditorDialogs().ShowStatistics, "Statistics dialog")(this, WordLines());
+    SetLastAction(18);
+}
+
+void TfrmGameEditor::actPreferencesExecute() {
+    ShowHelpId(hiPreferencesOpen);
+    HideHighlights();
+    if (!FGameManager)
+        throw Exception(QStringLiteral("GameManager object not assigned"));
+    IPreferencesDialog& dialog = RequirePreferences();
+    const QString oldTitle = GetGameTitle();
+    TWordGameProperties* edited = dialog.GetGameProperties();
+    edited->Assign(*FGame->GamePreferences());
+    bool accepted = false;
+    for (;;) {
+        accepted = dialog.Execute();
+        if (!accepted)
+            break;
+        TfrmGameEditor* other = FGameManager->FindEditorByTitle(edited->GetGameTitle());
+        if (!other || other == this)
+            break;
+        ErrorMessage(
+            QStringLiteral("A game with the same title already exists. Please change the title."));
+    }
+    if (!accepted) {
+        ShowHelpId(hiGridMouse);
+        return;
+    }
+    if (edited->GetGameTitle().isEmpty())
+        edited->SetGameTitle(FGame->DefaultGameTitle());
+    FGame->GamePreferences()->Assign(*edited);
+    FGame->SetModified();
+    lbxWords->viewport()->update();
+    ApplyGameProperties(oldTitle);
+    SetLastAction(14);
+}
+
+QString TfrmGameEditor::HelpFilePath() const {
+    return QDir(services().ProgramFolder()).filePath(HelpFileName);
+}
+
+void TfrmGameEditor::actHelpContentsExecute() {
+    services().ShowHelp(HelpFilePath(), HelpContentsContext);
+}
+
+void TfrmGameEditor::actHowToUseExecute() {
+    services().ShowHelp(HelpFilePath(), HowToUseContext);
+}
+
+void TfrmGameEditor::actShowTutorialExecute() {
+    services().ShowHelp(HelpFilePath(), TutorialContext);
+}
+
+void TfrmGameEditor::actHideHelpExecute() {
+    ShowHelpPanel(false);
+}
+
+void TfrmGameEditor::actShowHelpExecute() {
+    ShowHelpPanel(true);
+}
+
+void TfrmGameEditor::actAboutExecute() {
+    TfrmAboutDesigner about(this);
+    about.ShowAbout();
+}
+
+void TfrmGameEditor::FitWord(TObject*, const QString& Word, int& Result) {
+    Result = 0;
+    ErasePreview();
+    int column = 0;
+    int row = 0;
+    TWordDirectionType direction = wdRight;
+    if (!FGame->FitWordAnyDirection(Word, column, row, direction)) {
+        SetStatusText(7, Format("No place found for \"%s\"", Word));
+        ShowHelpId(hiNoPlaceFound);
+        return;
+    }
+    FGame->PaintTypedWord(column, row, direction, Word, false, true, false);
+    ReportAction(24);
+    FLastAction = 15;
+    if (FWordEditor)
+        FWordEditor->SetWordData(column, row, direction, Word);
+    Result = 1;
+}

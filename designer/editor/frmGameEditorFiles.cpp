@@ -1,0 +1,188 @@
+// How the editor window loads, saves, exports and prints its puzzle.
+
+#include "designer/editor/EditorTextsUn.h"
+#include "designer/editor/frmGameEditorUn.h"
+#include "engine/genlib/GenLibUn.h"
+#include "playwindow/printpreview/frmHTMLPrintPreviewUn.h"
+
+#include <QFileInfo>
+#include <QPointer>
+
+namespace {
+
+const QString GameExtension = QStringLiteral("gtg");
+const QString TextExtension = QStringLiteral("gtx");
+const QString PageExtension = QStringLiteral("htm");
+
+// Filters of the open and save dialogs, numbered from 1.
+constexpr int ftGame = 1;
+constexpr int ftText = 2;
+constexpr int ftPage = 3;
+
+QString FullPath(const QString& Name) {
+    return QFileInfo(Name).absoluteFilePath();
+}
+
+} // namespace
+
+QString TfrmGameEditor::FileFilter(bool Save) {
+    if (Save)
+        return Format("Game File (*.%s)|*.%s|Game Export File (*.%s)|*.%s|HTML File (*.%s)|*.%s",
+                      GameExtension, GameExtension, TextExtension, TextExtension, PageExtension,
+                      PageExtension);
+    return Format("Game File (*.%s)|*.%s|Game Export File (*.%s)|*.%s|All Files (*.*)|*.*",
+                  GameExtension, GameExtension, TextExtension, TextExtension);
+}
+
+TFileDialogOptions TfrmGameEditor::FileDialogOptions() const {
+    TFileDialogOptions options;
+    options.FilterIndex = 1;
+    options.DefaultExt = GameExtension;
+    if (!FFileName.isEmpty()) {
+        const QFileInfo file(FFileName);
+        options.InitialDir = file.absolutePath();
+        options.FileName = file.fileName();
+    }
+    return options;
+}
+
+void TfrmGameEditor::KeepInStep(const std::function<void()>& Body) {
+    const QString fileName = FFileName;
+    try {
+        Body();
+    } catch (...) {
+        FFileName = fileName;
+        RefillWordList();
+        throw;
+    }
+}
+
+bool TfrmGameEditor::LoadGame() {
+    if (!AskSaveChanges(false))
+        return false;
+    TFileDialogOptions options = FileDialogOptions();
+    options.Filter = FileFilter(false);
+    ShowHelpId(hiOpenDialog);
+    if (!services().OpenFileDialog(this, options))
+        return false;
+    if (options.FilterIndex == ftGame)
+        LoadGameFile(options.FileName);
+    else if (options.FilterIndex == ftText)
+        ImportGameText(options.FileName);
+    else
+        LoadByExtension(options.FileName);
+    return true;
+}
+
+void TfrmGameEditor::actLoadGameExecute() {
+    LoadGame();
+}
+
+void TfrmGameEditor::LoadGameFile(const QString& Name) {
+    KeepInStep([&] {
+        FFileName = FullPath(Name);
+        ClearWordList();
+        const QString oldTitle = GetGameTitle();
+        FGame->LoadFromFile(FFileName);
+        if (FPreferencesDialog) {
+            FPreferencesDialog->LoadColours(*FGame->GamePreferences()->ColourPreferences());
+            FPreferencesDialog->LoadOptions(*FGame->GamePreferences());
+        }
+        ApplyGameProperties(oldTitle);
+    });
+    UpdateWordCount();
+    ClearModifiedMark();
+    SetStatusText(5, Format("%d x %d", FGame->ColCount(), FGame->RowCount()));
+    SetLastAction(2);
+}
+
+void TfrmGameEditor::ImportGameText(const QString& Name) {
+    KeepInStep([&] {
+        ClearWordList();
+        FGame->ImportFromTextFile(Name);
+    });
+    UpdateTitleBlock();
+}
+
+void TfrmGameEditor::LoadByExtension(const QString& Name) {
+    // Only the exact lower-case extension marks a text export.
+    if (QFileInfo(Name).suffix() == TextExtension)
+        ImportGameText(Name);
+    else
+        LoadGameFile(Name);
+}
+
+void TfrmGameEditor::actSaveGameExecute() {
+    if (FGame->DefaultGameTitle() == FGame->GetGameTitle()) {
+        ShowHelpId(hiDefaultTitle);
+        actPreferencesExecute();
+    }
+    if (FGame->Modified() && !FFileName.isEmpty()) {
+        FGame->SaveToFile(FFileName);
+        SetLastAction(3);
+        ClearModifiedMark();
+        return;
+    }
+    actSaveGameAsExecute();
+}
+
+void TfrmGameEditor::actSaveGameAsExecute() {
+    TFileDialogOptions options = FileDialogOptions();
+    options.Title = QStringLiteral("Save Game File");
+    options.Filter = FileFilter(true);
+    options.OverwritePrompt = true;
+    if (!services().SaveFileDialog(this, options))
+        return;
+    const int filter = options.FilterIndex;
+    const QString extension =
+        filter == ftText ? TextExtension : (filter == ftPage ? PageExtension : GameExtension);
+    QString name;
+    ChangeFileExtension(options.FileName, extension, name);
+    if (filter == ftText) {
+        FGame->ExportToTextFile(name);
+        SetLastAction(4);
+    } else if (filter == ftPage) {
+        QString written;
+        FGame->ExportHTML(name, written);
+        SetLastAction(5);
+    } else {
+        SaveGameFile(name);
+    }
+}
+
+void TfrmGameEditor::SaveGameFile(const QString& Name) {
+    FFileName = FullPath(Name);
+    FGame->SaveToFile(FFileName);
+    SetLastAction(3);
+    ClearModifiedMark();
+}
+
+void TfrmGameEditor::actPrintExecute() {
+    ShowHelpId(hiPrintGame);
+    QPointer<TfrmHTMLPrintPreview> preview = new TfrmHTMLPrintPreview(this);
+    try {
+        QString page;
+        FGame->ExportHTML(QString(), page);
+        preview->LoadFile(page);
+        preview->Execute();
+    } catch (...) {
+        delete preview.data();
+        throw;
+    }
+    delete preview.data();
+}
+
+bool TfrmGameEditor::AskSaveChanges(bool Forced) {
+    if (!FGame->Modified())
+        return true;
+    const QString question = "Game \"" + FGame->GetGameTitle() + "\" not saved. Save Now?";
+    if (Forced) {
+        if (ConfirmMessage(question))
+            actSaveGameExecute();
+        return false;
+    }
+    bool cancelled = false;
+    if (ConfirmCancelMessage(question, cancelled))
+        actSaveGameExecute();
+    return !cancelled;
+}

@@ -1,0 +1,301 @@
+#pragma once
+
+#include "designer/editor/EditorDialogsUn.h"
+#include "engine/puzzle/GlyphtroveUn.h"
+#include "platform/Controls.h"
+#include "platform/ImageList.h"
+#include "platform/Services.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QSplitter;
+class QStatusBar;
+class QToolBar;
+class TCustomListBox;
+class TTitleBlock;
+class TWordGameProperties;
+struct TRect;
+
+// The designer's window for one puzzle in progress: the puzzle control on
+// which words are placed with the mouse, the puzzle's word list (line i is
+// always word i), a status bar, an interactive help panel, and the actions
+// that edit, find, save and print the puzzle.
+class TfrmGameEditor : public QMainWindow, public TObject {
+    Q_OBJECT
+public:
+    explicit TfrmGameEditor(QWidget* parent = nullptr);
+    ~TfrmGameEditor() override;
+
+    // --- For the game manager
+    void NewGame(int Columns, int Rows, bool Load);
+    // Ignored for null.
+    void SetGameManager(TGameManagerLink* Manager);
+    TGameManagerLink* GameManager() const { return FGameManager; }
+    void SetDefaultGameTitle(const QString& Title);
+    QString GetDefaultGameTitle() const;
+    // The raw game title: empty when unset.
+    QString GetGameTitle() const;
+    bool QuerySave(bool Forced) { return AskSaveChanges(Forced); }
+    bool LoadGame();
+    bool AskSaveChanges(bool Forced);
+
+    // --- The window's own operations, also used by the actions and files
+    void UpdateTitleBlock();
+    void ApplyGameProperties(const QString& OldTitle);
+    void SetStatusText(int Index, const QString& Text);
+    QString StatusText(int Index) const;
+    void ShowHelpText(const QString& Text);
+    template <typename... Args> void ShowHelpTextFmt(const QString& Fmt, const Args&... args);
+    void ShowHelpId(int Id);
+    QString HelpPanelText() const;
+    void SetLastAction(uint8_t Code);
+    void ReportAction(uint8_t Code);
+    uint8_t LastAction() const { return FLastAction; }
+
+    void LoadGameFile(const QString& Name);
+    void ImportGameText(const QString& Name);
+    void LoadByExtension(const QString& Name);
+    void SaveGameFile(const QString& Name);
+    const QString& FileName() const { return FFileName; }
+
+    TGlyphtroveEditor* Game() const { return FGame; }
+    IWordEditorDialog* WordEditor() const { return FWordEditor.get(); }
+    IPreferencesDialog* PreferencesDialog() const { return FPreferencesDialog.get(); }
+    IWishListDialog* WishListDialog() const { return FWishListDialog.get(); }
+    int DuplicateCount() const { return FDuplicateCount; }
+    int WordTally() const { return FWordTally; }
+    bool DummyWord() const { return FDummyWord; }
+    const QString& PreviewWord() const { return FPreviewWord; }
+
+    // Raised with this window as Sender.
+    std::function<void(TObject* Sender, const QString& OldTitle, TWordGameProperties* Properties)>
+        OnTitleChanged;
+    TNotifyEvent OnCloseRequest;
+    TNotifyEvent OnHidden;
+
+    // --- The form's controls
+    QToolBar* tbMain;
+    QStatusBar* sbInfo;
+    QSplitter* sptMain;
+    QWidget* pnlMain;
+    TTitleBlock* tbPuzzleTitle;
+    QFrame* pnlGame;
+    QWidget* pnlRightPane;
+    QSplitter* sptRightPane;
+    QWidget* pnlWordList;
+    TTitleBlock* tbWordList;
+    TCustomListBox* lbxWords;
+    QWidget* pnlHelp;
+    TTitleBlock* tbHelp;
+    QPlainTextEdit* memHelp;
+    QMenu* mnuFile;
+    QMenu* mnuWord;
+    QMenu* mnuGame;
+    QMenu* mnuHelp;
+    QMenu* pmWordList;
+    QMenu* pmGrid;
+
+    // --- The actions, shared by menus, tool bar and popups
+    QAction* actResetGame;
+    QAction* actLoadGame;
+    QAction* actSaveGame;
+    QAction* actSaveGameAs;
+    QAction* actPrinterSetup;
+    QAction* actPrintPreview;
+    QAction* actPrint;
+    QAction* actHideEditor;
+    QAction* actCloseEditor;
+    QAction* actShowAllWords;
+    QAction* actHideWords;
+    QAction* actFindWord;
+    QAction* actFindPattern;
+    QAction* actFindDuplicates;
+    QAction* actRemoveWord;
+    QAction* actWordEdit;
+    QAction* actWordAdd;
+    QAction* actEraseSelection;
+    QAction* actMakeDummy;
+    QAction* actMoveLeft;
+    QAction* actMoveRight;
+    QAction* actMoveUp;
+    QAction* actMoveDown;
+    QAction* actWishList;
+    QAction* actGridSize;
+    QAction* actFinish;
+    QAction* actUnfinish;
+    QAction* actShowStats;
+    QAction* actPreferences;
+    QAction* actAutoFit;
+    QAction* actHideHelpPanel;
+    QAction* actHelpContents;
+    QAction* actHowToUse;
+    QAction* actShowTutorial;
+    QAction* actHideHelp;
+    QAction* actShowHelp;
+    QAction* actInteractiveHelp;
+    QAction* actAbout;
+
+    // --- Action handlers
+    void actResetGameExecute();
+    void actLoadGameExecute();
+    void actSaveGameExecute();
+    void actSaveGameAsExecute();
+    void actPrinterSetupExecute();
+    void actPrintExecute();
+    void actHideEditorExecute();
+    void actCloseEditorExecute();
+    void actShowAllWordsExecute();
+    void actHideWordsExecute();
+    void actFindWordExecute();
+    void actFindPatternExecute();
+    void actFindDuplicatesExecute();
+    void actRemoveWordExecute();
+    void actWordEditExecute();
+    void actWordAddExecute();
+    void actEraseSelectionExecute();
+    void actMakeDummyExecute();
+    void actMoveExecute() {}
+    void actWishListExecute();
+    void actGridSizeExecute();
+    void actFinishExecute();
+    void actUnfinishExecute();
+    void actShowStatsExecute();
+    void actPreferencesExecute();
+    void actAutoFitExecute() {}
+    void actHelpContentsExecute();
+    void actHowToUseExecute();
+    void actShowTutorialExecute();
+    void actHideHelpExecute();
+    void actShowHelpExecute();
+    void actAboutExecute();
+
+    // Fit Word of the word editor and of the wish-list dialog.
+    void FitWord(TObject* Sender, const QString& Word, int& Result);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Building the form.
+    void CreateControls();
+    QWidget* CreateMainPanel();
+    QWidget* CreateRightPane();
+    void CreateStatusBar();
+    void CreateActions();
+    QAction* NewAction(const QString& Caption, const QString& Hint, int Picture,
+                       void (TfrmGameEditor::*Handler)());
+    void CreateMenus();
+    void CreateToolBar();
+    void CreatePopupMenus();
+    void FormCreate();
+    void BindGameEvents();
+    void CreateKeptDialogs();
+    void ApplyDefaultScheme();
+
+    // The word list.
+    void lbxWordsDrawItem(int Index, const TRect& Rect, bool Selected);
+    void lbxWordsClick();
+    void lbxWordsContextPopup(const QPoint& Pos);
+    void UpdateRemoveAction();
+    void UpdateWordCount();
+    int LineOf(const QString& Word) const;
+    void SelectLine(int Index, bool Selected);
+    bool AnyLineSelected() const;
+    QStringList WordLines() const;
+    void ClearWordList();
+    // Refills the list from the puzzle's words.
+    void RefillWordList();
+
+    // Highlighting.
+    void HideHighlights();
+    void GameHideAllWords();
+    void GameHighlightWord(const QString& Word);
+    void HighlightSelectedWords();
+    void SelectFoundWords(const QStringList& Words);
+    void HighlightWordsAtCell(int Column, int Row);
+
+    // Mouse on the grid.
+    void GameCellMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void GameCellMouseMove(TShiftState Shift, int Column, int Row);
+    void SelectCell(int Column, int Row);
+    void pnlGameResize();
+    void AddWordAtCell(int Column, int Row);
+    void PlaceNewWord(int Column, int Row, const QString& Word, TWordDirectionType Direction);
+    void EditWord(int Column, int Row, TWordDirectionType Direction, const QString& Word);
+
+    // The live preview.
+    void SetPreview(int Column, int Row, const QString& Word, TWordDirectionType Direction);
+    void ErasePreview();
+    void DrawPreview();
+    void WordEditorDummyChange(bool State);
+    void KeepCoveredFillers();
+    void RestoreCoveredFillers();
+
+    // Status and help.
+    void GameModified();
+    void ClearModifiedMark();
+    void PatternChange(const QString& Pattern);
+    void ClearGame();
+    QString HelpFilePath() const;
+    void ShowHelpPanel(bool Visible);
+
+    // Files.
+    static QString FileFilter(bool Save);
+    TFileDialogOptions FileDialogOptions() const;
+    // Runs Body; when it fails, the list and the file name are brought back
+    // in step with the puzzle, which keeps what it had, and the failure goes on.
+    void KeepInStep(const std::function<void()>& Body);
+
+    IWordEditorDialog& RequireWordEditor() const;
+    IPreferencesDialog& RequirePreferences() const;
+    IWishListDialog& RequireWishList() const;
+
+    int FDuplicateCount = 0;
+    QString FFileName;
+    std::unique_ptr<IPreferencesDialog> FPreferencesDialog;
+    std::unique_ptr<IWishListDialog> FWishListDialog;
+    std::unique_ptr<IWordEditorDialog> FWordEditor;
+    TGameManagerLink* FGameManager = nullptr;
+    bool FDummyWord = false;
+    TWordDirectionType FPreviewDirection = wdRight;
+    int FPreviewColumn = 0;
+    int FPreviewRow = 0;
+    QString FPreviewWord;
+    int FSelectedColumn = 0;
+    int FSelectedRow = 0;
+    uint8_t FLastAction = 0;
+    int FWordTally = 0;
+    TGlyphtroveEditor* FGame = nullptr;
+
+    // The filler-letter cells under the preview, as they were before it.
+    struct TCoveredFiller {
+        int Column, Row;
+        TGameCellRecord Cell;
+    };
+    std::vector<TCoveredFiller> FCoveredFillers;
+    // False until the window's first layout is done.
+    bool FLayoutSettled = false;
+    TImageList FImages{16, 16};
+    std::array<QLabel*, 8> FStatusPanels{};
+};
+
+#include "platform/Format.h"
+
+template <typename... Args>
+void TfrmGameEditor::ShowHelpTextFmt(const QString& Fmt, const Args&... args) {
+    ShowHelpText(Format(Fmt, args...));
+}

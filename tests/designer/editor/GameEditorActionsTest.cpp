@@ -1,0 +1,350 @@
+#include "EditorTestSupport.h"
+
+#include "playwindow/controls/TitleBlockUn.h"
+
+#include <QAction>
+#include <QDialog>
+
+TEST(EditorTexts, ReportTextsByCodeAndCount) {
+    struct Row {
+        uint8_t code;
+        int tally, duplicates;
+        QString status, help;
+    };
+    const Row rows[] = {
+        {1, 0, 0, "Game has been reset", EditorHelpText(65280)},
+        {4, 0, 0, "", ""},
+        {5, 0, 0, "", ""},
+        {9, 0, 0, "Setup the printer", "Setup the printer"},
+        {10, 0, 0, "Game printed", EditorHelpText(65286)},
+        {11, 3, 0, "3 words found in the game", EditorHelpText(65287)},
+        {11, 1, 0, "1 word found in the game", EditorHelpText(65287)},
+        {11, 0, 0, "No words found in the game", EditorHelpText(65287)},
+        {12, 2, 0, "2 Words removed from the game", Format(EditorHelpText(65288), 2)},
+        {12, 1, 0, "1 word removed from the game", EditorHelpText(65289)},
+        {12, 0, 0, "No words removed from the game", EditorHelpText(65290)},
+        {15, 0, 0, "", ""},
+        {16, 0, 2, "Duplicates traced - 2 words duplicated", Format(EditorHelpText(65294), 2)},
+        {16, 0, 1, "Duplicates traced - 1 words duplicated", EditorHelpText(65295)},
+        {16, 0, 0, "Duplicates traced - 0 words duplicated", EditorHelpText(65293)},
+        {25, 0, 0, "Used the Wish List Editor", EditorHelpText(65271)},
+        {26, 0, 0, "", ""},
+        {255, 0, 0, "", ""},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(ActionMessage(row.code, row.tally, row.duplicates), row.status) << int(row.code);
+        EXPECT_EQ(ActionHelpText(row.code, row.tally, row.duplicates), row.help) << int(row.code);
+    }
+    EXPECT_TRUE(EditorHelpText(65252).endsWith("the mouse"));
+    EXPECT_EQ(EditorHelpText(65310).left(48), "The word cannot be entered into the grid. This w");
+    EXPECT_EQ(EditorHelpText(1), "");
+}
+
+TEST_F(EditorTest, ReportsFillTheStatusPanelAndTheHelpPanel) {
+    Editor->SetLastAction(9);
+    EXPECT_EQ(Editor->StatusText(7), "Setup the printer");
+    EXPECT_EQ(Editor->HelpPanelText(), "Setup the printer");
+    Editor->SetLastAction(4);
+    EXPECT_EQ(Editor->StatusText(7), "");
+    EXPECT_EQ(Editor->HelpPanelText(), "");
+    Editor->ReportAction(17);
+    EXPECT_EQ(Editor->StatusText(7), "Words no longer highlighted");
+    EXPECT_EQ(Editor->LastAction(), 4);
+}
+
+TEST_F(EditorTest, ResetAsksOnlyForAModifiedGameWithWords) {
+    Editor->actResetGame->trigger(); // empty list: no question
+    EXPECT_EQ(Editor->StatusText(7), "Game has been reset");
+    AddWord("CAT", 0, 0, wdRight);
+    Fake.Answer(mrNo);
+    Editor->actResetGame->trigger();
+    EXPECT_EQ(Fake.Messages.back().text, "Delete all words and clear the game?");
+    EXPECT_EQ(Lines(), QStringList({"CAT"}));
+    Fake.Answer(mrYes);
+    Editor->actResetGame->trigger();
+    EXPECT_TRUE(Lines().isEmpty());
+    EXPECT_EQ(Game->GetCellText(0, 0), "");
+    EXPECT_EQ(Editor->StatusText(0), "");
+    EXPECT_EQ(Editor->StatusText(2), "0");
+    EXPECT_EQ(Editor->HelpPanelText(), Help(65280));
+}
+
+TEST_F(EditorTest, RemoveWordAsksAboutEachSelectedLineInOrder) {
+    AddWord("CAT", 0, 0, wdRight);
+    AddWord("DOG", 0, 2, wdRight);
+    AddWord("EMU", 0, 4, wdRight);
+    AddWord("YAK", 0, 6, wdRight);
+    SelectLines({0, 1, 2});
+    Fake.Answer(mrYes);
+    Fake.Answer(mrNo);
+    Fake.Answer(mrYes);
+    Editor->actRemoveWord->trigger();
+    ASSERT_EQ(Fake.Messages.size(), 3u);
+    EXPECT_EQ(Fake.Messages[0].text, "Delete \"CAT\"?");
+    EXPECT_EQ(Fake.Messages[1].text, "Delete \"DOG\"?");
+    EXPECT_EQ(Fake.Messages[2].text, "Delete \"EMU\"?");
+    EXPECT_EQ(Lines(), QStringList({"DOG", "YAK"}));
+    ExpectListInStep();
+    EXPECT_EQ(Editor->StatusText(7), "2 Words removed from the game");
+    EXPECT_EQ(Editor->HelpPanelText(), Format(Help(65288), 2));
+    EXPECT_EQ(Editor->StatusText(2), "2");
+}
+
+TEST_F(EditorTest, RemoveWordFromTheGridMenuTakesTheWordsThroughTheCell) {
+    AddWord("CAT", 0, 1, wdRight);
+    AddWord("ACE", 1, 1, wdBottom);
+    AddWord("EMU", 5, 5, wdRight);
+    Click(1, 1, Qt::RightButton);
+    Fake.Answer(mrYes);
+    Fake.Answer(mrYes);
+    Editor->actRemoveWord->trigger();
+    EXPECT_EQ(Lines(), QStringList({"EMU"}));
+    ExpectListInStep();
+}
+
+TEST_F(EditorTest, FindWordSelectsAndHighlightsWhatTheDialogFound) {
+    AddWord("CAT", 0, 0, wdRight);
+    AddWord("DOG", 0, 2, wdRight);
+    AddWord("COW", 0, 4, wdRight);
+    FindWordAnswers.push_back([](const QStringList& words, QStringList& found) {
+        EXPECT_EQ(words, QStringList({"CAT", "DOG", "COW"}));
+        found = QStringList({"CAT", "COW", "DOG"});
+        return true;
+    });
+    Editor->actFindWord->trigger();
+    EXPECT_EQ(Editor->StatusText(7), "3 words found in the game");
+    EXPECT_EQ(Editor->lbxWords->selectedItems().size(), 3);
+    EXPECT_TRUE(Game->CellHasState(2, 4, wgcsHighlighted));
+    FindWordAnswers.push_back([](const QStringList&, QStringList& found) {
+        found = QStringList({"DOG"});
+        return true;
+    });
+    Editor->actFindWord->trigger();
+    EXPECT_EQ(Editor->StatusText(7), "1 word found in the game");
+    EXPECT_FALSE(Game->CellHasState(2, 4, wgcsHighlighted));
+    EXPECT_TRUE(Game->CellHasState(2, 2, wgcsHighlighted));
+    // Cancel leaves the status as it was.
+    FindWordAnswers.push_back([](const QStringList&, QStringList&) { return false; });
+    Editor->actFindWord->trigger();
+    EXPECT_EQ(Editor->StatusText(7), "1 word found in the game");
+    EXPECT_EQ(Editor->HelpPanelText(), Help(65307));
+}
+
+TEST_F(EditorTest, FindDuplicatesReportsTheWordsFoundTwice) {
+    AddWord("CAT", 0, 0, wdRight);
+    AddWord("DOG", 0, 2, wdRight);
+    AddWord("EMU", 0, 4, wdRight);
+    Game->PlaceWord(0, 7, wdRight, "CAT", true);
+    Game->PlaceWord(5, 7, wdRight, "DOG", true);
+    Editor->actFindDuplicates->trigger();
+    EXPECT_EQ(Editor->DuplicateCount(), 2);
+    EXPECT_EQ(Editor->StatusText(7), "Duplicates traced - 2 words duplicated");
+    EXPECT_EQ(Editor->HelpPanelText(), Format(Help(65294), 2));
+    Editor->actHideWords->trigger();
+    EXPECT_EQ(Editor->DuplicateCount(), 0);
+    EXPECT_EQ(Editor->StatusText(7), "Words no longer highlighted");
+}
+
+TEST_F(EditorTest, APatternMatchStaysHighlightedThroughARightClickAndCanBeAdded) {
+    Game->PlaceWord(2, 5, wdRight, "OWL", true);
+    FindPatternAnswers.push_back([this](const std::function<void(const QString&)>& change) {
+        change("O#L");
+        EXPECT_EQ(Editor->StatusText(7), "Words no longer highlighted");
+        EXPECT_EQ(Editor->HelpPanelText(), Format(Help(65273), 1));
+        return true;
+    });
+    Editor->actFindPattern->trigger();
+    EXPECT_EQ(Editor->LastAction(), 15);
+    EXPECT_EQ(Editor->StatusText(7), "");
+    ASSERT_TRUE(Game->CellHasState(3, 5, wgcsHighlighted));
+    // Add Word reads the word from the clicked cell on.
+    Click(2, 5, Qt::RightButton);
+    EXPECT_TRUE(Game->CellHasState(3, 5, wgcsHighlighted));
+    ASSERT_TRUE(Editor->actWordAdd->isEnabled());
+    Editor->actWordAdd->trigger();
+    EXPECT_EQ(Lines(), QStringList({"OWL"}));
+    EXPECT_EQ(Editor->StatusText(7), "Word added");
+    // After any other report a right click clears highlights first.
+    Editor->actShowAllWords->trigger();
+    EXPECT_EQ(Editor->StatusText(7), "All words highlighted");
+    Click(8, 8, Qt::RightButton);
+    EXPECT_FALSE(Game->CellHasState(3, 5, wgcsHighlighted));
+    EXPECT_FALSE(Editor->actWordAdd->isEnabled());
+}
+
+TEST_F(EditorTest, WishListReportsUnlessFitWordRan) {
+    WishList->OnExecute = [this](FakeWishListDialog& dialog) {
+        EXPECT_EQ(Editor->HelpPanelText(), Help(65253));
+        EXPECT_EQ(dialog.Edited, Game->WishList());
+        return true;
+    };
+    Editor->actWishList->trigger();
+    EXPECT_EQ(Editor->StatusText(7), "Used the Wish List Editor");
+    EXPECT_EQ(Editor->HelpPanelText(), Help(65271));
+    EXPECT_EQ(Editor->LastAction(), 15);
+    // Fit Word with no room: its failure stands, no further report.
+    for (int row = 0; row < 10; ++row)
+        Game->PlaceWord(0, row, wdRight, "QQQQQQQQQQ", true);
+    WishList->OnExecute = [](FakeWishListDialog& dialog) {
+        dialog.Fit("ZEBRA");
+        return true;
+    };
+    Editor->actWishList->trigger();
+    EXPECT_EQ(WishList->FitResult(), 0);
+    EXPECT_EQ(Editor->StatusText(7), "No place found for \"ZEBRA\"");
+    EXPECT_EQ(Editor->HelpPanelText(), Help(65254));
+}
+
+TEST_F(EditorTest, FitWordHighlightsThePlaceAndShowsItInTheWordEditor) {
+    WishList->OnExecute = [](FakeWishListDialog& dialog) {
+        dialog.Fit("ZEBRA");
+        return true;
+    };
+    Editor->actWishList->trigger();
+    EXPECT_EQ(WishList->FitResult(), 1);
+    EXPECT_EQ(Editor->StatusText(7), "Word fit successful");
+    ASSERT_EQ(WordEditor->WordData.size(), 1u);
+    const FakeWordEditor::Call& place = WordEditor->WordData[0];
+    EXPECT_EQ(place.Word, "ZEBRA");
+    EXPECT_TRUE(Game->CellHasState(place.Column, place.Row, wgcsHighlighted));
+    // The code 15 keeps the fitted cells through a right click for Add Word.
+    Click(place.Column, place.Row, Qt::RightButton);
+    ASSERT_TRUE(Editor->actWordAdd->isEnabled());
+    Editor->actWordAdd->trigger();
+    EXPECT_EQ(Lines(), QStringList({"ZEBRA"}));
+}
+
+TEST_F(EditorTest, AddToWishListFromTheWordEditorGoesToThePuzzlesList) {
+    EXPECT_EQ(WordEditor->WishList, Game->WishList());
+    EXPECT_EQ(WishList->PuzzleWords, &Editor->lbxWords->Items());
+    WordEditor->OnAddToWishList(nullptr, "HERON");
+    WordEditor->OnAddToWishList(nullptr, "HERON");
+    EXPECT_EQ(Game->WishList()->Count(), 1);
+    EXPECT_EQ(WishList->Lines, QStringList({"HERON", "HERON"}));
+}
+
+TEST_F(EditorTest, ChangeGridSizeAsksForAModifiedGameThenStartsAnew) {
+    AddWord("CAT", 0, 0, wdRight);
+    Fake.Answer(mrNo);
+    Editor->actGridSize->trigger();
+    EXPECT_EQ(Editor->HelpPanelText(), Help(65250));
+    EXPECT_EQ(Lines(), QStringList({"CAT"}));
+    Fake.Answer(mrYes);
+    ChangeSizeAnswers.push_back([](int& columns, int& rows) {
+        EXPECT_EQ(columns, 10);
+        EXPECT_EQ(rows, 10);
+        columns = 20;
+        rows = 15;
+        return true;
+    });
+    Editor->actGridSize->trigger();
+    EXPECT_TRUE(Lines().isEmpty());
+    EXPECT_EQ(Game->ColCount(), 20);
+    EXPECT_EQ(Game->RowCount(), 15);
+    EXPECT_EQ(Editor->StatusText(5), "20 x 15");
+    EXPECT_EQ(Editor->pnlGame->minimumSize(), QSize(320, 240));
+    EXPECT_EQ(Editor->StatusText(7), "Game size changed");
+}
+
+TEST_F(EditorTest, PreferencesNeedAGameManager) {
+    Fake.Answer(mrOk);
+    Editor->actPreferences->trigger();
+    ASSERT_EQ(Fake.Messages.size(), 1u);
+    EXPECT_EQ(Fake.Messages[0].text, "GameManager object not assigned");
+    EXPECT_EQ(Preferences->Runs, 0);
+}
+
+TEST_F(EditorTest, PreferencesRefuseAnotherEditorsTitleAndApplyTheRest) {
+    FakePreferences* preferences = Preferences;
+    TfrmGameEditor other;
+    Preferences = preferences;
+    other.SetDefaultGameTitle("Other Game");
+    Manager.Editors.push_back(&other);
+    Editor->SetGameManager(&Manager);
+    QString oldTitle;
+    int titleChanges = 0;
+    Editor->OnTitleChanged = [&](TObject* sender, const QString& old, TWordGameProperties* p) {
+        EXPECT_EQ(sender, Editor.get());
+        EXPECT_EQ(p, Game->GamePreferences());
+        oldTitle = old;
+        ++titleChanges;
+    };
+    Preferences->Scripts.push_back([this](TWordGameProperties& properties) {
+        EXPECT_EQ(properties.GetGameTitle(), "Glyphtrove Game 1");
+        EXPECT_EQ(Editor->HelpPanelText(), Help(65255));
+        properties.SetGameTitle("Other Game");
+        return true;
+    });
+    Preferences->Scripts.push_back([](TWordGameProperties& properties) {
+        properties.SetGameTitle("Glyphtrove Game 1"); // its own title is fine
+        properties.SetGameAuthor("Ann");
+        return true;
+    });
+    Fake.Answer(mrOk);
+    Editor->actPreferences->trigger();
+    ASSERT_EQ(Fake.Messages.size(), 1u);
+    EXPECT_EQ(Fake.Messages[0].text,
+              "A game with the same title already exists. Please change the title.");
+    EXPECT_EQ(Preferences->Runs, 2);
+    EXPECT_EQ(Game->GamePreferences()->GetGameAuthor(), "Ann");
+    EXPECT_EQ(titleChanges, 1);
+    EXPECT_EQ(oldTitle, "Glyphtrove Game 1");
+    EXPECT_EQ(Editor->StatusText(0), "Modified");
+    EXPECT_EQ(Editor->StatusText(7), "Preferences edited");
+    // An empty title becomes the default title.
+    Preferences->Scripts.push_back([](TWordGameProperties& properties) {
+        properties.SetGameTitle("");
+        return true;
+    });
+    Editor->actPreferences->trigger();
+    EXPECT_EQ(Editor->GetGameTitle(), "Glyphtrove Game 1");
+    EXPECT_EQ(Editor->tbPuzzleTitle->Caption(), "Glyphtrove Game 1");
+    // Cancel changes nothing and reports nothing.
+    Preferences->Scripts.push_back([](TWordGameProperties& properties) {
+        properties.SetGameTitle("Changed");
+        return false;
+    });
+    Editor->actPreferences->trigger();
+    EXPECT_EQ(Editor->GetGameTitle(), "Glyphtrove Game 1");
+    EXPECT_EQ(Editor->HelpPanelText(), Help(65307));
+    EXPECT_EQ(titleChanges, 2);
+}
+
+TEST_F(EditorTest, CloseHideStatisticsAndHelpActions) {
+    int closeRequests = 0, hidden = 0;
+    Editor->OnCloseRequest = [&](TObject*) { ++closeRequests; };
+    Editor->OnHidden = [&](TObject*) { ++hidden; };
+    Editor->actCloseEditor->trigger();
+    EXPECT_EQ(closeRequests, 1);
+    EXPECT_EQ(Editor->StatusText(7), "Game Closing...");
+    QTest::keyClick(Editor.get(), Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_FALSE(Editor->isVisible());
+    EXPECT_EQ(hidden, 1);
+    Editor->show();
+    AddWord("CAT", 0, 0, wdRight);
+    Editor->actShowStats->trigger();
+    ASSERT_EQ(StatisticsShown.size(), 1u);
+    EXPECT_EQ(StatisticsShown[0], QStringList({"CAT"}));
+    EXPECT_EQ(Editor->StatusText(7), "Statistics shown");
+    Editor->SetGameManager(&Manager);
+    Editor->actHelpContents->trigger();
+    Editor->actHowToUse->trigger();
+    Editor->actShowTutorial->trigger();
+    ASSERT_EQ(Fake.HelpShown.size(), 3u);
+    EXPECT_TRUE(Fake.HelpShown[0].first.endsWith("/Glyphtrove.hlp"));
+    EXPECT_EQ(Fake.HelpShown[0].second, 2);
+    EXPECT_EQ(Fake.HelpShown[1].second, 10);
+    EXPECT_EQ(Fake.HelpShown[2].second, 14);
+}
+
+TEST_F(EditorTest, ShortcutsRunTheirActions) {
+    AddWord("CAT", 0, 0, wdRight);
+    QTest::keyClick(Editor.get(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(Editor->StatusText(7), "All words highlighted");
+    EXPECT_TRUE(Game->CellHasState(0, 0, wgcsHighlighted));
+    QTest::keyClick(Editor.get(), Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(Editor->StatusText(7), "Words no longer highlighted");
+    EXPECT_FALSE(Game->CellHasState(0, 0, wgcsHighlighted));
+    QTest::keyClick(Editor.get(), Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(Editor->StatusText(7), "Duplicates traced - 0 words duplicated");
+}
