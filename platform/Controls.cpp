@@ -78,8 +78,13 @@ bool ApplyKeyRule(QObject& Field, QEvent& Event, const std::function<void(QChar&
     Rule(key);
     if (key == typed)
         return false;
-    if (key.isNull())
+    if (key.isNull()) {
+        // Return and Escape belong to the dialog before any field: a
+        // swallowed one still reaches the form's buttons.
+        if (typed == QChar(13) || typed == QChar(27))
+            Event.ignore();
         return true;
+    }
     QKeyEvent changed(QEvent::KeyPress, KeyCodeOf(key), Qt::NoModifier, QString(key));
     retyping = true;
     QCoreApplication::sendEvent(&Field, &changed);

@@ -48,7 +48,8 @@ int KeyCodeOf(QChar Key);
 // Runs a form's key rule for one of its fields from the form's event
 // filter. On a key press that types a character, Rule may change it or
 // swallow it (#0). True when the filter consumes the event: the character
-// was swallowed, or was typed into Field again as changed.
+// was swallowed, or was typed into Field again as changed. A swallowed
+// Return or Escape goes on to the dialog (Return as OK).
 bool ApplyKeyRule(QObject& Field, QEvent& Event, const std::function<void(QChar& Key)>& Rule);
 
 // A key released, once per press: the releases of auto-repeat don't count.

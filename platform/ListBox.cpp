@@ -249,6 +249,8 @@ void TCustomListBox::DrawItem(QPainter& painter, const QRect& rect, int Index,
     if (rect.isEmpty())
         return;
     FItemImage = QImage(rect.size(), QImage::Format_RGB32);
+    // What an item leaves unpainted shows the list's erased background.
+    FItemImage.fill(ToQColor(FColor));
     FCanvas.Font() = FFont;
     FCanvas.Brush().SetStyle(bsSolid);
     FCanvas.Brush().SetColor(FColor);

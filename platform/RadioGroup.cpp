@@ -1,16 +1,31 @@
 #include "platform/RadioGroup.h"
 
+#include "platform/Guard.h"
+
 #include <QVBoxLayout>
 #include <algorithm>
 
 TRadioGroup::TRadioGroup(const QString& Caption, const QStringList& Items, QWidget* parent)
     : QGroupBox(Caption, parent) {
-    auto* column = new QVBoxLayout(this);
+    new QVBoxLayout(this);
+    SetItems(Items);
+    connect(&FGroup, &QButtonGroup::idClicked, this, [this] {
+        Guarded([this] {
+            if (OnClick)
+                OnClick();
+        });
+    });
+}
+
+void TRadioGroup::SetItems(const QStringList& Items) {
+    for (QRadioButton* button : FButtons)
+        delete button;
+    FButtons.clear();
     for (const QString& item : Items) {
         auto* button = new QRadioButton(item, this);
         FGroup.addButton(button, int(FButtons.size()));
         FButtons.push_back(button);
-        column->addWidget(button);
+        layout()->addWidget(button);
     }
 }
 

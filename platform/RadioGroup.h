@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 // A group box of radio buttons, one per item, stacked top to bottom;
@@ -16,6 +17,12 @@ public:
     // A value beyond the items checks the last one; below 0 checks none.
     void SetItemIndex(int Value);
     QRadioButton* Button(int Index) const { return FButtons.at(size_t(Index)); }
+    int Count() const { return int(FButtons.size()); }
+    // Replaces the items; none is checked afterwards.
+    void SetItems(const QStringList& Items);
+
+    // An item clicked by the user.
+    std::function<void()> OnClick;
 
 private:
     QButtonGroup FGroup;

@@ -6,8 +6,10 @@
 #include "platform/Services.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStatusBar>
 #include <QToolButton>
 
 TDialogForm::TDialogForm(QWidget* owner, const QString& caption, int clientWidth, int clientHeight)
@@ -38,6 +40,24 @@ QPushButton* TDialogForm::CancelButton(const QRect& bounds) {
     return button;
 }
 
+QStatusBar* TDialogForm::StatusBar() {
+    constexpr int height = 19;
+    auto* bar = new QStatusBar(this);
+    bar->setSizeGripEnabled(false);
+    bar->setGeometry(0, this->height() - height, width(), height);
+    return bar;
+}
+
+QLabel* StatusPanel(QStatusBar& Bar, int Width, Qt::Alignment Alignment) {
+    auto* panel = new QLabel(&Bar);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setAlignment(Alignment | Qt::AlignVCenter);
+    if (Width > 0)
+        panel->setFixedWidth(Width);
+    Bar.addWidget(panel, Width > 0 ? 0 : 1);
+    return panel;
+}
+
 QAction* TDialogForm::Action(const QString& caption, const QString& hint,
                              const QKeySequence& shortcut, std::function<void()> handler) {
     auto* action = new QAction(caption, this);
@@ -50,6 +70,13 @@ QAction* TDialogForm::Action(const QString& caption, const QString& hint,
     connect(action, &QAction::triggered, this,
             [handler = std::move(handler)] { Guarded(handler); });
     return action;
+}
+
+void LetterKeyPress(QChar& Key, const QString& Extra) {
+    if (Key >= 'a' && Key <= 'z')
+        Key = Key.toUpper();
+    if (!(Key >= 'A' && Key <= 'Z') && Key != QChar(8) && !Extra.contains(Key))
+        Key = QChar(0);
 }
 
 QToolButton* SpeedButton(QWidget* parent, const QRect& bounds) {

@@ -14,11 +14,10 @@ namespace {
 
 // Each cell of the file is two integers of a tag and four bytes.
 constexpr int64_t CellFileBytes = 10;
-// The shortest word record: an empty text (tag, length, zero) and three integers.
-constexpr int64_t MinWordFileBytes = 6 + 3 * 5;
-// The "Unused Space" mode every value outside the three filling modes reads as.
-constexpr int LastFillingMode = 2;
-constexpr int LeftBlankMode = 3;
+// The shortest text: a tag, a length and the zero byte.
+constexpr int64_t MinTextFileBytes = 6;
+// The shortest word record: a text and three integers.
+constexpr int64_t MinWordFileBytes = MinTextFileBytes + 3 * 5;
 // The calendar's range, years 1 to 9999, in days since 30 December 1899. A
 // value after the last millisecond would round into year 10000, whose stamp
 // no longer reads back.
@@ -96,9 +95,7 @@ void ReadPlaySettings(const QString& FileName, TTypeStream* Stream, TGameFile& F
     File.RandomLettersUsed = ReadFlag(Stream);
     File.IncludeColourScheme = ReadFlag(Stream);
     File.AutoFinish = ReadFlag(Stream);
-    const int unusedSpace = Stream->ReadInteger();
-    File.UnusedSpace =
-        uint8_t(unusedSpace >= 0 && unusedSpace <= LastFillingMode ? unusedSpace : LeftBlankMode);
+    File.UnusedSpace = Stream->ReadInteger();
     File.UseTimer = ReadFlag(Stream);
     File.CountDown = Stream->ReadDateTime();
     if (!IsValidDuration(File.CountDown))
@@ -143,8 +140,7 @@ void ReadWishList(const QString& FileName, TTypeStream* Stream, TGameFile& File)
     if (!File.HasWishList)
         return;
     size_t reserve = 0;
-    // The shortest entry is an empty text: a tag, a length and a zero byte.
-    const int count = ReadCount(FileName, Stream, 6, reserve);
+    const int count = ReadCount(FileName, Stream, MinTextFileBytes, reserve);
     File.Wishes.reserve(qsizetype(reserve));
     for (int i = 0; i < count; ++i)
         File.Wishes.append(Stream->ReadString());

@@ -46,7 +46,8 @@ struct TGameFile {
     bool RandomLettersUsed = false;
     bool IncludeColourScheme = false;
     bool AutoFinish = false;
-    uint8_t UnusedSpace = 0;
+    // As stored; the puzzle reads a value outside its filling modes as "Left blank".
+    int UnusedSpace = 0;
     bool UseTimer = false;
     TDateTime CountDown = 0;
     int Hints = 0;

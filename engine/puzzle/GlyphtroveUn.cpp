@@ -15,6 +15,7 @@ const char* const AlphabetLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 // A fragment is drawn from the words at most this often looking for one
 // longer than its run.
 constexpr int MaxFragmentDraws = 20;
+
 bool IsWordDirection(int Direction) {
     return Direction >= wdTopLeft && Direction <= wdLeft;
 }
@@ -354,8 +355,11 @@ void TCustomGlyphtrove::LoadFromStream(const QString& FileName, TTypeStream* Str
 }
 
 // Tries the words on the file's own cells, so that a word PlaceWord would
-// refuse fails the load before anything of the puzzle changes.
+// refuse fails the load before anything of the puzzle changes. Without the
+// checks PlaceWord refuses nothing.
 void TCustomGlyphtrove::CheckStoredWords(const TGameFile& File) const {
+    if (!CheckWords())
+        return;
     TBoardGame board(File.Columns, File.Rows);
     ForEachFileCell(File, [&](int Column, int Row, const TGameFileCell& Cell) {
         TGameCellRecord record;
@@ -363,7 +367,7 @@ void TCustomGlyphtrove::CheckStoredWords(const TGameFile& File) const {
         record.State = Cell.State;
         board.WriteCell(Column, Row, record);
     });
-    TPlacementTrial trial(board, CheckWords());
+    TPlacementTrial trial(board);
     for (const TGameFileWord& word : File.Words)
         if (IsWordDirection(word.Direction))
             trial.Place(word.X, word.Y, TWordDirectionType(word.Direction), word.Word);
@@ -398,7 +402,10 @@ void TCustomGlyphtrove::ApplyPlaySettings(const TGameFile& File) {
     FRandomLettersUsed = File.RandomLettersUsed;
     properties->SetIncludeColourScheme(File.IncludeColourScheme);
     properties->SetAutoFinish(File.AutoFinish);
-    properties->SetUnusedSpace(File.UnusedSpace);
+    properties->SetUnusedSpace(File.UnusedSpace >= usRandomLetters &&
+                                       File.UnusedSpace <= usPartialWords
+                                   ? uint8_t(File.UnusedSpace)
+                                   : uint8_t(usLeftBlank));
     properties->SetUseTimer(File.UseTimer);
     properties->SetCountDownTimer(File.CountDown);
     properties->SetHints(File.Hints);

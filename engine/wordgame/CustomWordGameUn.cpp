@@ -351,15 +351,16 @@ bool TCustomWordGame::IsValidWordLength(const QString& Word) const {
 
 int TCustomWordGame::CheckWordPlacement(int X, int Y, TWordDirectionType Direction,
                                         const QString& Word) const {
-    return PlacementCode(*BoardGame(), *FSnapshot, *FWordList, X, Y, Direction, Word);
+    return PlacementCode(*BoardGame(), *FSnapshot, FWordList->IndexOf(Word) >= 0, X, Y, Direction,
+                         Word);
 }
 
-int TCustomWordGame::PlacementCode(const TBoardGame& Board, const TBoardGame& Snapshot,
-                                   const TCustomWordList& Words, int X, int Y,
-                                   TWordDirectionType Direction, const QString& Word) {
+int TCustomWordGame::PlacementCode(const TBoardGame& Board, const TBoardGame& Snapshot, bool Listed,
+                                   int X, int Y, TWordDirectionType Direction,
+                                   const QString& Word) {
     if (!FitsColumns(Word, Board.ColCount()))
         return wpcBadLength;
-    if (Words.IndexOf(Word) >= 0)
+    if (Listed)
         return wpcAlreadyListed;
     int code = wpcAcceptable;
     ForEachLetterCell(X, Y, Direction, Word.length(), [&](int k, int column, int row) {
@@ -456,9 +457,8 @@ int TCustomWordGame::PlaceWord(int X, int Y, TWordDirectionType Direction, const
 }
 
 bool TPlacementTrial::Place(int X, int Y, TWordDirectionType Direction, const QString& Word) {
-    const int code = TCustomWordGame::PlacementCode(FBoard, FBoard, FWords, X, Y, Direction, Word);
-    if (FCheckWords)
-        TCustomWordGame::RaisePlacementCode(code);
+    TCustomWordGame::RaisePlacementCode(TCustomWordGame::PlacementCode(
+        FBoard, FBoard, FListed.contains(Word), X, Y, Direction, Word));
     if (!TCustomWordGame::PositionFault(FBoard, X, Y, Direction, Word, nullptr).isEmpty())
         return false;
     ForEachLetterCell(X, Y, Direction, Word.length(), [&](int k, int column, int row) {
@@ -470,8 +470,7 @@ bool TPlacementTrial::Place(int X, int Y, TWordDirectionType Direction, const QS
         ++cell.UseCount;
         FBoard.WriteCell(column, row, cell);
     });
-    if (!TCustomWordGame::IsListedAt(FWords, Word, X, Y, Direction))
-        FWords.Add(Word, X, Y, Direction);
+    FListed.insert(UpperCaseWord(Word));
     return true;
 }
 
@@ -528,16 +527,11 @@ void TCustomWordGame::WriteDummyLetters(int X, int Y, const QString& Word, int C
 
 bool TCustomWordGame::IsContainedWord(const QString& Word, int X, int Y,
                                       TWordDirectionType Direction) const {
-    return IsListedAt(*FWordList, Word, X, Y, Direction);
-}
-
-bool TCustomWordGame::IsListedAt(const TCustomWordList& Words, const QString& Word, int X, int Y,
-                                 TWordDirectionType Direction) {
     if (Word.length() < 2)
         return false;
     const TPoint last = LastCell(X, Y, Direction, Word.length());
-    for (const int i : Words.WordsStartingAt(X, Y)) {
-        const TWordRec rec = Words.GetWordRec(i);
+    for (const int i : FWordList->WordsStartingAt(X, Y)) {
+        const TWordRec rec = FWordList->GetWordRec(i);
         if (rec.Word.contains(Word, Qt::CaseSensitive) &&
             LastCell(rec.X, rec.Y, rec.Direction, rec.Word.length()) == last)
             return true;

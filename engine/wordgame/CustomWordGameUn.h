@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -156,9 +157,9 @@ public:
     void RaisePlacementError(int Code, bool Dummy) const;
     // The placement rules on any board and word list, so that words can be
     // tried on copies before the puzzle is touched.
-    static int PlacementCode(const TBoardGame& Board, const TBoardGame& Snapshot,
-                             const TCustomWordList& Words, int X, int Y,
-                             TWordDirectionType Direction, const QString& Word);
+    // Listed tells whether the word list holds Word as given.
+    static int PlacementCode(const TBoardGame& Board, const TBoardGame& Snapshot, bool Listed,
+                             int X, int Y, TWordDirectionType Direction, const QString& Word);
     // Raises the message of a code other than wpcAcceptable.
     static void RaisePlacementCode(int Code);
     // Why the word's letters cannot be painted, or "" when they can; a cell
@@ -166,9 +167,6 @@ public:
     static QString PositionFault(const TBoardGame& Board, int X, int Y,
                                  TWordDirectionType Direction, const QString& Word,
                                  const std::function<bool(int, int)>& Replaceable);
-    // A listed word that contains Word and has the same first and last cell.
-    static bool IsListedAt(const TCustomWordList& Words, const QString& Word, int X, int Y,
-                           TWordDirectionType Direction);
     void ValidateWordPosition(int X, int Y, TWordDirectionType Direction,
                               const QString& Word) const;
     void ChangeWord(int Index, int X, int Y, TWordDirectionType Direction, const QString& Word,
@@ -297,13 +295,14 @@ private:
     std::unique_ptr<TFitIn> FPlacer;
 };
 
-// Places real words as PlaceWord does, on a board and word list of its own,
-// without painting or events: it tells which word PlaceWord would refuse and
-// which it would leave out.
+// Places real words as PlaceWord does with CheckWords on, on a board of its
+// own, without painting or events: it tells which word PlaceWord would refuse
+// and which it would leave out. With the checks on, a word that passes them
+// is never contained in a listed one, so every word painted is listed.
 class TPlacementTrial {
 public:
     // Board holds the cells the words go onto; the trial writes their letters.
-    TPlacementTrial(TBoardGame& Board, bool CheckWords) : FBoard(Board), FCheckWords(CheckWords) {}
+    explicit TPlacementTrial(TBoardGame& Board) : FBoard(Board) {}
 
     // Raises what PlaceWord would raise; false when it would leave the word
     // out after its error box.
@@ -311,6 +310,6 @@ public:
 
 private:
     TBoardGame& FBoard;
-    bool FCheckWords;
-    TCustomWordList FWords;
+    // The listed words as the list stores them, upper-cased.
+    QSet<QString> FListed;
 };

@@ -10,8 +10,6 @@
 #include <memory>
 
 class QAction;
-class TFont;
-struct TRect;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -20,11 +18,13 @@ class QSplitter;
 class QStatusBar;
 class QToolBar;
 class TGlyphtroveGameColourPresetProperties;
+class TFont;
 class TIntegerList;
 class TStaticListBox;
 class TTitleBlock;
 class TfrmPlayerOptions;
 class TPlayerOptions;
+struct TRect;
 
 // The window in which a puzzle is played: the puzzle control, its word list,
 // the status bar, the puzzle title, the clock, the game actions, the

@@ -656,6 +656,15 @@ TEST_F(PuzzleTest, BadContentIsRefused) {
     }
 }
 
+// Without the placement checks nothing a word breaks refuses the file.
+TEST_F(PuzzleTest, WithoutWordChecksARepeatedWordLoadsOnce) {
+    GameFileContent content = GameFileContent::Cat();
+    content.Words.push_back(content.Words[0]);
+    Loader.SetCheckWords(false);
+    EXPECT_EQ(S(Load(content.Build().Bytes)), "");
+    EXPECT_EQ(Loader.WordCount(), 1);
+}
+
 // Only what the reader meets is replaced: a file that cannot be opened keeps
 // its own message. Neither failure takes the name.
 TEST_F(PuzzleTest, AFailedLoadKeepsTheFileNameAndAMissingFileSaysSo) {
