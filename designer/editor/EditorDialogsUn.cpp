@@ -1,8 +1,10 @@
 #include "designer/editor/EditorDialogsUn.h"
 
+#include "designer/editor/EditorDialogWiringUn.h"
+
 namespace {
 TEditorDialogs& Current() {
-    static TEditorDialogs dialogs;
+    static TEditorDialogs dialogs = DesignerEditorDialogs();
     return dialogs;
 }
 } // namespace

@@ -20,7 +20,7 @@ class TfrmGameEditor;
 // can script what the user does in each.
 
 // Fit Word: Result is 1 when a place was found, 0 when not.
-using TFitWordEvent = std::function<void(TObject* Sender, const QString& Word, int& Result)>;
+using TEditorFitWordEvent = std::function<void(TObject* Sender, const QString& Word, int& Result)>;
 
 // The word editor, kept for the window's life.
 class IWordEditorDialog {
@@ -40,7 +40,7 @@ public:
                        const QString& Word)>
         OnWordChange;
     std::function<void(TObject* Sender, bool State)> OnDummyChange;
-    TFitWordEvent OnFitWord;
+    TEditorFitWordEvent OnFitWord;
     std::function<void(TObject* Sender, const QString& Word)> OnAddToWishList;
 };
 
@@ -75,7 +75,7 @@ public:
     // -1 when no Fit Word ran in the last Execute.
     virtual int FitResult() const = 0;
 
-    TFitWordEvent OnFitWord;
+    TEditorFitWordEvent OnFitWord;
 };
 
 // How the window makes each dialog. The kept dialogs are made once; the
@@ -96,7 +96,8 @@ struct TEditorDialogs {
     std::function<void(QWidget* Owner, const QStringList& Words)> ShowStatistics;
 };
 
-// The dialogs every new editor window uses; the program sets them once.
+// The dialogs every new editor window uses: the designer's own unless
+// another set was given.
 const TEditorDialogs& EditorDialogs();
 void SetEditorDialogs(const TEditorDialogs& Dialogs);
 

@@ -126,12 +126,8 @@ void TfrmGameEditor::actRemoveWordExecute() {
         ShowHelpId(hiRemoveWordQuestion);
         if (ConfirmMessageFmt("Delete \"%s\"?", text)) {
             // Its line goes with it, so the next line moves into this place.
-            const int before = lbxWords->count();
             FGame->DeleteWordByText(text);
-            if (lbxWords->count() < before)
-                ++FWordTally;
-            else
-                ++line; // the puzzle kept the word: it is not asked about again
+            ++FWordTally;
         } else {
             ++line;
         }

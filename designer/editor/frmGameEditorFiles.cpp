@@ -102,6 +102,8 @@ void TfrmGameEditor::ImportGameText(const QString& Name) {
         FGame->ImportFromTextFile(Name);
     });
     UpdateTitleBlock();
+    // The count and the actions that need words follow the new list.
+    UpdateWordCount();
 }
 
 void TfrmGameEditor::LoadByExtension(const QString& Name) {

@@ -1,5 +1,6 @@
 #include "designer/editor/frmGameEditorUn.h"
 
+#include "designer/controls/ColourMemoUn.h"
 #include "designer/editor/EditorPicturesUn.h"
 #include "designer/editor/EditorTextsUn.h"
 #include "engine/genlib/DrawTextUn.h"
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -162,13 +162,11 @@ QWidget* TfrmGameEditor::CreateRightPane() {
     tbHelp->SetLayout(ilRight);
     tbHelp->setToolTip(QStringLiteral("context sensitive help that changes as you work"));
     help->addWidget(tbHelp);
-    memHelp = new QPlainTextEdit(pnlHelp);
-    memHelp->setReadOnly(true);
+    memHelp = new TColourMemo(pnlHelp);
+    memHelp->SetReadOnlyColour(clBtnFace);
+    memHelp->SetReadOnly(true);
     memHelp->viewport()->setCursor(Qt::ArrowCursor);
     memHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette palette = memHelp->palette();
-    palette.setColor(QPalette::Base, ToQColor(clBtnFace));
-    memHelp->setPalette(palette);
     help->addWidget(memHelp, 1);
     sptRightPane->addWidget(pnlHelp);
     sptRightPane->setStretchFactor(0, 1);
@@ -516,6 +514,8 @@ void TfrmGameEditor::NewGame(int Columns, int Rows, bool Load) {
     ClearModifiedMark();
     pnlGame->setMinimumSize(Columns * MinCellPixels, Rows * MinCellPixels);
     SetStatusText(spGridSize, Format("%d x %d", Columns, Rows));
+    // The count follows the emptied list, also when the window is shown already.
+    UpdateWordCount();
     if (Load)
         actLoadGameExecute();
     show();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "designer/editor/EditorDialogWiringUn.h"
 #include "designer/editor/EditorDialogsUn.h"
 #include "designer/editor/EditorTextsUn.h"
 #include "designer/editor/frmGameEditorUn.h"
@@ -202,7 +203,7 @@ protected:
     }
     void TearDown() override {
         Editor.reset();
-        SetEditorDialogs(TEditorDialogs());
+        SetEditorDialogs(DesignerEditorDialogs());
     }
 
     // The centre of a cell in the puzzle control's pixels.

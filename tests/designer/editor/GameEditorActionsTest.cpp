@@ -242,6 +242,8 @@ TEST_F(EditorTest, ChangeGridSizeAsksForAModifiedGameThenStartsAnew) {
     EXPECT_EQ(Game->ColCount(), 20);
     EXPECT_EQ(Game->RowCount(), 15);
     EXPECT_EQ(Editor->StatusText(5), "20 x 15");
+    EXPECT_EQ(Editor->StatusText(2), "0");
+    EXPECT_FALSE(Editor->actShowAllWords->isEnabled());
     EXPECT_EQ(Editor->pnlGame->minimumSize(), QSize(320, 240));
     EXPECT_EQ(Editor->StatusText(7), "Game size changed");
 }
@@ -347,4 +349,28 @@ TEST_F(EditorTest, ShortcutsRunTheirActions) {
     EXPECT_FALSE(Game->CellHasState(0, 0, wgcsHighlighted));
     QTest::keyClick(Editor.get(), Qt::Key_U, Qt::ControlModifier);
     EXPECT_EQ(Editor->StatusText(7), "Duplicates traced - 0 words duplicated");
+}
+
+TEST_F(EditorTest, PrinterSetupRunsItsDialogThenReports) {
+    Fake.OnModal([](QDialog&) { return int(mrCancel); });
+    Editor->actPrinterSetup->trigger();
+    ASSERT_EQ(Fake.ModalsRun.size(), 1u);
+    EXPECT_EQ(Editor->StatusText(7), "Setup the printer");
+    EXPECT_EQ(Editor->HelpPanelText(), "Setup the printer");
+}
+
+TEST_F(EditorTest, AnErrorWhileEditingAWordIsShownAndThePreviewErased) {
+    AddWord("CAT", 0, 0, wdRight);
+    Click(0, 0, Qt::RightButton);
+    WordEditor->Scripts.push_back(
+        [](FakeWordEditor& editor, QString&, TWordDirectionType&, int& column, int& row) -> bool {
+            editor.Type(column, row, wdBottom, "CAB");
+            throw Exception("Editing failed");
+        });
+    Fake.Answer(mrOk);
+    Editor->actWordEdit->trigger();
+    EXPECT_EQ(Fake.Messages.back().text, "Editing failed");
+    EXPECT_EQ(Game->GetCellText(0, 2), "");
+    EXPECT_EQ(Lines(), QStringList({"CAT"}));
+    EXPECT_EQ(Editor->StatusText(7), "Word modified");
 }

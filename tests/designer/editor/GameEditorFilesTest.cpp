@@ -135,6 +135,8 @@ TEST_F(EditorFilesTest, ImportingATextExportKeepsFileNameSizeAndReport) {
     ExpectListInStep();
     EXPECT_EQ(Game->ColCount(), 10);
     EXPECT_EQ(Editor->StatusText(5), "6 x 6");
+    EXPECT_EQ(Editor->StatusText(2), "2");
+    EXPECT_TRUE(Editor->actShowAllWords->isEnabled());
     EXPECT_EQ(Editor->StatusText(7), "Words no longer highlighted");
     EXPECT_EQ(Editor->FileName(), Path("sample.gtg"));
 }
@@ -235,4 +237,14 @@ TEST_F(EditorFilesTest, PrintWritesThePageAndPreviewsIt) {
     EXPECT_TRUE(QFile::exists(Path("sample.html")));
     EXPECT_EQ(Editor->StatusText(7), "Words no longer highlighted");
     EXPECT_EQ(Editor->HelpPanelText(), Help(65276));
+}
+
+TEST_F(EditorFilesTest, ANewGameCanStartWithTheLoadDialog) {
+    const QString file = SaveSample("sample.gtg");
+    TfrmGameEditor second;
+    Fake.ChooseFile(file, 1);
+    second.NewGame(15, 15, true);
+    EXPECT_TRUE(second.isVisible());
+    EXPECT_EQ(second.lbxWords->Items().Lines(), QStringList({"CAT", "DOG"}));
+    EXPECT_EQ(second.StatusText(5), "10 x 10");
 }

@@ -5,12 +5,12 @@
 #include "playwindow/controls/TitleBlockUn.h"
 #include "support/Screenshot.h"
 
+#include "designer/controls/ColourMemoUn.h"
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
