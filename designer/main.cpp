@@ -1,3 +1,4 @@
+#include "designer/editor/EditorDialogWiringUn.h"
 #include "designer/frmFrontMenuUn.h"
 #include "platform/Application.h"
 #include "playwindow/about/frmAboutUn.h"
@@ -12,6 +13,8 @@ int main(int argc, char** argv) {
     InitProgram("Glyphtrove Designer v.1.00b");
     // Set once the start window has found the help file.
     SetApplicationHelpFile(QString());
+    // Every editor window opens the designer's own dialogs.
+    SetEditorDialogs(DesignerEditorDialogs());
 
     std::unique_ptr<TfrmFrontMenu> frontMenu;
     std::unique_ptr<TfrmAboutDesigner> aboutBox;
