@@ -9,6 +9,7 @@
 #include "playwindow/gameplayer/frmGamePlayerUn.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -114,9 +115,11 @@ void TfrmFrontMenu::FormCreate() {
     FGameManagerWindow = new TfrmGameManager(this);
     FGameManagerWindow->GameManager()->SetHelpAvailable(FHelpAvailable);
     LoadWindowPositions();
+    qApp->installEventFilter(this);
 }
 
 void TfrmFrontMenu::FormDestroy() {
+    qApp->removeEventFilter(this);
     // While the game manager window, destroyed with this one, still exists.
     SaveWindowPositions();
 }
@@ -168,12 +171,11 @@ void TfrmFrontMenu::ShowHint(const QString& Hint) {
     sbInfo->showMessage(Hint);
 }
 
-bool TfrmFrontMenu::event(QEvent* event) {
-    if (event->type() == QEvent::StatusTip) {
+bool TfrmFrontMenu::eventFilter(QObject* watched, QEvent* event) {
+    // Every hint of the application, whichever window it comes from.
+    if (event->type() == QEvent::StatusTip)
         ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
-        return true;
-    }
-    return QWidget::event(event);
+    return QWidget::eventFilter(watched, event);
 }
 
 void TfrmFrontMenu::closeEvent(QCloseEvent* event) {

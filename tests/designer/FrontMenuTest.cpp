@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QPushButton>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
@@ -203,6 +204,11 @@ TEST_F(FrontMenuTest, TheStatusBarShowsTheHintUnderTheMouse) {
     EXPECT_EQ(Menu->sbInfo->currentMessage(), "test your puzzles with the build-in player");
     QTest::mouseMove(Menu->btnExit);
     EXPECT_EQ(Menu->sbInfo->currentMessage(), "exit application");
+    // The hints of the other windows show there too.
+    Manager().show();
+    QApplication::processEvents();
+    QTest::mouseMove(Manager().btnNewGame);
+    EXPECT_EQ(Menu->sbInfo->currentMessage(), "create a new game");
 }
 
 TEST_F(FrontMenuTest, ExitHidesTheEditorsAndAsksAboutEachModifiedGame) {
