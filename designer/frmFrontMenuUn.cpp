@@ -2,7 +2,6 @@
 
 #include "designer/manager/GameManagerUn.h"
 #include "designer/manager/frmGameManagerUn.h"
-#include "platform/Application.h"
 #include "platform/Canvas.h"
 #include "platform/Guard.h"
 #include "playwindow/about/frmAboutUn.h"
@@ -11,7 +10,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -25,7 +23,6 @@
 
 namespace {
 
-const char* const HelpFileName = "Glyphtrove.hlp";
 constexpr int HelpContentsContext = 2;
 
 // The saved places, in the order they are read and written.
@@ -125,11 +122,11 @@ void TfrmFrontMenu::FormDestroy() {
 }
 
 void TfrmFrontMenu::CheckHelpFile() {
-    const QString path = QDir(services().ProgramFolder()).filePath(HelpFileName);
+    const QString path = HelpFileBesideProgram();
     FHelpAvailable = QFileInfo::exists(path);
     actHowToPlay->setEnabled(FHelpAvailable);
     if (FHelpAvailable)
-        SetApplicationHelpFile(path);
+        FHelpFile = path;
 }
 
 void TfrmFrontMenu::LoadWindowPositions() {
@@ -205,7 +202,7 @@ void TfrmFrontMenu::actPlayExecute() {
 }
 
 void TfrmFrontMenu::actHowToPlayExecute() {
-    services().ShowHelp(ApplicationHelpFile(), HelpContentsContext);
+    services().ShowHelp(FHelpFile, HelpContentsContext);
 }
 
 void TfrmFrontMenu::actAboutExecute() {

@@ -27,6 +27,8 @@ public:
 
     TfrmGameManager* GameManagerWindow() const { return FGameManagerWindow; }
     bool HelpAvailable() const { return FHelpAvailable; }
+    // The help file found beside the program; empty when there is none.
+    const QString& HelpFile() const { return FHelpFile; }
 
     QFrame* pnlButtons;
     QToolButton* btnEditor;
@@ -76,6 +78,7 @@ private:
     void FormDestroy();
 
     bool FHelpAvailable = false;
+    QString FHelpFile;
     TfrmGameManager* FGameManagerWindow = nullptr;
     TfrmAboutDesigner* FAboutBox = nullptr;
     TfrmGamePlayer* FPlayWindow = nullptr;

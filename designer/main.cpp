@@ -1,6 +1,5 @@
 #include "designer/editor/EditorDialogWiringUn.h"
 #include "designer/frmFrontMenuUn.h"
-#include "platform/Application.h"
 #include "playwindow/about/frmAboutUn.h"
 #include "playwindow/gameplayer/ProgramUn.h"
 #include "playwindow/gameplayer/frmGamePlayerUn.h"
@@ -11,8 +10,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     InitProgram("Glyphtrove Designer v.1.00b");
-    // Set once the start window has found the help file.
-    SetApplicationHelpFile(QString());
     // Every editor window opens the designer's own dialogs.
     SetEditorDialogs(DesignerEditorDialogs());
 

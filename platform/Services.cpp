@@ -285,3 +285,7 @@ Services* SetServices(Services* replacement) {
     gServices = replacement;
     return previous;
 }
+
+QString HelpFileBesideProgram() {
+    return QDir(services().ProgramFolder()).filePath("Glyphtrove.hlp");
+}

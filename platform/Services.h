@@ -151,4 +151,7 @@ QStringList QtNameFilters(const QString& filter);
 // The process-wide services; a test installs its fake with SetServices and
 // puts back the previous ones when done (nullptr restores the real ones).
 Services& services();
+
+// The programs' help document, "Glyphtrove.hlp" in the program's folder.
+QString HelpFileBesideProgram();
 Services* SetServices(Services* replacement);

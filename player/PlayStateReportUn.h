@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -18,13 +20,12 @@ public:
     TPlayStateReport(const QString& FileName, QWidget* StartWindow, QWidget* PlayWindow);
     ~TPlayStateReport() override;
 
-    // The report as it stands, as JSON text.
-    QByteArray Snapshot() const;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The report as it stands, as JSON text.
+    QByteArray Snapshot() const;
     void ScheduleWrite();
     void Write();
 

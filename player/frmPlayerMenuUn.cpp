@@ -1,7 +1,6 @@
 #include "player/frmPlayerMenuUn.h"
 
 #include "engine/genlib/GenLibUn.h"
-#include "platform/Application.h"
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
 #include "platform/Guard.h"
@@ -11,17 +10,13 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QShowEvent>
 #include <QToolButton>
 
-const char* const HomePageAddress = "https://www.fernhallow.example/glyphtrove/";
-
 namespace {
 
-const char* const HelpFileName = "Glyphtrove.hlp";
 constexpr int PlayerHelpContext = 19;
 
 } // namespace
@@ -87,7 +82,7 @@ void TfrmPlayerMenu::CreateControls() {
     Image1 = new TImage(pnlBack);
     Image1->setGeometry(80, 32, 201, 121);
     // The about box's logo at its own size, centred in the wider frame.
-    Image1->SetPicture(QPixmap::fromImage(LogoPicture(193, 121)));
+    Image1->SetPicture(QPixmap::fromImage(LogoPicture()));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip("Visit the Fernhallow Software home page");
     Image1->OnClick = [this](TObject*) { Image1Click(); };
@@ -131,12 +126,12 @@ void TfrmPlayerMenu::FormShow() {
 }
 
 void TfrmPlayerMenu::CheckHelpFile() {
-    const QString path = QDir(services().ProgramFolder()).filePath(HelpFileName);
+    const QString path = HelpFileBesideProgram();
     const bool available = QFileInfo::exists(path);
     FPlayWindow->SetHelpAvailable(available);
     actHowToUse->setEnabled(available);
     if (available)
-        SetApplicationHelpFile(path);
+        FHelpFile = path;
 }
 
 void TfrmPlayerMenu::FormPaint() {
@@ -168,7 +163,7 @@ void TfrmPlayerMenu::actPlayerExecute() {
 }
 
 void TfrmPlayerMenu::actHowToUseExecute() {
-    services().ShowHelp(ApplicationHelpFile(), PlayerHelpContext);
+    services().ShowHelp(FHelpFile, PlayerHelpContext);
 }
 
 void TfrmPlayerMenu::actInfoExecute() {
@@ -180,7 +175,5 @@ void TfrmPlayerMenu::actExitExecute() {
 }
 
 void TfrmPlayerMenu::Image1Click() {
-    QString errorText;
-    if (ShellOpenFile(HomePageAddress, QString(), errorText) <= 32)
-        ErrorMessage(errorText);
+    OpenHomePage();
 }

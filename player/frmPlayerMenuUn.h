@@ -2,13 +2,13 @@
 
 #include "platform/ImageList.h"
 
-#include <QLabel>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
 class QAction;
 class QFrame;
+class QLabel;
 class QToolButton;
 class TfrmAboutDesigner;
 class TfrmGamePlayer;
@@ -29,6 +29,8 @@ public:
     void SetAboutBox(TfrmAboutDesigner* Box) { FAboutBox = Box; }
 
     const QString& StartupFileName() const { return FStartupFileName; }
+    // The help file found beside the program; kept once found.
+    const QString& HelpFile() const { return FHelpFile; }
 
     QFrame* pnlBack;
     QLabel* pnlTitle;
@@ -72,8 +74,6 @@ private:
     TfrmGamePlayer* FPlayWindow = nullptr;
     TfrmAboutDesigner* FAboutBox = nullptr;
     QString FStartupFileName;
+    QString FHelpFile;
     bool FShownBefore = false;
 };
-
-// The maker's home page, which the logo opens.
-extern const char* const HomePageAddress;

@@ -4,5 +4,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build/plain -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/plain -j3 --target glyphtrove_make_examples >/dev/null
-build/plain/tools/make-examples/glyphtrove_make_examples examples
-ls -l examples/*.gtg
+# Made in a fresh folder: a game saved over an existing one leaves a backup.
+made=$(mktemp -d)
+trap 'rm -rf "$made"' EXIT
+build/plain/tools/make-examples/glyphtrove_make_examples "$made"
+cp "$made"/*.gtg examples/
+ls -l examples

@@ -2,6 +2,7 @@
 
 #include "engine/genlib/GenLibUn.h"
 #include "platform/Canvas.h"
+#include "platform/Guard.h"
 #include "platform/Image.h"
 #include "platform/Services.h"
 
@@ -88,11 +89,15 @@ void TfrmAboutDesigner::ShowAbout() {
 void TfrmAboutDesigner::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        services().PlaceWindow(*this, poDesktopCenter);
+        Guarded([this] { services().PlaceWindow(*this, poDesktopCenter); });
 }
 
-void TfrmAboutDesigner::Image1Click() {
+void OpenHomePage() {
     QString errorText;
     if (ShellOpenFile(kHomePage, QString(), errorText) <= 32)
         ErrorMessage(errorText);
+}
+
+void TfrmAboutDesigner::Image1Click() {
+    OpenHomePage();
 }

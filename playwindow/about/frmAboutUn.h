@@ -11,6 +11,9 @@ class TImage;
 // The logo, drawn at its own size unless asked otherwise (the player's
 // start window shows it too).
 QImage LogoPicture(int Width = 193, int Height = 121);
+// Opens the maker's home page, where the logo leads; a failure is shown in
+// the error box.
+void OpenHomePage();
 
 // The about box: the program's title line, the maker's logo, which opens
 // the maker's home page when clicked, and a credit line.

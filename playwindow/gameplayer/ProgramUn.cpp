@@ -20,5 +20,6 @@ bool CreateProgramWindows(const std::function<void()>& Create) {
 }
 
 void EndProgram(TfrmGamePlayer& PlayWindow) {
-    Guarded([&] { PlayWindow.SaveOptions(); });
+    // Its destructor may not fail; SaveOptions shows a failure in one box.
+    PlayWindow.SaveOptions();
 }

@@ -3,7 +3,6 @@
 #include "designer/manager/GameManagerUn.h"
 #include "designer/manager/frmGameManagerUn.h"
 #include "engine/properties/WordGamePropertiesUn.h"
-#include "platform/Application.h"
 #include "platform/Canvas.h"
 #include "playwindow/about/frmAboutUn.h"
 #include "playwindow/gameplayer/frmGamePlayerUn.h"
@@ -14,12 +13,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
-#include <QPushButton>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
@@ -188,12 +187,11 @@ TEST_F(FrontMenuTest, ButtonsOpenTheirWindows) {
 }
 
 TEST_F(FrontMenuTest, NoHelpFileNoHelpButton) {
-    SetApplicationHelpFile(QString());
     Create();
     EXPECT_FALSE(Menu->HelpAvailable());
     EXPECT_FALSE(Menu->btnHowToPlay->isEnabled());
     EXPECT_FALSE(Menu->GameManagerWindow()->GameManager()->HelpAvailable());
-    EXPECT_TRUE(ApplicationHelpFile().isEmpty());
+    EXPECT_TRUE(Menu->HelpFile().isEmpty());
 }
 
 TEST_F(FrontMenuTest, TheStatusBarShowsTheHintUnderTheMouse) {

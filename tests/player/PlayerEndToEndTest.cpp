@@ -9,6 +9,7 @@
 #include "support/TestFiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
@@ -55,22 +56,24 @@ protected:
         ASSERT_TRUE(Screen.Running()) << "Xvfb did not start";
     }
 
-    // Exit, the quit question answered Yes: the program ends by itself.
+    // Exit, the quit question answered Yes: the program ends by itself and
+    // saves the play options (automatic saving is on at first) beside itself.
     void QuitThroughTheQuestion(ProgramRun& Run) {
         ASSERT_TRUE(Run.WaitForState([](const QJsonObject& s) {
             return s["startWindow"]["visible"].toBool();
         })) << "the start window did not show";
         Run.Click(ExitButton(Run.State()["startWindow"].toObject()));
-        const QString question = Run.WaitForWindow("Confirm");
-        ASSERT_FALSE(question.isEmpty()) << "no quit question";
         ASSERT_TRUE(Run.WaitForState([](const QJsonObject& s) {
             return Strings(s["messageBoxes"])
                 .contains("Confirm: Do you wish to quit the Glyphtrove Player now?");
-        })) << "the question is not the quit question";
+        })) << "no quit question";
+        const QString question = Run.WaitForWindow("Confirm");
+        ASSERT_FALSE(question.isEmpty()) << "the quit question is not on the screen";
         Run.Type(question, "y");
         ASSERT_TRUE(Run.Ended()) << "the program did not end after Yes";
         EXPECT_EQ(QProcess::NormalExit, Run.Program().exitStatus());
         EXPECT_EQ(0, Run.Program().exitCode());
+        EXPECT_TRUE(QFileInfo::exists(Run.ProgramFolder() + "/Options.dat"));
     }
 
     FakeServices Fake;

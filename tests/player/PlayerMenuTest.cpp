@@ -1,4 +1,3 @@
-#include "platform/Application.h"
 #include "platform/Image.h"
 #include "player/frmPlayerMenuUn.h"
 #include "playwindow/about/frmAboutUn.h"
@@ -205,7 +204,7 @@ TEST_F(PlayerMenuTest, HelpFileBesideTheProgramEnablesHowToUse) {
     ShowMenu();
     const QString helpFile = QDir(Fake.ProgramFolder()).filePath("Glyphtrove.hlp");
     EXPECT_TRUE(Menu->actHowToUse->isEnabled());
-    EXPECT_EQ(helpFile, ApplicationHelpFile());
+    EXPECT_EQ(helpFile, Menu->HelpFile());
     QTest::mouseClick(Menu->btnHowToUse, Qt::LeftButton);
     ASSERT_EQ(1u, Fake.HelpShown.size());
     EXPECT_EQ(helpFile, Fake.HelpShown[0].first);
@@ -253,7 +252,7 @@ TEST_F(PlayerMenuTest, LogoOpensTheHomePageAndReportsAFailure) {
     Create({"Player"});
     ShowMenu();
     QTest::mouseClick(Menu->Image1, Qt::LeftButton);
-    EXPECT_EQ(std::vector<QString>{HomePageAddress}, Fake.ShellOpened);
+    EXPECT_EQ(std::vector<QString>{"https://www.fernhallow.example/glyphtrove/"}, Fake.ShellOpened);
     EXPECT_TRUE(Fake.Messages.empty());
 
     Fake.ShellResult = 31;

@@ -55,10 +55,10 @@ ProgramRun::ProgramRun(const VirtualScreen& Screen, const QString& Folder, const
     FProgram.setProcessEnvironment(environment);
     FProgram.setProcessChannelMode(QProcess::ForwardedChannels);
     const QFileInfo built(Binary);
-    const QString program = Folder + "/program/" + built.fileName();
-    QDir().mkpath(Folder + "/program");
+    const QString program = ProgramFolder() + "/" + built.fileName();
+    QDir().mkpath(ProgramFolder());
     QFile::copy(built.filePath(), program);
-    QFile::copy(built.dir().filePath("Glyphtrove.hlp"), Folder + "/program/Glyphtrove.hlp");
+    QFile::copy(built.dir().filePath("Glyphtrove.hlp"), ProgramFolder() + "/Glyphtrove.hlp");
     FProgram.start(program, Arguments);
 }
 

@@ -39,6 +39,8 @@ public:
     ~ProgramRun();
 
     QProcess& Program() { return FProgram; }
+    // The folder of the portable copy, where its settings files go.
+    QString ProgramFolder() const { return FFolder + "/program"; }
     // Where the program's QSettings go.
     QString ConfigFolder() const { return FFolder + "/config"; }
 
