@@ -5,6 +5,7 @@
 #include "support/EndToEnd.h"
 #include "support/FakeServices.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
@@ -107,7 +108,9 @@ TEST_F(DesignerEndToEnd, NewGameThenQuitThroughTheSaveQuestions) {
     EXPECT_EQ(run.Program().exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(run.Program().exitCode(), 0);
 
-    // Both windows' places, kept for the next run.
+    // The play window's options beside the program, and both windows'
+    // places, kept for the next run.
+    EXPECT_TRUE(QFileInfo::exists(run.ProgramFolder() + "/Options.dat"));
     QSettings key(run.ConfigFolder() + "/Fernhallow Software/GlyphtroveEditor.conf",
                   QSettings::IniFormat);
     EXPECT_EQ(key.value("MainX").toInt(), StartWindowPlace.x());
