@@ -4,158 +4,19 @@
 // GLYPHTROVE_STATE_FILE is set.
 
 #include "engine/puzzle/GlyphtroveUn.h"
+#include "support/EndToEnd.h"
 #include "support/FakeServices.h"
 #include "support/TestFiles.h"
 
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QThread>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr int WaitLimitMs = 20000;
-
-// Polls until Ready holds or the limit passes; true when it held.
-bool WaitUntil(const std::function<bool()>& Ready, int LimitMs = WaitLimitMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!Ready()) {
-        if (clock.elapsed() > LimitMs)
-            return false;
-        QThread::msleep(20);
-    }
-    return true;
-}
-
-// An X server of the test's own on a display number it picks itself.
-class VirtualScreen {
-public:
-    VirtualScreen() {
-        const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-        if (xvfb.isEmpty())
-            return;
-        FServer.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-        if (!WaitUntil([this] {
-                FServer.waitForReadyRead(50);
-                FNumber += FServer.readAllStandardOutput();
-                return FNumber.endsWith('\n') || FServer.state() == QProcess::NotRunning;
-            }))
-            return;
-        FNumber = FNumber.trimmed();
-    }
-    ~VirtualScreen() {
-        FServer.terminate();
-        FServer.waitForFinished(5000);
-    }
-    bool Running() const { return FServer.state() == QProcess::Running && !FNumber.isEmpty(); }
-    QString Display() const { return ":" + QString::fromLatin1(FNumber); }
-
-private:
-    QProcess FServer;
-    QByteArray FNumber;
-};
-
-// One run of the program on the virtual screen, with a home and a state file
-// in the test's folder. The program runs as a portable copy there, beside
-// its help file, so the settings it keeps beside itself start fresh and
-// stay out of the build tree.
-class PlayerRun {
-public:
-    PlayerRun(const VirtualScreen& Screen, const QString& Folder, const QString& GameFile)
-        : FDisplay(Screen.Display()), FStateFile(Folder + "/state.json"),
-          FProgramFolder(Folder + "/program") {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISPLAY", FDisplay);
-        environment.insert("QT_QPA_PLATFORM", "xcb");
-        environment.insert("HOME", Folder);
-        environment.insert("XDG_CONFIG_HOME", Folder + "/config");
-        environment.insert("XDG_RUNTIME_DIR", Folder);
-        environment.insert("GLYPHTROVE_STATE_FILE", FStateFile);
-        FProgram.setProcessEnvironment(environment);
-        FProgram.setProcessChannelMode(QProcess::ForwardedChannels);
-        const QFileInfo built(GLYPHTROVE_PLAYER_BINARY);
-        QDir().mkpath(FProgramFolder);
-        QFile::copy(built.filePath(), FProgramFolder + "/" + built.fileName());
-        QFile::copy(built.dir().filePath("Glyphtrove.hlp"), FProgramFolder + "/Glyphtrove.hlp");
-        FProgram.start(FProgramFolder + "/" + built.fileName(), {GameFile});
-    }
-    ~PlayerRun() {
-        if (FProgram.state() != QProcess::NotRunning) {
-            FProgram.kill();
-            FProgram.waitForFinished(5000);
-        }
-    }
-
-    QProcess& Program() { return FProgram; }
-    const QString& ProgramFolder() const { return FProgramFolder; }
-
-    QJsonObject State() const {
-        QFile file(FStateFile);
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QJsonDocument::fromJson(file.readAll()).object();
-    }
-    bool WaitForState(const std::function<bool(const QJsonObject&)>& Ready) const {
-        return WaitUntil([&] { return Ready(State()); });
-    }
-
-    // Runs xdotool on the program's screen; its output, trimmed.
-    QString XDoTool(const QStringList& Arguments) const {
-        QProcess tool;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISPLAY", FDisplay);
-        tool.setProcessEnvironment(environment);
-        tool.start("xdotool", Arguments);
-        tool.waitForFinished(10000);
-        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
-    }
-
-    // The first visible window whose name starts with Name, or "".
-    QString WaitForWindow(const QString& Name) const {
-        QString id;
-        WaitUntil([&] {
-            id = XDoTool({"search", "--onlyvisible", "--name", "^" + Name}).section('\n', 0, 0);
-            return !id.isEmpty();
-        });
-        return id;
-    }
-
-    // Gives the window the keyboard and types the keys.
-    void Type(const QString& Window, const QString& Keys) const {
-        XDoTool({"windowfocus", "--sync", Window});
-        XDoTool({"key", "--clearmodifiers", Keys});
-    }
-
-    void Click(QPoint Point) const {
-        XDoTool({"mousemove", "--sync", QString::number(Point.x()), QString::number(Point.y()),
-                 "click", "1"});
-    }
-
-    void Drag(QPoint From, QPoint To) const {
-        const QPoint middle = (From + To) / 2;
-        XDoTool({"mousemove", "--sync", QString::number(From.x()), QString::number(From.y()),
-                 "mousedown", "1", "mousemove", "--sync", QString::number(middle.x()),
-                 QString::number(middle.y()), "mousemove", "--sync", QString::number(To.x()),
-                 QString::number(To.y()), "mouseup", "1"});
-    }
-
-    bool Ended() { return FProgram.waitForFinished(WaitLimitMs); }
-
-private:
-    QString FDisplay;
-    QString FStateFile;
-    QString FProgramFolder;
-    QProcess FProgram;
-};
 
 QStringList Strings(const QJsonValue& Value) {
     QStringList list;
@@ -181,18 +42,6 @@ QPoint CellCentre(const QPoint& WindowOrigin, const QJsonObject& Grid, int Colum
     return WindowOrigin + QPoint(Grid["x"].toInt(), Grid["y"].toInt()) + QPoint(int(x), int(y));
 }
 
-QPoint WindowOrigin(const PlayerRun& Run, const QString& Window) {
-    const QStringList lines = Run.XDoTool({"getwindowgeometry", "--shell", Window}).split('\n');
-    QPoint origin;
-    for (const QString& line : lines) {
-        if (line.startsWith("X="))
-            origin.setX(line.mid(2).toInt());
-        if (line.startsWith("Y="))
-            origin.setY(line.mid(2).toInt());
-    }
-    return origin;
-}
-
 // The Exit button of the start window, from the window's place on the screen.
 QPoint ExitButton(const QJsonObject& StartWindow) {
     return QPoint(StartWindow["x"].toInt(), StartWindow["y"].toInt()) +
@@ -209,7 +58,7 @@ protected:
 
     // Exit, the quit question answered Yes: the program ends by itself and
     // saves the play options (automatic saving is on at first) beside itself.
-    void QuitThroughTheQuestion(PlayerRun& Run) {
+    void QuitThroughTheQuestion(ProgramRun& Run) {
         ASSERT_TRUE(Run.WaitForState([](const QJsonObject& s) {
             return s["startWindow"]["visible"].toBool();
         })) << "the start window did not show";
@@ -243,7 +92,7 @@ TEST_F(PlayerEndToEnd, DragAcrossAWordFindsItThenTheQuestionEndsTheProgram) {
     const TDirectionOffset step = GetDirectionOffset(word.Direction);
     const int length = int(word.Word.size());
 
-    PlayerRun run(Screen, Fake.Folder(), game);
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {game});
     const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
     ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
     ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
@@ -254,7 +103,7 @@ TEST_F(PlayerEndToEnd, DragAcrossAWordFindsItThenTheQuestionEndsTheProgram) {
     EXPECT_EQ(15, grid["columns"].toInt());
     EXPECT_TRUE(Strings(grid["found"]).isEmpty());
 
-    const QPoint origin = WindowOrigin(run, playWindow);
+    const QPoint origin = run.WindowOrigin(playWindow);
     run.Drag(CellCentre(origin, grid, word.X, word.Y),
              CellCentre(origin, grid, word.X + step.ColumnStep * (length - 1),
                         word.Y + step.RowStep * (length - 1)));
@@ -276,7 +125,7 @@ TEST_F(PlayerEndToEnd, DragAcrossAWordFindsItThenTheQuestionEndsTheProgram) {
 TEST_F(PlayerEndToEnd, CorruptFileGivesOneErrorBox) {
     const QString bad = Fake.Folder() + "/bad.gtg";
     WriteBytes(bad, "GLYPHTROVEGAME, but no more");
-    PlayerRun run(Screen, Fake.Folder(), bad);
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {bad});
     const QString errorBox = run.WaitForWindow("Error");
     ASSERT_FALSE(errorBox.isEmpty()) << "no error box";
     run.Type(errorBox, "Return");

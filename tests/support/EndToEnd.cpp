@@ -1,0 +1,143 @@
+#include "support/EndToEnd.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QStandardPaths>
+#include <QThread>
+
+bool WaitUntil(const std::function<bool()>& Ready, int LimitMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!Ready()) {
+        if (clock.elapsed() > LimitMs)
+            return false;
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+VirtualScreen::VirtualScreen() {
+    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+    if (xvfb.isEmpty())
+        return;
+    FServer.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    if (!WaitUntil([this] {
+            FServer.waitForReadyRead(50);
+            FNumber += FServer.readAllStandardOutput();
+            return FNumber.endsWith('\n') || FServer.state() == QProcess::NotRunning;
+        }))
+        return;
+    FNumber = FNumber.trimmed();
+}
+
+VirtualScreen::~VirtualScreen() {
+    FServer.terminate();
+    FServer.waitForFinished(5000);
+}
+
+bool VirtualScreen::Running() const {
+    return FServer.state() == QProcess::Running && !FNumber.isEmpty();
+}
+
+ProgramRun::ProgramRun(const VirtualScreen& Screen, const QString& Folder, const QString& Binary,
+                       const QStringList& Arguments)
+    : FDisplay(Screen.Display()), FFolder(Folder), FStateFile(Folder + "/state.json") {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", FDisplay);
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    environment.insert("HOME", Folder);
+    environment.insert("XDG_CONFIG_HOME", ConfigFolder());
+    environment.insert("XDG_RUNTIME_DIR", Folder);
+    environment.insert("GLYPHTROVE_STATE_FILE", FStateFile);
+    FProgram.setProcessEnvironment(environment);
+    FProgram.setProcessChannelMode(QProcess::ForwardedChannels);
+    const QFileInfo built(Binary);
+    const QString program = ProgramFolder() + "/" + built.fileName();
+    QDir().mkpath(ProgramFolder());
+    QFile::copy(built.filePath(), program);
+    QFile::copy(built.dir().filePath("Glyphtrove.hlp"), ProgramFolder() + "/Glyphtrove.hlp");
+    FProgram.start(program, Arguments);
+}
+
+ProgramRun::~ProgramRun() {
+    if (FProgram.state() != QProcess::NotRunning) {
+        FProgram.kill();
+        FProgram.waitForFinished(5000);
+    }
+}
+
+QJsonObject ProgramRun::State() const {
+    QFile file(FStateFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+bool ProgramRun::WaitForState(const std::function<bool(const QJsonObject&)>& Ready) const {
+    return WaitUntil([&] { return Ready(State()); });
+}
+
+QString ProgramRun::XDoTool(const QStringList& Arguments) const {
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", FDisplay);
+    tool.setProcessEnvironment(environment);
+    tool.start("xdotool", Arguments);
+    tool.waitForFinished(10000);
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
+QString ProgramRun::WaitForWindow(const QString& Name) const {
+    QString id;
+    WaitUntil([&] {
+        id = XDoTool({"search", "--onlyvisible", "--name", "^" + Name}).section('\n', 0, 0);
+        return !id.isEmpty();
+    });
+    return id;
+}
+
+bool ProgramRun::WaitForWindowGone(const QString& Name) const {
+    return WaitUntil([&] {
+        return XDoTool({"search", "--onlyvisible", "--name", "^" + Name}).isEmpty();
+    });
+}
+
+QPoint ProgramRun::WindowOrigin(const QString& Window) const {
+    const QStringList lines = XDoTool({"getwindowgeometry", "--shell", Window}).split('\n');
+    QPoint origin;
+    for (const QString& line : lines) {
+        if (line.startsWith("X="))
+            origin.setX(line.mid(2).toInt());
+        if (line.startsWith("Y="))
+            origin.setY(line.mid(2).toInt());
+    }
+    return origin;
+}
+
+void ProgramRun::Type(const QString& Window, const QString& Keys) const {
+    XDoTool({"windowfocus", "--sync", Window});
+    XDoTool({"key", "--clearmodifiers", Keys});
+}
+
+void ProgramRun::Click(QPoint Point) const {
+    // A synchronous move to where the pointer already is waits for ever:
+    // it goes next to the point first.
+    XDoTool({"mousemove", QString::number(Point.x() + 1), QString::number(Point.y() + 1),
+             "mousemove", "--sync", QString::number(Point.x()), QString::number(Point.y()), "click",
+             "1"});
+}
+
+void ProgramRun::Drag(QPoint From, QPoint To) const {
+    const QPoint middle = (From + To) / 2;
+    XDoTool({"mousemove", "--sync", QString::number(From.x()), QString::number(From.y()),
+             "mousedown", "1", "mousemove", "--sync", QString::number(middle.x()),
+             QString::number(middle.y()), "mousemove", "--sync", QString::number(To.x()),
+             QString::number(To.y()), "mouseup", "1"});
+}
+
+bool ProgramRun::Ended() {
+    return FProgram.waitForFinished(WaitLimitMs);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QPoint>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// Running a real program on an X server of the test's own (Xvfb), driven
+// with xdotool as a user would drive it.
+
+constexpr int WaitLimitMs = 20000;
+
+// Polls until Ready holds or the limit passes; true when it held.
+bool WaitUntil(const std::function<bool()>& Ready, int LimitMs = WaitLimitMs);
+
+// An X server on a display number it picks itself.
+class VirtualScreen {
+public:
+    VirtualScreen();
+    ~VirtualScreen();
+    bool Running() const;
+    QString Display() const { return ":" + QString::fromLatin1(FNumber); }
+
+private:
+    QProcess FServer;
+    QByteArray FNumber;
+};
+
+// One run of a program on the virtual screen, with its home, configuration
+// folder and state file in the test's folder. The program runs as a
+// portable copy there, beside its help file, so the settings it keeps start
+// fresh and stay out of the build tree and the user's own.
+class ProgramRun {
+public:
+    ProgramRun(const VirtualScreen& Screen, const QString& Folder, const QString& Binary,
+               const QStringList& Arguments);
+    ~ProgramRun();
+
+    QProcess& Program() { return FProgram; }
+    // The folder of the portable copy, where its settings files go.
+    QString ProgramFolder() const { return FFolder + "/program"; }
+    // Where the program's QSettings go.
+    QString ConfigFolder() const { return FFolder + "/config"; }
+
+    // What the program reports in its state file (GLYPHTROVE_STATE_FILE).
+    QJsonObject State() const;
+    bool WaitForState(const std::function<bool(const QJsonObject&)>& Ready) const;
+
+    // Runs xdotool on the program's screen; its output, trimmed.
+    QString XDoTool(const QStringList& Arguments) const;
+    // The first visible window whose name starts with Name, or "".
+    QString WaitForWindow(const QString& Name) const;
+    // True once no visible window's name starts with Name.
+    bool WaitForWindowGone(const QString& Name) const;
+    // The window's top-left corner on the screen.
+    QPoint WindowOrigin(const QString& Window) const;
+    // Gives the window the keyboard and types the keys.
+    void Type(const QString& Window, const QString& Keys) const;
+    void Click(QPoint Point) const;
+    void Drag(QPoint From, QPoint To) const;
+    bool Ended();
+
+private:
+    QString FDisplay;
+    QString FFolder;
+    QString FStateFile;
+    QProcess FProgram;
+};
