@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr int WaitLimitMs = 20000;
+constexpr int WaitLimitMs = 60000;
 
 // Polls until Ready holds or the limit passes; true when it held.
 bool WaitUntil(const std::function<bool()>& Ready, int LimitMs = WaitLimitMs) {
@@ -36,14 +36,43 @@ bool WaitUntil(const std::function<bool()>& Ready, int LimitMs = WaitLimitMs) {
     return true;
 }
 
-// An X server of the test's own on a display number it picks itself.
+// Runs xdotool on the display; its output, trimmed, and whether it succeeded.
+QString XDoTool(const QString& Display, const QStringList& Arguments, bool* Succeeded = nullptr) {
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", Display);
+    tool.setProcessEnvironment(environment);
+    tool.start("xdotool", Arguments);
+    const bool ended = tool.waitForFinished(WaitLimitMs);
+    if (Succeeded)
+        *Succeeded = ended && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
+// An X server of the test's own on a display number it picks itself. It
+// never resets: a server resets when its last client leaves, and the reset
+// drops every connection still being set up, such as the program's while
+// it starts between two xdotool calls.
 class VirtualScreen {
 public:
     VirtualScreen() {
+        // A server that does not come up is given one more try.
+        for (int attempt = 0; attempt < 2 && !Running(); ++attempt)
+            Start();
+    }
+    ~VirtualScreen() { Stop(); }
+    bool Running() const { return FServer.state() == QProcess::Running && FAnswered; }
+    QString Display() const { return ":" + QString::fromLatin1(FNumber); }
+
+private:
+    void Start() {
+        Stop();
         const QString xvfb = QStandardPaths::findExecutable("Xvfb");
         if (xvfb.isEmpty())
             return;
-        FServer.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        FServer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        FServer.start(xvfb, {"-displayfd", "1", "-noreset", "-screen", "0", "1024x768x24",
+                             "-nolisten", "tcp"});
         if (!WaitUntil([this] {
                 FServer.waitForReadyRead(50);
                 FNumber += FServer.readAllStandardOutput();
@@ -51,17 +80,27 @@ public:
             }))
             return;
         FNumber = FNumber.trimmed();
+        // Served once it answers a request.
+        FAnswered = !FNumber.isEmpty() && WaitUntil([this] {
+            bool answered = false;
+            XDoTool(Display(), {"getdisplaygeometry"}, &answered);
+            return answered || FServer.state() == QProcess::NotRunning;
+        }) && FServer.state() == QProcess::Running;
     }
-    ~VirtualScreen() {
-        FServer.terminate();
-        FServer.waitForFinished(5000);
+    void Stop() {
+        if (FServer.state() != QProcess::NotRunning) {
+            FServer.terminate();
+            if (!FServer.waitForFinished(WaitLimitMs))
+                FServer.kill();
+            FServer.waitForFinished(WaitLimitMs);
+        }
+        FNumber.clear();
+        FAnswered = false;
     }
-    bool Running() const { return FServer.state() == QProcess::Running && !FNumber.isEmpty(); }
-    QString Display() const { return ":" + QString::fromLatin1(FNumber); }
 
-private:
     QProcess FServer;
     QByteArray FNumber;
+    bool FAnswered = false;
 };
 
 // One run of the program on the virtual screen, with a home and a state file
@@ -109,15 +148,7 @@ public:
     }
 
     // Runs xdotool on the program's screen; its output, trimmed.
-    QString XDoTool(const QStringList& Arguments) const {
-        QProcess tool;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISPLAY", FDisplay);
-        tool.setProcessEnvironment(environment);
-        tool.start("xdotool", Arguments);
-        tool.waitForFinished(10000);
-        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
-    }
+    QString XDoTool(const QStringList& Arguments) const { return ::XDoTool(FDisplay, Arguments); }
 
     // The first visible window whose name starts with Name, or "".
     QString WaitForWindow(const QString& Name) const {
