@@ -67,8 +67,9 @@ public:
 private:
     void Start() {
         Stop();
+        // Without xdotool nothing can tell whether the server answers.
         const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-        if (xvfb.isEmpty())
+        if (xvfb.isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
             return;
         FServer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         FServer.start(xvfb, {"-displayfd", "1", "-noreset", "-screen", "0", "1024x768x24",
