@@ -71,6 +71,9 @@ bool ApplyKeyRule(QObject& Field, QEvent& Event, const std::function<void(QChar&
     if (retyping || Event.type() != QEvent::KeyPress)
         return false;
     const auto& press = static_cast<const QKeyEvent&>(Event);
+    // Tab moves between the form's controls before any field sees it.
+    if (press.key() == Qt::Key_Tab || press.key() == Qt::Key_Backtab)
+        return false;
     const QChar typed = KeyCharOf(press);
     if (typed.isNull())
         return false;

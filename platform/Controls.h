@@ -49,7 +49,8 @@ int KeyCodeOf(QChar Key);
 // filter. On a key press that types a character, Rule may change it or
 // swallow it (#0). True when the filter consumes the event: the character
 // was swallowed, or was typed into Field again as changed. A swallowed
-// Return or Escape goes on to the dialog (Return as OK).
+// Return or Escape goes on to the dialog (Return as OK). Tab is never the
+// rule's: it moves the focus on.
 bool ApplyKeyRule(QObject& Field, QEvent& Event, const std::function<void(QChar& Key)>& Rule);
 
 // A key released, once per press: the releases of auto-repeat don't count.

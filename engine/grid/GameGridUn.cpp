@@ -147,8 +147,19 @@ TGameCellRecord TBoardGame::ReadCell(int col, int row) const {
 
 TCellLetter TBoardGame::ReadCellLetter(int col, int row) const {
     const char* record = StoredRecord(col, row);
-    if (!record)
-        return TCellLetter();
+    return record ? LetterOf(record) : TCellLetter();
+}
+
+void TBoardGame::ReadCellLetters(std::vector<TCellLetter>& Letters) const {
+    const int64_t count = CellCount(FColCount, FRowCount);
+    Letters.assign(size_t(count), TCellLetter());
+    const int64_t stored = std::min(count, FRecordCount);
+    for (int64_t index = 0; index < stored; ++index)
+        Letters[size_t(index)] = LetterOf(FChunks[size_t(index / kChunkRecords)].constData() +
+                                          index % kChunkRecords * kRecordSize);
+}
+
+TCellLetter TBoardGame::LetterOf(const char* record) {
     TCellLetter letter;
     letter.State = Get32(record, kStateAt);
     letter.UseCount = int(Get32(record, kUseCountAt));

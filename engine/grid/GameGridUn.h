@@ -70,6 +70,8 @@ public:
 
     TGameCellRecord ReadCell(int col, int row) const;
     TCellLetter ReadCellLetter(int col, int row) const;
+    // Letters[i] for the cell of record i, all ColCount x RowCount cells.
+    void ReadCellLetters(std::vector<TCellLetter>& Letters) const;
     void WriteCell(int col, int row, const TGameCellRecord& record);
 
     TColor GetCellColour(int col, int row) const { return ReadCell(col, row).Colour; }
@@ -120,6 +122,7 @@ private:
     int64_t RecordIndex(int col, int row) const;
     // The bytes of a stored cell; null for a cell beyond the stored records.
     const char* StoredRecord(int col, int row) const;
+    static TCellLetter LetterOf(const char* record);
     // Makes the store hold at least count records, new ones blank.
     void GrowToRecords(int64_t count);
     char* WritableRecord(int64_t index);

@@ -63,51 +63,107 @@ bool TFitIn::Fit(int& X, int& Y, TWordDirectionType& Direction) {
         throw EFitin("No word assigned");
     if (FWord.length() > ColCount() && FWord.length() > RowCount())
         throw EFitin("Word length is greater than the grid size. No space big enough in the grid.");
-    FTotalScore = CollectCandidates();
-    return FTotalScore != 0 ? PickBest(X, Y, Direction) : PickRandom(X, Y, Direction);
+    PrepareSearch();
+    FItemsListed = false;
+    // The same choice PickBest or PickRandom makes from the list.
+    int count = 0;
+    TFitInItem best;
+    FTotalScore = 0;
+    ScanSlots([&](int x, int y, TWordDirectionType direction, int score) {
+        if (count++ == 0 || score > best.Score)
+            best = TFitInItem{x, y, direction, score};
+        FTotalScore += score;
+        return true;
+    });
+    if (count == 0)
+        return false;
+    if (FTotalScore != 0)
+        return TakeItem(best, X, Y, Direction);
+    services().Randomize();
+    const int chosen = services().Random(count);
+    int seen = 0;
+    ScanSlots([&](int x, int y, TWordDirectionType direction, int) {
+        if (seen++ < chosen)
+            return true;
+        TakeItem(TFitInItem{x, y, direction, 0}, X, Y, Direction);
+        return false;
+    });
+    return true;
+}
+
+TFitInItemList& TFitIn::Items() {
+    ListFoundItems();
+    return FItems;
+}
+
+const TFitInItemList& TFitIn::Items() const {
+    ListFoundItems();
+    return FItems;
+}
+
+void TFitIn::ListFoundItems() const {
+    if (FItemsListed)
+        return;
+    FItemsListed = true;
+    ReserveItems();
+    ScanSlots([this](int x, int y, TWordDirectionType direction, int score) {
+        FItems.Add(x, y, direction, score);
+        return true;
+    });
 }
 
 int TFitIn::CollectCandidates() {
+    PrepareSearch();
+    FItemsListed = false;
+    ListFoundItems();
+    int total = 0;
+    for (const TFitInItem& item : FItems)
+        total += item.Score;
+    return total;
+}
+
+void TFitIn::ReserveItems() const {
+    // Cleared, not released: a placer kept for many searches allocates once.
     FItems.Clear();
+    FItems.Reserve(FProbes.size() * size_t(FAllowedCount));
+}
+
+void TFitIn::PrepareSearch() {
     ReadProbes();
     ReadWordKeys(FWord, FWordKeys);
-    // The allowed directions in order, each with its slot range and gaps;
-    // the gaps of one cell lie side by side, one per direction.
-    int directions[WordDirectionCount];
-    TSlotRange ranges[WordDirectionCount];
-    int allowed = 0;
+    // The gaps of one cell lie side by side, one per allowed direction.
+    FAllowedCount = 0;
     for (int d = wdTopLeft; d <= wdLeft; ++d)
         if (AllowsDirection(d)) {
-            directions[allowed] = d;
-            ranges[allowed] = SlotRange(GetDirectionOffset(TWordDirectionType(d)));
-            ++allowed;
+            FAllowed[FAllowedCount] = TWordDirectionType(d);
+            FRanges[FAllowedCount] = SlotRange(GetDirectionOffset(TWordDirectionType(d)));
+            ++FAllowedCount;
         }
-    FGaps.resize(FProbes.size() * size_t(allowed));
-    for (int k = 0; k < allowed; ++k)
-        ReadGaps(GetDirectionOffset(TWordDirectionType(directions[k])), ranges[k].Stride,
-                 FGaps.data() + k, allowed);
+    FGaps.resize(FProbes.size() * size_t(FAllowedCount));
+    for (int k = 0; k < FAllowedCount; ++k)
+        ReadGaps(GetDirectionOffset(FAllowed[k]), FGaps.data() + size_t(k) * FProbes.size());
+}
+
+template <typename Visit> void TFitIn::ScanSlots(const Visit& visit) const {
     const auto probeOf = [this](int index) { return FProbes[size_t(index)]; };
     const int length = int(FWordKeys.size());
-    int total = 0;
+    const int allowed = FAllowedCount;
     for (int y = 0; y < RowCount(); ++y)
         for (int x = 0; x < ColCount(); ++x) {
             const int start = y * ColCount() + x;
             for (int k = 0; k < allowed; ++k) {
-                if (!ranges[k].Holds(x, y))
+                if (!FRanges[k].Holds(x, y))
                     continue;
-                const uint16_t* gaps = FGaps.data() + k;
+                const uint16_t* gaps = FGaps.data() + size_t(k) * FProbes.size();
                 int score = 0;
                 // Most slots in a sparse grid hold no letter at all.
-                if (gaps[size_t(start) * allowed] >= length ||
-                    SlotFits(
-                        start, ranges[k].Stride, FWordKeys, score, probeOf,
-                        [gaps, allowed](int index) { return gaps[size_t(index) * allowed]; })) {
-                    FItems.Add(x, y, TWordDirectionType(directions[k]), score);
-                    total += score;
-                }
+                if ((gaps[start] >= length ||
+                     SlotFits(start, FRanges[k].Stride, FWordKeys, score, probeOf,
+                              [gaps](int index) { return gaps[index]; })) &&
+                    !visit(x, y, FAllowed[k], score))
+                    return;
             }
         }
-    return total;
 }
 
 TFitIn::TSlotRange TFitIn::SlotRange(const TDirectionOffset& Step) const {
@@ -122,36 +178,39 @@ TFitIn::TSlotRange TFitIn::SlotRange(const TDirectionOffset& Step) const {
     return range;
 }
 
-void TFitIn::ReadGaps(const TDirectionOffset& Step, int Stride, uint16_t* Gaps, int Spacing) const {
+void TFitIn::ReadGaps(const TDirectionOffset& Step, uint16_t* Gaps) const {
     // A gap stops growing at its largest value; the walk then looks at the
     // cell there.
     const auto grown = [](int Gap) { return uint16_t(std::min(Gap + 1, 0xFFFF)); };
-    const auto binds = [this](int Index) { return FProbes[size_t(Index)].Key != 0; };
     const int columns = ColCount();
     const int rows = RowCount();
     for (int rowsDone = 0; rowsDone < rows; ++rowsDone) {
         // The row the direction leads into is counted first.
         const int y = Step.RowStep > 0 ? rows - 1 - rowsDone : rowsDone;
-        uint16_t* row = Gaps + size_t(y) * columns * Spacing;
+        const TCellProbe* probes = FProbes.data() + size_t(y) * columns;
+        uint16_t* row = Gaps + size_t(y) * columns;
         if (Step.RowStep == 0) {
             // Along the row, counted from its far end.
             uint16_t run = 0;
             for (int columnsDone = 0; columnsDone < columns; ++columnsDone) {
                 const int x = Step.ColumnStep > 0 ? columns - 1 - columnsDone : columnsDone;
-                run = binds(y * columns + x) ? 0 : grown(run);
-                row[size_t(x) * Spacing] = run;
+                run = probes[x].Key != 0 ? 0 : grown(run);
+                row[x] = run;
             }
             continue;
         }
-        const bool nextRowInside = y + Step.RowStep >= 0 && y + Step.RowStep < rows;
-        for (int x = 0; x < columns; ++x) {
-            const int index = y * columns + x;
-            const bool nextInside =
-                nextRowInside && x + Step.ColumnStep >= 0 && x + Step.ColumnStep < columns;
-            row[size_t(x) * Spacing] = binds(index) ? 0
-                                       : nextInside ? grown(Gaps[size_t(index + Stride) * Spacing])
-                                                    : 1;
-        }
+        // Where the next cell is off the board the gap is the cell itself.
+        for (int x = 0; x < columns; ++x)
+            row[x] = probes[x].Key != 0 ? 0 : 1;
+        const int nextY = y + Step.RowStep;
+        if (nextY < 0 || nextY >= rows)
+            continue;
+        const int first = Step.ColumnStep < 0 ? 1 : 0;
+        const int end = Step.ColumnStep > 0 ? columns - 1 : columns;
+        // Across rows no gap waits on the one before, so this loop runs wide.
+        const uint16_t* next = Gaps + size_t(nextY) * columns;
+        for (int x = first; x < end; ++x)
+            row[x] = probes[x].Key != 0 ? 0 : grown(next[x + Step.ColumnStep]);
     }
 }
 
@@ -173,9 +232,10 @@ TFitIn::TCellProbe TFitIn::ProbeAt(int Index) const {
 }
 
 void TFitIn::ReadProbes() {
-    FProbes.resize(size_t(ColCount()) * size_t(RowCount()));
-    for (int index = 0; index < int(FProbes.size()); ++index)
-        FProbes[size_t(index)] = ProbeAt(index);
+    ReadCellLetters(FLetters);
+    FProbes.resize(FLetters.size());
+    for (size_t index = 0; index < FLetters.size(); ++index)
+        FProbes[index] = Probe(FLetters[index]);
 }
 
 void TFitIn::ReadWordKeys(const QString& Word, std::vector<uint32_t>& Keys) {
@@ -224,17 +284,20 @@ bool TFitIn::TestPlacement(int X, int Y, TWordDirectionType Direction, int& Scor
 
 bool TFitIn::PickBest(int& X, int& Y, TWordDirectionType& Direction) const {
     // The first of equal highest scores.
-    const auto best = std::max_element(
-        FItems.begin(), FItems.end(),
-        [](const TFitInItem& a, const TFitInItem& b) { return a.Score < b.Score; });
-    return best != FItems.end() && TakeItem(*best, X, Y, Direction);
+    const TFitInItemList& items = Items();
+    const auto best =
+        std::max_element(items.begin(), items.end(), [](const TFitInItem& a, const TFitInItem& b) {
+            return a.Score < b.Score;
+        });
+    return best != items.end() && TakeItem(*best, X, Y, Direction);
 }
 
 bool TFitIn::PickRandom(int& X, int& Y, TWordDirectionType& Direction) const {
-    if (FItems.Count() == 0)
+    const TFitInItemList& items = Items();
+    if (items.Count() == 0)
         return false;
     services().Randomize();
     TFitInItem chosen;
-    FItems.Get(services().Random(FItems.Count()), chosen);
+    items.Get(services().Random(items.Count()), chosen);
     return TakeItem(chosen, X, Y, Direction);
 }

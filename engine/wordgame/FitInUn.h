@@ -72,14 +72,15 @@ public:
     // than both sides. False when there is no place; the outputs then stay.
     bool Fit(int& X, int& Y, TWordDirectionType& Direction);
 
-    // The steps of Fit.
+    // The steps of Fit. Fit itself lists no candidates: it counts them and
+    // keeps the best, and the list is made from its search when asked for.
     int CollectCandidates();
     bool TestPlacement(int X, int Y, TWordDirectionType Direction, int& Score) const;
     bool PickBest(int& X, int& Y, TWordDirectionType& Direction) const;
     bool PickRandom(int& X, int& Y, TWordDirectionType& Direction) const;
 
-    TFitInItemList& Items() { return FItems; }
-    const TFitInItemList& Items() const { return FItems; }
+    TFitInItemList& Items();
+    const TFitInItemList& Items() const;
     // Bit d allows direction d; 255 allows all eight.
     uint8_t Directions() const { return FDirections; }
     void SetDirections(uint8_t Value) { FDirections = Value; }
@@ -103,6 +104,14 @@ private:
     static uint32_t LetterKey(char16_t Letter) { return 0x10000u | Letter; }
     TCellProbe ProbeAt(int Index) const;
     void ReadProbes();
+    // Reads the board, the word and the directions for a search.
+    void PrepareSearch();
+    // Calls Visit(X, Y, Direction, Score) for each place the prepared search
+    // finds, in order (rows, then columns, then directions), while it
+    // returns true.
+    template <typename Visit> void ScanSlots(const Visit& visit) const;
+    void ListFoundItems() const;
+    void ReserveItems() const;
     static void ReadWordKeys(const QString& Word, std::vector<uint32_t>& Keys);
     // Whether the first and the last letter fall inside the board.
     bool SlotInside(int X, int Y, const TDirectionOffset& Step) const;
@@ -114,9 +123,9 @@ private:
         bool Holds(int X, int Y) const { return X >= MinX && X < EndX && Y >= MinY && Y < EndY; }
     };
     TSlotRange SlotRange(const TDirectionOffset& Step) const;
-    // Gaps[i * Spacing]: the cells from cell i on in the direction that do
-    // not bind, up to the first that does or to the edge.
-    void ReadGaps(const TDirectionOffset& Step, int Stride, uint16_t* Gaps, int Spacing) const;
+    // Gaps[i]: the cells from cell i on in the direction that do not bind,
+    // up to the first that does or to the edge.
+    void ReadGaps(const TDirectionOffset& Step, uint16_t* Gaps) const;
     // Walks a slot whose cells all lie inside the board; Stride is the index
     // step of its direction, Keys the word's letter keys. Only cells that may
     // bind are visited: GapOf(i) tells how many from cell i on surely don't.
@@ -125,12 +134,18 @@ private:
                          const ProbeOf& probeOf, const GapOf& gapOf);
     bool AllowsDirection(int Direction) const { return (FDirections >> Direction) & 1; }
 
-    TFitInItemList FItems;
+    // The list of the last search, made when first asked for after Fit.
+    mutable TFitInItemList FItems;
+    mutable bool FItemsListed = true;
     uint8_t FDirections = 0;
     int FTotalScore = 0;
     QString FWord;
     // The search's view of the board and of the word, kept between searches.
+    std::vector<TCellLetter> FLetters;
     std::vector<TCellProbe> FProbes;
     std::vector<uint32_t> FWordKeys;
-    std::vector<uint16_t> FGaps; // per cell, one per allowed direction
+    std::vector<uint16_t> FGaps; // per allowed direction, one per cell
+    int FAllowedCount = 0;
+    TWordDirectionType FAllowed[WordDirectionCount] = {};
+    TSlotRange FRanges[WordDirectionCount];
 };

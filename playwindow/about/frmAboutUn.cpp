@@ -2,6 +2,7 @@
 
 #include "engine/genlib/GenLibUn.h"
 #include "platform/Canvas.h"
+#include "platform/Guard.h"
 #include "platform/Image.h"
 #include "platform/Services.h"
 
@@ -88,7 +89,7 @@ void TfrmAboutDesigner::ShowAbout() {
 void TfrmAboutDesigner::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        services().PlaceWindow(*this, poDesktopCenter);
+        Guarded([this] { services().PlaceWindow(*this, poDesktopCenter); });
 }
 
 void OpenHomePage() {

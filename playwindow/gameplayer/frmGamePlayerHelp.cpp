@@ -32,6 +32,10 @@ void TfrmGamePlayer::ShowHelpNow(int id) {
     ShowHelpNow(id, HelpText(id));
 }
 
+void TfrmGamePlayer::ShowHelpNowFmt(int id, const QString& argument) {
+    ShowHelpNow(id, Format(HelpText(id), argument));
+}
+
 void TfrmGamePlayer::QueueHelp(int id, const QString& text) {
     if (id == FHelpShown || FHelpIds->IndexOf(id) >= 0)
         return;
@@ -44,6 +48,10 @@ void TfrmGamePlayer::QueueHelp(int id, const QString& text) {
 
 void TfrmGamePlayer::QueueHelp(int id) {
     QueueHelp(id, HelpText(id));
+}
+
+void TfrmGamePlayer::QueueHelpFmt(int id, const QString& argument) {
+    QueueHelp(id, Format(HelpText(id), argument));
 }
 
 void TfrmGamePlayer::ClearHelpQueue() {
@@ -65,8 +73,7 @@ void TfrmGamePlayer::tmrHelpDelayTimer() {
 }
 
 void TfrmGamePlayer::lbxWordsMouseMove() {
-    QueueHelp(hiWordList, Format(HelpText(hiWordList),
-                                 FPlayer->FoundWords() < 2 ? sWordsLeftOne : sWordsLeftMany));
+    QueueHelpFmt(hiWordList, FPlayer->FoundWords() < 2 ? sWordsLeftOne : sWordsLeftMany);
 }
 
 void TfrmGamePlayer::pnlTimerMouseMove() {

@@ -24,6 +24,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -366,6 +367,7 @@ void TfrmGamePlayer::CreateToolBar() {
     tbMain->addSeparator();
     tbMain->addActions(
         {actUseTimer, actShowHint, actHideFoundWords, actShowFoundWords, actPause, actContinue});
+    tlbUseTimer = qobject_cast<QToolButton*>(tbMain->widgetForAction(actUseTimer));
     tbMain->addSeparator();
     tbMain->addAction(actShowOptions);
     tbnTimer = tbMain->addSeparator();
@@ -484,6 +486,7 @@ void TfrmGamePlayer::ShowNoGame() {
     FHintsLeft = 0;
     UpdateTitle();
     UpdateStatusBar();
+    LeavePause();
     EnableGameActions(false);
 }
 
@@ -590,7 +593,7 @@ bool TfrmGamePlayer::ConfirmTimerRestart(bool turningOn) {
 }
 
 void TfrmGamePlayer::ApplyTimer() {
-    actUseTimer->setChecked(FTimerInUse);
+    tlbUseTimer->setChecked(FTimerInUse);
     FPlayer->SetTimed(FTimerInUse);
     FPlayer->RestartGame();
 }
@@ -709,27 +712,33 @@ void TfrmGamePlayer::SetScreenModeFromOptions() {
 }
 
 void TfrmGamePlayer::SetScreenMode(TScreenMode mode) {
-    const bool shown = isVisible();
     if (mode == smNormal) {
         if (windowFlags() & Qt::FramelessWindowHint) {
             setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
-            setWindowFlag(Qt::FramelessWindowHint, false);
+            SetFrameless(false);
         }
         actFullscreen->setVisible(true);
         actNormalScreen->setVisible(false);
-        if (shown)
-            show();
         FitSidePanel();
         ShowHelpNow(hiNormalWindow);
         return;
     }
-    setWindowFlag(Qt::FramelessWindowHint, true);
+    SetFrameless(true);
     setWindowState(windowState() | Qt::WindowMaximized);
     actFullscreen->setVisible(false);
     actNormalScreen->setVisible(true);
+    ShowHelpNow(hiFullScreen);
+}
+
+// A new frame re-creates the window, which hides it for a moment: that is
+// no closing, so the game runs on and the caller window stays hidden.
+void TfrmGamePlayer::SetFrameless(bool frameless) {
+    const bool shown = isVisible();
+    FChangingFrame = true;
+    setWindowFlag(Qt::FramelessWindowHint, frameless);
     if (shown)
         show();
-    ShowHelpNow(hiFullScreen);
+    FChangingFrame = false;
 }
 
 void TfrmGamePlayer::actPrintExecute() {
@@ -825,30 +834,32 @@ void TfrmGamePlayer::resizeEvent(QResizeEvent* event) {
 
 void TfrmGamePlayer::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (event->spontaneous())
-        return;
-    Guarded([&] {
-        // The right panel starts at its form width; the panels have their
-        // sizes by now and the grid takes its own.
-        if (!FShownBefore) {
-            services().PlaceWindow(*this, poDesktopCenter);
-            Splitter2->setSizes(
-                {Splitter2->width() - Splitter2->handleWidth() - RightPanelWidth, RightPanelWidth});
-        }
-        FShownBefore = true;
-        ResizeGrid();
-        HideCallerForm();
-    });
+    if (!event->spontaneous())
+        Guarded([this] { FormShow(); });
+}
+
+void TfrmGamePlayer::FormShow() {
+    // The right panel starts at its form width; the panels have their sizes
+    // by now and the grid takes its own.
+    if (!FShownBefore) {
+        services().PlaceWindow(*this, poDesktopCenter);
+        Splitter2->setSizes(
+            {Splitter2->width() - Splitter2->handleWidth() - RightPanelWidth, RightPanelWidth});
+    }
+    FShownBefore = true;
+    ResizeGrid();
+    HideCallerForm();
 }
 
 void TfrmGamePlayer::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
-    if (event->spontaneous())
-        return;
-    Guarded([&] {
-        actPause->trigger();
-        ShowCallerForm();
-    });
+    if (!event->spontaneous() && !FChangingFrame)
+        Guarded([this] { FormHide(); });
+}
+
+void TfrmGamePlayer::FormHide() {
+    actPause->trigger();
+    ShowCallerForm();
 }
 
 void TfrmGamePlayer::ShowCallerForm() {
@@ -892,17 +903,17 @@ void TfrmGamePlayer::PlayerMouseMove() {
 void TfrmGamePlayer::PlayerWordFound(const QString& word) {
     const int index = WordItemIndex(word);
     if (index < 0) {
-        ShowHelpNow(hiWordNotFound, Format(HelpText(hiWordNotFound), word));
+        ShowHelpNowFmt(hiWordNotFound, word);
         return;
     }
     lbxWords->SetSelected(index, true);
     lbxWords->viewport()->update();
     UpdateStatusBar();
-    ShowHelpNow(hiWordFound, Format(HelpText(hiWordFound), word));
+    ShowHelpNowFmt(hiWordFound, word);
 }
 
 void TfrmGamePlayer::PlayerWordNotFound(const QString& text) {
-    ShowHelpNow(hiWordNotFound, Format(HelpText(hiWordNotFound), text));
+    ShowHelpNowFmt(hiWordNotFound, text);
 }
 
 void TfrmGamePlayer::PlayerTimer(TDateTime time) {
@@ -912,11 +923,16 @@ void TfrmGamePlayer::PlayerTimer(TDateTime time) {
 void TfrmGamePlayer::PlayerGameStarted() {
     UnmarkAllWords();
     UpdateStatusBar();
+    LeavePause();
+    EnableGameActions(true);
+}
+
+// The grid shows again and the clock tells the time, not the pause.
+void TfrmGamePlayer::LeavePause() {
     FPaused = false;
     pnlPause->hide();
     FPlayer->show();
     ShowTimerState();
-    EnableGameActions(true);
 }
 
 void TfrmGamePlayer::PlayerGameStateChange(TWordGameStateType state) {

@@ -17,6 +17,7 @@ class QPlainTextEdit;
 class QSplitter;
 class QStatusBar;
 class QToolBar;
+class QToolButton;
 class TGlyphtroveGameColourPresetProperties;
 class TFont;
 class TIntegerList;
@@ -60,6 +61,8 @@ public:
     // The form's controls.
     QWidget* pnlToolbar;
     QToolBar* tbMain;
+    // The tool bar's check-style Use Timer button.
+    QToolButton* tlbUseTimer;
     QWidget* pnlTimer;
     QLabel* lblTime;
     QLabel* txtTimer;
@@ -124,6 +127,8 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void FormCreate();
+    void FormShow();
+    void FormHide();
     void BindPlayerEvents();
 
     void OpenGame(const QString& fileName);
@@ -134,10 +139,12 @@ private:
     void ApplyLayoutOptions();
     void EnableGameActions(bool on);
     void ShowTimerState();
+    void LeavePause();
     void ApplyTimerOption(bool force);
     bool ConfirmTimerRestart(bool turningOn);
     void ApplyTimer();
     void SetScreenMode(TScreenMode mode);
+    void SetFrameless(bool frameless);
     void SetScreenModeFromOptions();
     void ResizeGrid();
     void FitSidePanel();
@@ -191,8 +198,11 @@ private:
     void SetHelp(int id, const QString& text);
     void ShowHelpNow(int id, const QString& text);
     void ShowHelpNow(int id);
+    // The identifier's text with its "%s" filled.
+    void ShowHelpNowFmt(int id, const QString& argument);
     void QueueHelp(int id, const QString& text);
     void QueueHelp(int id);
+    void QueueHelpFmt(int id, const QString& argument);
     void ClearHelpQueue();
     void tmrHelpDelayTimer();
 
@@ -219,6 +229,7 @@ private:
     QWidget* FCallerForm = nullptr;
     bool FHelpAvailable = true;
     bool FFittingSidePanel = false;
+    bool FChangingFrame = false;
     bool FShownBefore = false;
 
     int FHelpShown = -1;

@@ -229,8 +229,10 @@ void TfrmPlayerOptions::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    services().PlaceWindow(*this, poOwnerFormCenter);
-    Guarded([this] { FormShow(); });
+    Guarded([this] {
+        services().PlaceWindow(*this, poOwnerFormCenter);
+        FormShow();
+    });
 }
 
 void TfrmPlayerOptions::FormShow() {

@@ -1,5 +1,6 @@
 #include "playwindow/printpreview/frmHTMLPrintPreviewUn.h"
 
+#include "platform/Canvas.h"
 #include "platform/Exception.h"
 #include "platform/Guard.h"
 #include "platform/PrintEngine.h"
@@ -20,13 +21,6 @@ constexpr int StepInterval = 2000;
 
 enum TPreviewStep { psPreview, psHide, psStop };
 
-QFont FormFont(bool bold = false) {
-    QFont font("Arial");
-    font.setPixelSize(11);
-    font.setBold(bold);
-    return font;
-}
-
 } // namespace
 
 TfrmHTMLPrintPreview::TfrmHTMLPrintPreview(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -39,7 +33,7 @@ TfrmHTMLPrintPreview::~TfrmHTMLPrintPreview() {
 
 void TfrmHTMLPrintPreview::FormCreate() {
     setWindowTitle("Print Preview");
-    setFont(FormFont());
+    setFont(FormFont("Arial", 8));
     resize(463, 474);
     CreateControls();
     FStepTimer = services().CreateTimer();
@@ -65,7 +59,9 @@ void TfrmHTMLPrintPreview::CreateControls() {
     lblMsg = new QLabel("Preparing - Please Wait....", Panel1);
     lblMsg->setGeometry(96, 8, 353, 13);
     lblMsg->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblMsg->setFont(FormFont(true));
+    QFont bold = FormFont("Arial", 8);
+    bold.setBold(true);
+    lblMsg->setFont(bold);
 
     pbProcessing = new QProgressBar(Panel1);
     pbProcessing->setGeometry(96, 24, 353, 13);
@@ -192,7 +188,7 @@ void TfrmHTMLPrintPreview::RunStep() {
 void TfrmHTMLPrintPreview::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
-        services().PlaceWindow(*this, poDesktopCenter);
+        Guarded([this] { services().PlaceWindow(*this, poDesktopCenter); });
 }
 
 void TfrmHTMLPrintPreview::keyPressEvent(QKeyEvent* event) {

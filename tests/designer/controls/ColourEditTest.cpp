@@ -234,6 +234,8 @@ TEST(ColourEdit, FormKeyRuleChangesOrSwallowsCharacters) {
     form.Type(Qt::Key_Backspace);
     EXPECT_EQ("Q", form.field->text());
     EXPECT_TRUE(form.Bold());
+    form.Type(Qt::Key_Tab);
+    EXPECT_FALSE(form.field->hasFocus()) << "Tab moves on though the rule refuses it";
 }
 
 TEST(ColourEdit, Screenshot) {

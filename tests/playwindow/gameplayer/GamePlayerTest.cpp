@@ -25,6 +25,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTextEdit>
+#include <QToolButton>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -319,6 +320,23 @@ TEST_F(PlayWindowTest, AFailedOpenLeavesTheEmptyGame) {
     EXPECT_EQ(Fake.Messages.size(), 2u);
 }
 
+// A failed open during a pause shows the empty game itself, not a pause
+// whose Continue is disabled.
+TEST_F(PlayWindowTest, AFailedOpenWhilePausedLeavesThePause) {
+    Play(MakeGame("timed.gtg", Animals, [](TWordGameProperties& p) { p.SetUseTimer(true); }));
+    Window->actPause->trigger();
+    ASSERT_TRUE(Window->Paused());
+    const QString bad = QDir(Fake.Folder()).filePath("bad.gtg");
+    WriteBytes(bad, "not a game");
+    Fake.Answer(mrOk);
+    EXPECT_TRUE(Window->PlayGame(bad));
+    EXPECT_FALSE(Window->Paused());
+    EXPECT_FALSE(Window->pnlPause->isVisible());
+    EXPECT_TRUE(Player().isVisible());
+    EXPECT_FALSE(Window->actContinue->isVisible());
+    EXPECT_EQ(S(Window->lblTime->text()), "Elapsed time");
+}
+
 // Use Timer asks before restarting a game with a word found, in both
 // directions; No changes nothing, Yes restarts with the timer flipped.
 TEST_F(PlayWindowTest, UseTimerAsksOnlyOnceAWordIsFound) {
@@ -352,6 +370,7 @@ TEST_F(PlayWindowTest, UseTimerAsksOnlyOnceAWordIsFound) {
         }
         EXPECT_EQ(Window->TimerInUse(), c.TimedAfter);
         EXPECT_EQ(Window->actUseTimer->isChecked(), c.TimedAfter);
+        EXPECT_EQ(Window->tlbUseTimer->isChecked(), c.TimedAfter);
         EXPECT_EQ(Window->pnlTimer->isVisible(), c.TimedAfter);
         EXPECT_EQ(Player().Timed(), c.TimedAfter);
         const bool restarted = c.TimedAfter != c.TimedBefore;
@@ -497,8 +516,19 @@ TEST_F(PlayWindowTest, ClosingTheWindowPausesATimedGameAndShowsTheCaller) {
     EXPECT_TRUE(Player().GamePaused());
 }
 
-TEST_F(PlayWindowTest, ScreenModesSwapTheirActions) {
-    Play(MakeGame("animals.gtg", Animals));
+// A new frame is no hiding: a timed game runs on and the caller window
+// stays hidden.
+TEST_F(PlayWindowTest, ScreenModesSwapTheirActionsAndKeepTheGameRunning) {
+    QWidget caller;
+    Window->SetCallerForm(&caller);
+    caller.show();
+    Play(MakeGame("timed.gtg", Animals, [](TWordGameProperties& p) { p.SetUseTimer(true); }));
+    const auto expectRunning = [&] {
+        EXPECT_TRUE(Window->isVisible());
+        EXPECT_FALSE(Window->Paused());
+        EXPECT_TRUE(GameClock().Enabled());
+        EXPECT_FALSE(caller.isVisible());
+    };
     EXPECT_TRUE(Window->actFullscreen->isVisible());
     EXPECT_FALSE(Window->actNormalScreen->isVisible());
     QTest::keyClick(Window.get(), Qt::Key_F, Qt::ControlModifier);
@@ -506,11 +536,14 @@ TEST_F(PlayWindowTest, ScreenModesSwapTheirActions) {
     EXPECT_TRUE(Window->windowState() & Qt::WindowMaximized);
     EXPECT_EQ(Window->HelpShown(), hiFullScreen);
     EXPECT_FALSE(Window->actFullscreen->isVisible());
+    expectRunning();
     QTest::keyClick(Window.get(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_FALSE(Window->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(Window->windowState() & Qt::WindowMaximized);
     EXPECT_EQ(Window->HelpShown(), hiNormalWindow);
     EXPECT_TRUE(Window->actFullscreen->isVisible());
+    expectRunning();
+    Window->SetCallerForm(nullptr);
 }
 
 TEST_F(PlayWindowTest, TheSidePanelTakesTheRoomTheSquareGridLeaves) {
