@@ -193,17 +193,21 @@ TEST_F(PlayerMenuTest, BadCommandLineFileGivesOneErrorAndTheWindowStaysUsable) {
     EXPECT_TRUE(Menu->isVisible());
 }
 
-TEST_F(PlayerMenuTest, HelpFileBesideTheProgramEnablesHowToUse) {
+TEST_F(PlayerMenuTest, HelpFileBesideTheProgramEnablesHowToUseAndThePlayWindowsHelp) {
     Create({"Player"});
     ShowMenu();
     EXPECT_FALSE(Menu->actHowToUse->isEnabled());
     EXPECT_FALSE(Menu->btnHowToUse->isEnabled());
+    EXPECT_FALSE(PlayWindow->actHelpContents->isEnabled());
+    EXPECT_FALSE(PlayWindow->actHelpPlayer->isEnabled());
 
     PutHelpFileBesideProgram();
     Menu->hide();
     ShowMenu();
     const QString helpFile = QDir(Fake.ProgramFolder()).filePath("Glyphtrove.hlp");
     EXPECT_TRUE(Menu->actHowToUse->isEnabled());
+    EXPECT_TRUE(PlayWindow->actHelpContents->isEnabled());
+    EXPECT_TRUE(PlayWindow->actHelpPlayer->isEnabled());
     EXPECT_EQ(helpFile, Menu->HelpFile());
     QTest::mouseClick(Menu->btnHowToUse, Qt::LeftButton);
     ASSERT_EQ(1u, Fake.HelpShown.size());

@@ -19,11 +19,41 @@ bool WaitUntil(const std::function<bool()>& Ready, int LimitMs) {
     return true;
 }
 
+QString XDoTool(const QString& Display, const QStringList& Arguments, bool* Succeeded) {
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", Display);
+    tool.setProcessEnvironment(environment);
+    tool.start("xdotool", Arguments);
+    const bool ended = tool.waitForFinished(WaitLimitMs);
+    if (Succeeded)
+        *Succeeded = ended && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
 VirtualScreen::VirtualScreen() {
+    // A server that does not come up is given one more try.
+    for (int attempt = 0; attempt < 2 && !Running(); ++attempt)
+        Start();
+}
+
+VirtualScreen::~VirtualScreen() {
+    Stop();
+}
+
+bool VirtualScreen::Running() const {
+    return FServer.state() == QProcess::Running && FAnswered;
+}
+
+void VirtualScreen::Start() {
+    Stop();
+    // Without xdotool nothing can tell whether the server answers.
     const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-    if (xvfb.isEmpty())
+    if (xvfb.isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
         return;
-    FServer.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    FServer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    FServer.start(
+        xvfb, {"-displayfd", "1", "-noreset", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
     if (!WaitUntil([this] {
             FServer.waitForReadyRead(50);
             FNumber += FServer.readAllStandardOutput();
@@ -31,15 +61,22 @@ VirtualScreen::VirtualScreen() {
         }))
         return;
     FNumber = FNumber.trimmed();
+    FAnswered = !FNumber.isEmpty() && WaitUntil([this] {
+        bool answered = false;
+        XDoTool(Display(), {"getdisplaygeometry"}, &answered);
+        return answered || FServer.state() == QProcess::NotRunning;
+    }) && FServer.state() == QProcess::Running;
 }
 
-VirtualScreen::~VirtualScreen() {
-    FServer.terminate();
-    FServer.waitForFinished(5000);
-}
-
-bool VirtualScreen::Running() const {
-    return FServer.state() == QProcess::Running && !FNumber.isEmpty();
+void VirtualScreen::Stop() {
+    if (FServer.state() != QProcess::NotRunning) {
+        FServer.terminate();
+        if (!FServer.waitForFinished(WaitLimitMs))
+            FServer.kill();
+        FServer.waitForFinished(WaitLimitMs);
+    }
+    FNumber.clear();
+    FAnswered = false;
 }
 
 ProgramRun::ProgramRun(const VirtualScreen& Screen, const QString& Folder, const QString& Binary,
@@ -81,13 +118,7 @@ bool ProgramRun::WaitForState(const std::function<bool(const QJsonObject&)>& Rea
 }
 
 QString ProgramRun::XDoTool(const QStringList& Arguments) const {
-    QProcess tool;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("DISPLAY", FDisplay);
-    tool.setProcessEnvironment(environment);
-    tool.start("xdotool", Arguments);
-    tool.waitForFinished(10000);
-    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+    return ::XDoTool(FDisplay, Arguments);
 }
 
 QString ProgramRun::WaitForWindow(const QString& Name) const {

@@ -10,12 +10,19 @@
 // Running a real program on an X server of the test's own (Xvfb), driven
 // with xdotool as a user would drive it.
 
-constexpr int WaitLimitMs = 20000;
+// Generous: a loaded machine starts programs slowly.
+constexpr int WaitLimitMs = 60000;
 
 // Polls until Ready holds or the limit passes; true when it held.
 bool WaitUntil(const std::function<bool()>& Ready, int LimitMs = WaitLimitMs);
 
-// An X server on a display number it picks itself.
+// Runs xdotool on the display; its output, trimmed, and whether it succeeded.
+QString XDoTool(const QString& Display, const QStringList& Arguments, bool* Succeeded = nullptr);
+
+// An X server on a display number it picks itself, running once it has
+// answered a request. It never resets: a server resets when its last client
+// leaves, and the reset drops every connection still being set up, such as
+// the program's while it starts between two xdotool calls.
 class VirtualScreen {
 public:
     VirtualScreen();
@@ -24,8 +31,12 @@ public:
     QString Display() const { return ":" + QString::fromLatin1(FNumber); }
 
 private:
+    void Start();
+    void Stop();
+
     QProcess FServer;
     QByteArray FNumber;
+    bool FAnswered = false;
 };
 
 // One run of a program on the virtual screen, with its home, configuration
