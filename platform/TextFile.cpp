@@ -9,6 +9,8 @@
 
 namespace {
 
+const char Utf8Bom[] = "\xEF\xBB\xBF";
+
 struct TIoFault {
     int errorNumber;
     int code;
@@ -94,7 +96,7 @@ QString TTextFileReader::ReadLn() {
         line.chop(1);
     if (line.endsWith('\r'))
         line.chop(1);
-    if (FFirstLine && line.startsWith("\xEF\xBB\xBF"))
+    if (FFirstLine && line.startsWith(Utf8Bom))
         line.remove(0, 3);
     FFirstLine = false;
     return BytesToText(line);
@@ -111,7 +113,12 @@ TTextFileWriter::TTextFileWriter(const QString& FileName) : FFile(FileName) {
 }
 
 void TTextFileWriter::WriteLn(const QString& Line) {
-    const QByteArray bytes = TextToBytes(Line) + "\r\n";
+    QByteArray bytes = TextToBytes(Line) + "\r\n";
+    // The reader takes a leading byte-order mark off the first line, so a
+    // first line whose own bytes begin with one gets a mark to lose.
+    if (FFirstLine && bytes.startsWith(Utf8Bom))
+        bytes.prepend(Utf8Bom);
+    FFirstLine = false;
     errno = 0;
     if (FFile.write(bytes) != bytes.size())
         Fail();

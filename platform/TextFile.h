@@ -57,4 +57,5 @@ public:
 private:
     [[noreturn]] void Fail();
     QSaveFile FFile;
+    bool FFirstLine = true;
 };

@@ -93,3 +93,22 @@ TEST(TextFile, AFullDiskIsReportedAndKeepsTheEarlierFile) {
     }
     EXPECT_EQ(QByteArray("OLD\r\n"), ReadBytes(name));
 }
+
+// The reader drops a byte-order mark at the start of the file, so a first line
+// whose bytes begin with one (in either encoding) must still read back whole.
+TEST(TextFile, AFirstLineThatBeginsWithAByteOrderMarkReadsBackWhole) {
+    FakeServices fake;
+    const QString name = fake.Folder() + "/bom.txt";
+    const QStringList lines = {QString::fromUtf8("\xC3\xAF\xC2\xBB\xC2\xBFSho\xC3\xBF"),
+                               QString::fromUtf8("\xC3\xAF\xC2\xBB\xC2\xBF")};
+    for (const QString& first : {lines[0], QString(QChar(0xFEFF)) + "Title", QString("Plain")}) {
+        {
+            TTextFileWriter writer(name);
+            writer.WriteLn(first);
+            writer.WriteLn(lines[1]);
+            writer.Close();
+        }
+        EXPECT_EQ((QStringList{first, lines[1]}), ReadAllLines(name)) << first.toStdString();
+    }
+    EXPECT_TRUE(ReadBytes(name).startsWith("Plain"));
+}
