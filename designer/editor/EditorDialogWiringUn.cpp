@@ -2,13 +2,18 @@
 
 #include "designer/dialogs/frmFindWordUn.h"
 #include "designer/dialogs/frmNewGameUn.h"
+#include "designer/dialogs/frmPreferenceUn.h"
 #include "designer/dialogs/frmStatisticsUn.h"
+#include "designer/dialogs/frmWishListUn.h"
 #include "designer/dialogs/frmWordEditorUn.h"
 #include "designer/dialogs/frmWordMatchUn.h"
 #include "designer/dialogs/frmWordPatternSearchUn.h"
+#include "platform/ListBox.h"
 #include "platform/StringList.h"
 
+#include <QAbstractItemModel>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -55,6 +60,89 @@ private:
     TfrmWordEditor* FDialog;
 };
 
+// The preferences window, kept for the editor's life, behind its interface.
+class TPreferencesLink : public IPreferencesDialog {
+public:
+    explicit TPreferencesLink(QWidget* owner) : FDialog(new TfrmPreferences(owner)) {
+        FDialog->OnPreferenceHint = [this](TObject* sender, const QString& text) {
+            if (OnPreferenceHint)
+                OnPreferenceHint(sender, text);
+        };
+    }
+    ~TPreferencesLink() override { delete FDialog; }
+
+    TWordGameProperties* GetGameProperties() override { return FDialog->GetGameProperties(); }
+    bool Execute() override { return FDialog->Execute(); }
+    void LoadOptions(const TWordGameProperties& Properties) override {
+        FDialog->LoadOptions(Properties);
+    }
+    void LoadColours(const TWordGameColourPreferences& Colours) override {
+        FDialog->LoadColours(Colours);
+    }
+    int SelectDefaultScheme() override { return FDialog->SelectDefaultScheme(); }
+    const TWordGameColourPreferences* Scheme(int Index) const override {
+        return FDialog->PresetStore().GetScheme(Index);
+    }
+    void FillPreviewUnusedCells() override { FDialog->FillPreviewUnusedCells(); }
+    void ClearPreviewUnusedCells() override { FDialog->ClearPreviewUnusedCells(); }
+
+private:
+    TfrmPreferences* FDialog;
+};
+
+// The wish-list window, kept for the editor's life, behind its interface.
+// The dialog and the wish list read the puzzle's words as a string list; it
+// is kept as a copy of the editor's word list box, renewed on every change of
+// the box, so the wish list refuses the words placed since it last opened.
+class TWishListLink : public IWishListDialog {
+public:
+    explicit TWishListLink(QWidget* owner) : FDialog(new TfrmWordWishList(owner)) {
+        FDialog->OnFitWord = [this](TObject* sender, const QString& word, int& result) {
+            if (OnFitWord)
+                OnFitWord(sender, word, result);
+        };
+    }
+    // The dialog goes first, with the connections that renew the copy.
+    ~TWishListLink() override { delete FDialog; }
+
+    bool Execute(TWordWishList* List) override { return FDialog->Execute(List); }
+    void SetPuzzleWords(const TCustomListBox& Words) override {
+        const auto renew = [this, &Words] { FPuzzleWords = TStringList(Words.Items().Lines()); };
+        renew();
+        FollowChanges(*Words.model(), renew);
+        FDialog->SetPuzzleWords(&FPuzzleWords);
+    }
+    void AddWordLine(const QString& Word) override { FDialog->AddWordLine(Word); }
+    void NoteWishListChange(TObject* Sender, const QString& OldWord,
+                            const QString& NewWord) override {
+        FDialog->NoteWishListChange(Sender, OldWord, NewWord);
+    }
+    void NoteWordDeleted(TObject* Sender, int Index, const QString& Word) override {
+        FDialog->NoteWordDeleted(Sender, Index, Word);
+    }
+    int FitResult() const override { return FDialog->FitResult(); }
+
+private:
+    // Runs renew after every change of the model's rows or texts, until the
+    // words are given again or the dialog goes.
+    void FollowChanges(const QAbstractItemModel& model, const std::function<void()>& renew) {
+        for (const QMetaObject::Connection& connection : FFollowing)
+            QObject::disconnect(connection);
+        FFollowing = {
+            QObject::connect(&model, &QAbstractItemModel::rowsInserted, FDialog, renew),
+            QObject::connect(&model, &QAbstractItemModel::rowsRemoved, FDialog, renew),
+            QObject::connect(&model, &QAbstractItemModel::rowsMoved, FDialog, renew),
+            QObject::connect(&model, &QAbstractItemModel::dataChanged, FDialog, renew),
+            QObject::connect(&model, &QAbstractItemModel::layoutChanged, FDialog, renew),
+            QObject::connect(&model, &QAbstractItemModel::modelReset, FDialog, renew),
+        };
+    }
+
+    TfrmWordWishList* FDialog;
+    TStringList FPuzzleWords;
+    std::vector<QMetaObject::Connection> FFollowing;
+};
+
 bool ChangeSize(QWidget* owner, int& columns, int& rows) {
     TfrmNewGame dialog(owner);
     return dialog.ExecuteChangeSize(columns, rows);
@@ -91,6 +179,8 @@ void ShowStatistics(QWidget* owner, const QStringList& words) {
 TEditorDialogs DesignerEditorDialogs() {
     TEditorDialogs dialogs;
     dialogs.WordEditor = [](QWidget* owner) { return std::make_unique<TWordEditorLink>(owner); };
+    dialogs.Preferences = [](QWidget* owner) { return std::make_unique<TPreferencesLink>(owner); };
+    dialogs.WishList = [](QWidget* owner) { return std::make_unique<TWishListLink>(owner); };
     dialogs.ChangeSize = ChangeSize;
     dialogs.FindWord = FindWord;
     dialogs.FindPattern = FindPattern;

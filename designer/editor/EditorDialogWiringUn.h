@@ -3,6 +3,5 @@
 #include "designer/editor/EditorDialogsUn.h"
 
 // The editor window's dialogs as the program has them: the designer's own
-// dialog windows behind the editor's dialog interfaces. The preferences and
-// wish-list dialogs are left empty until their windows exist.
+// dialog windows behind the editor's dialog interfaces.
 TEditorDialogs DesignerEditorDialogs();

@@ -9,7 +9,7 @@
 #include <memory>
 
 class QWidget;
-class TListBoxStrings;
+class TCustomListBox;
 class TWordGameColourPreferences;
 class TWordGameProperties;
 class TWordWishList;
@@ -67,11 +67,14 @@ class IWishListDialog {
 public:
     virtual ~IWishListDialog() = default;
     virtual bool Execute(TWordWishList* List) = 0;
-    // The words already in the puzzle: the window's word list, read live.
-    virtual void SetPuzzleWords(const TListBoxStrings& Words) = 0;
+    // The words already in the puzzle: the lines of the window's word list,
+    // followed through every change of the list.
+    virtual void SetPuzzleWords(const TCustomListBox& Words) = 0;
     virtual void AddWordLine(const QString& Word) = 0;
-    virtual void NoteWishListChange() = 0;
-    virtual void NoteWordDeleted() = 0;
+    // The wish list's change and removal events.
+    virtual void NoteWishListChange(TObject* Sender, const QString& OldWord,
+                                    const QString& NewWord) = 0;
+    virtual void NoteWordDeleted(TObject* Sender, int Index, const QString& Word) = 0;
     // -1 when no Fit Word ran in the last Execute.
     virtual int FitResult() const = 0;
 

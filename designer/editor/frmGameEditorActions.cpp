@@ -21,13 +21,6 @@ constexpr int HelpContentsContext = 2;
 constexpr int HowToUseContext = 10;
 constexpr int TutorialContext = 14;
 
-// A dialog run for one use: its maker, or a failure naming what is missing.
-template <typename Maker> const Maker& Require(const Maker& maker, const char* name) {
-    if (!maker)
-        throw Exception(QString("%1 not available").arg(QLatin1String(name)));
-    return maker;
-}
-
 } // namespace
 
 void TfrmGameEditor::ClearGame() {
@@ -83,7 +76,7 @@ void TfrmGameEditor::actFindWordExecute() {
     ShowHelpId(hiFindWordOpen);
     HideHighlights();
     QStringList found;
-    if (!Require(EditorDialogs().FindWord, "Find word dialog")(this, WordLines(), found)) {
+    if (!EditorDialogs().FindWord(this, WordLines(), found)) {
         ShowHelpId(hiGridMouse);
         return;
     }
@@ -95,7 +88,7 @@ void TfrmGameEditor::actFindWordExecute() {
 void TfrmGameEditor::actFindPatternExecute() {
     HideHighlights();
     const auto patternChange = [this](const QString& pattern) { PatternChange(pattern); };
-    if (Require(EditorDialogs().FindPattern, "Pattern dialog")(this, patternChange))
+    if (EditorDialogs().FindPattern(this, patternChange))
         SetLastAction(15);
 }
 
@@ -145,7 +138,7 @@ void TfrmGameEditor::actWordEditExecute() {
     if (count == 1) {
         index = FGame->IndexOfWord(matches.value(0));
     } else {
-        const int chosen = Require(EditorDialogs().ChooseWord, "Word choice dialog")(this, matches);
+        const int chosen = EditorDialogs().ChooseWord(this, matches);
         if (chosen < 0 || chosen >= matches.size())
             return;
         index = FGame->IndexOfWord(matches[chosen]);
@@ -159,7 +152,7 @@ void TfrmGameEditor::actWordEditExecute() {
 
 void TfrmGameEditor::EditWord(int Column, int Row, TWordDirectionType Direction,
                               const QString& Word) {
-    IWordEditorDialog& editor = RequireWordEditor();
+    IWordEditorDialog& editor = *FWordEditor;
     FPreviewWord = Word;
     FPreviewDirection = Direction;
     FDummyWord = false;
@@ -208,7 +201,7 @@ void TfrmGameEditor::actMakeDummyExecute() {
 }
 
 void TfrmGameEditor::actWishListExecute() {
-    IWishListDialog& dialog = RequireWishList();
+    IWishListDialog& dialog = *FWishListDialog;
     ShowHelpId(hiWishListOpen);
     HideHighlights();
     dialog.Execute(FGame->WishList());
@@ -227,7 +220,7 @@ void TfrmGameEditor::actGridSizeExecute() {
     }
     int columns = FGame->ColCount();
     int rows = FGame->RowCount();
-    if (!Require(EditorDialogs().ChangeSize, "New game dialog")(this, columns, rows))
+    if (!EditorDialogs().ChangeSize(this, columns, rows))
         return;
     NewGame(columns, rows, false);
     SetLastAction(23);
@@ -235,21 +228,19 @@ void TfrmGameEditor::actGridSizeExecute() {
 
 void TfrmGameEditor::actFinishExecute() {
     FGame->FillRandomLetters();
-    if (FPreferencesDialog)
-        FPreferencesDialog->FillPreviewUnusedCells();
+    FPreferencesDialog->FillPreviewUnusedCells();
     SetLastAction(8);
 }
 
 void TfrmGameEditor::actUnfinishExecute() {
     HideHighlights();
     FGame->ClearRandomLetters();
-    if (FPreferencesDialog)
-        FPreferencesDialog->ClearPreviewUnusedCells();
+    FPreferencesDialog->ClearPreviewUnusedCells();
     SetLastAction(13);
 }
 
 void TfrmGameEditor::actShowStatsExecute() {
-    Require(EditorDialogs().ShowStatistics, "Statistics dialog")(this, WordLines());
+    EditorDialogs().ShowStatistics(this, WordLines());
     SetLastAction(18);
 }
 
@@ -258,7 +249,7 @@ void TfrmGameEditor::actPreferencesExecute() {
     HideHighlights();
     if (!FGameManager)
         throw Exception(QStringLiteral("GameManager object not assigned"));
-    IPreferencesDialog& dialog = RequirePreferences();
+    IPreferencesDialog& dialog = *FPreferencesDialog;
     const QString oldTitle = GetGameTitle();
     TWordGameProperties* edited = dialog.GetGameProperties();
     edited->Assign(*FGame->GamePreferences());
@@ -329,7 +320,6 @@ void TfrmGameEditor::FitWord(TObject*, const QString& Word, int& Result) {
     FGame->PaintTypedWord(column, row, direction, Word, false, true, false);
     ReportAction(24);
     FLastAction = 15;
-    if (FWordEditor)
-        FWordEditor->SetWordData(column, row, direction, Word);
+    FWordEditor->SetWordData(column, row, direction, Word);
     Result = 1;
 }

@@ -84,10 +84,8 @@ void TfrmGameEditor::LoadGameFile(const QString& Name) {
         ClearWordList();
         const QString oldTitle = GetGameTitle();
         FGame->LoadFromFile(FFileName);
-        if (FPreferencesDialog) {
-            FPreferencesDialog->LoadColours(*FGame->GamePreferences()->ColourPreferences());
-            FPreferencesDialog->LoadOptions(*FGame->GamePreferences());
-        }
+        FPreferencesDialog->LoadColours(*FGame->GamePreferences()->ColourPreferences());
+        FPreferencesDialog->LoadOptions(*FGame->GamePreferences());
         ApplyGameProperties(oldTitle);
     });
     UpdateWordCount();

@@ -442,68 +442,49 @@ void TfrmGameEditor::BindGameEvents() {
 
 void TfrmGameEditor::CreateKeptDialogs() {
     const TEditorDialogs& dialogs = EditorDialogs();
-    if (dialogs.WordEditor) {
-        FWordEditor = dialogs.WordEditor(this);
-        FWordEditor->OnWordChange = [this](TObject*, int column, int row,
-                                           TWordDirectionType direction, const QString& word) {
-            SetPreview(column, row, word, direction);
-        };
-        FWordEditor->OnDummyChange = [this](TObject*, bool state) { WordEditorDummyChange(state); };
-        FWordEditor->OnFitWord = [this](TObject* sender, const QString& word, int& result) {
-            FitWord(sender, word, result);
-        };
-        FWordEditor->OnAddToWishList = [this](TObject*, const QString& word) {
-            FGame->WishList()->Add(word);
-        };
-        FWordEditor->SetWishList(FGame->WishList());
-    }
-    if (dialogs.Preferences) {
-        FPreferencesDialog = dialogs.Preferences(this);
-        FPreferencesDialog->OnPreferenceHint = [this](TObject*, const QString& text) {
-            ShowHelpText(text);
-        };
-    }
-    if (dialogs.WishList) {
-        FWishListDialog = dialogs.WishList(this);
-        FWishListDialog->OnFitWord = [this](TObject* sender, const QString& word, int& result) {
-            FitWord(sender, word, result);
-        };
-        FWishListDialog->SetPuzzleWords(lbxWords->Items());
-        TWordWishList* wishList = FGame->WishList();
-        wishList->OnWordAdded = [this](TObject*, int, const QString& word) {
-            FWishListDialog->AddWordLine(word);
-        };
-        wishList->OnWordChanged = [this](auto&&...) { FWishListDialog->NoteWishListChange(); };
-        wishList->OnWordRemoved = [this](auto&&...) { FWishListDialog->NoteWordDeleted(); };
-    }
+    FWordEditor = dialogs.WordEditor(this);
+    FWordEditor->OnWordChange = [this](TObject*, int column, int row, TWordDirectionType direction,
+                                       const QString& word) {
+        SetPreview(column, row, word, direction);
+    };
+    FWordEditor->OnDummyChange = [this](TObject*, bool state) { WordEditorDummyChange(state); };
+    FWordEditor->OnFitWord = [this](TObject* sender, const QString& word, int& result) {
+        FitWord(sender, word, result);
+    };
+    FWordEditor->OnAddToWishList = [this](TObject*, const QString& word) {
+        FGame->WishList()->Add(word);
+    };
+    FWordEditor->SetWishList(FGame->WishList());
+
+    FPreferencesDialog = dialogs.Preferences(this);
+    FPreferencesDialog->OnPreferenceHint = [this](TObject*, const QString& text) {
+        ShowHelpText(text);
+    };
+
+    FWishListDialog = dialogs.WishList(this);
+    FWishListDialog->OnFitWord = [this](TObject* sender, const QString& word, int& result) {
+        FitWord(sender, word, result);
+    };
+    FWishListDialog->SetPuzzleWords(*lbxWords);
+    TWordWishList* wishList = FGame->WishList();
+    wishList->OnWordAdded = [this](TObject*, int, const QString& word) {
+        FWishListDialog->AddWordLine(word);
+    };
+    wishList->OnWordChanged = [this](TObject* sender, const QString& oldWord,
+                                     const QString& newWord) {
+        FWishListDialog->NoteWishListChange(sender, oldWord, newWord);
+    };
+    wishList->OnWordRemoved = [this](TObject* sender, int index, const QString& word) {
+        FWishListDialog->NoteWordDeleted(sender, index, word);
+    };
 }
 
 void TfrmGameEditor::ApplyDefaultScheme() {
-    if (!FPreferencesDialog)
-        return;
     const int index = FPreferencesDialog->SelectDefaultScheme();
     const TWordGameColourPreferences* scheme =
         index >= 0 ? FPreferencesDialog->Scheme(index) : nullptr;
     if (scheme)
         FGame->GamePreferences()->ColourPreferences()->AssignFromPreset(*scheme);
-}
-
-IWordEditorDialog& TfrmGameEditor::RequireWordEditor() const {
-    if (!FWordEditor)
-        throw Exception(QStringLiteral("Word editor not available"));
-    return *FWordEditor;
-}
-
-IPreferencesDialog& TfrmGameEditor::RequirePreferences() const {
-    if (!FPreferencesDialog)
-        throw Exception(QStringLiteral("Preferences dialog not available"));
-    return *FPreferencesDialog;
-}
-
-IWishListDialog& TfrmGameEditor::RequireWishList() const {
-    if (!FWishListDialog)
-        throw Exception(QStringLiteral("Wish list dialog not available"));
-    return *FWishListDialog;
 }
 
 // --- For the game manager
@@ -793,7 +774,7 @@ void TfrmGameEditor::pnlGameResize() {
 void TfrmGameEditor::AddWordAtCell(int Column, int Row) {
     if (!FGame->IsInsideBoard(Column, Row))
         return;
-    IWordEditorDialog& editor = RequireWordEditor();
+    IWordEditorDialog& editor = *FWordEditor;
     HideHighlights();
     FPreviewWord.clear();
     TWordDirectionType direction = FGame->LastDirection();

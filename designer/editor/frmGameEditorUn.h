@@ -260,10 +260,6 @@ private:
     // in step with the puzzle, which keeps what it had, and the failure goes on.
     void KeepInStep(const std::function<void()>& Body);
 
-    IWordEditorDialog& RequireWordEditor() const;
-    IPreferencesDialog& RequirePreferences() const;
-    IWishListDialog& RequireWishList() const;
-
     int FDuplicateCount = 0;
     QString FFileName;
     std::unique_ptr<IPreferencesDialog> FPreferencesDialog;

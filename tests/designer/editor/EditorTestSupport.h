@@ -115,10 +115,10 @@ public:
             return OnExecute(*this);
         return true;
     }
-    void SetPuzzleWords(const TListBoxStrings& Words) override { PuzzleWords = &Words; }
+    void SetPuzzleWords(const TCustomListBox& Words) override { PuzzleWords = &Words; }
     void AddWordLine(const QString& Word) override { Lines.push_back(Word); }
-    void NoteWishListChange() override {}
-    void NoteWordDeleted() override {}
+    void NoteWishListChange(TObject*, const QString&, const QString&) override {}
+    void NoteWordDeleted(TObject*, int, const QString&) override {}
     int FitResult() const override { return Result; }
     // What Fit Word in the dialog does.
     void Fit(const QString& word) {
@@ -128,7 +128,7 @@ public:
 
     std::function<bool(FakeWishListDialog&)> OnExecute;
     TWordWishList* Edited = nullptr;
-    const TListBoxStrings* PuzzleWords = nullptr;
+    const TCustomListBox* PuzzleWords = nullptr;
     QStringList Lines;
     int Result = -1;
 };

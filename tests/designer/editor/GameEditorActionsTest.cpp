@@ -216,7 +216,7 @@ TEST_F(EditorTest, FitWordHighlightsThePlaceAndShowsItInTheWordEditor) {
 
 TEST_F(EditorTest, AddToWishListFromTheWordEditorGoesToThePuzzlesList) {
     EXPECT_EQ(WordEditor->WishList, Game->WishList());
-    EXPECT_EQ(WishList->PuzzleWords, &Editor->lbxWords->Items());
+    EXPECT_EQ(WishList->PuzzleWords, Editor->lbxWords);
     WordEditor->OnAddToWishList(nullptr, "HERON");
     WordEditor->OnAddToWishList(nullptr, "HERON");
     EXPECT_EQ(Game->WishList()->Count(), 1);
