@@ -6,6 +6,7 @@
 #include "engine/genlib/DrawTextUn.h"
 #include "engine/genlib/GenLibUn.h"
 #include "platform/Colors.h"
+#include "platform/FormKit.h"
 #include "platform/Guard.h"
 #include "platform/ListBox.h"
 #include "playwindow/controls/TitleBlockUn.h"
@@ -33,22 +34,6 @@ constexpr int spReport = 7;
 constexpr int MinCellPixels = 16;
 // The grid lies this far inside the game panel on every side.
 constexpr int GridMargin = 8;
-
-TFont TitleFont(int points, bool bold) {
-    TFont font;
-    font.SetName(QStringLiteral("Arial"));
-    font.SetSize(points);
-    font.SetBold(bold);
-    return font;
-}
-
-QWidget* Column(QWidget* parent, QVBoxLayout*& layout) {
-    auto* panel = new QWidget(parent);
-    layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    return panel;
-}
 
 } // namespace
 
@@ -93,7 +78,7 @@ void TfrmGameEditor::CreateControls() {
 
 QWidget* TfrmGameEditor::CreateMainPanel() {
     QVBoxLayout* layout = nullptr;
-    pnlMain = Column(this, layout);
+    pnlMain = NewColumn(this, layout);
 
     tbPuzzleTitle = new TTitleBlock(pnlMain);
     tbPuzzleTitle->setFixedHeight(32);
@@ -132,7 +117,7 @@ QWidget* TfrmGameEditor::CreateRightPane() {
     paneLayout->addWidget(sptRightPane);
 
     QVBoxLayout* words = nullptr;
-    pnlWordList = Column(sptRightPane, words);
+    pnlWordList = NewColumn(sptRightPane, words);
     pnlWordList->setToolTip(QStringLiteral("the word list"));
     tbWordList = new TTitleBlock(pnlWordList);
     tbWordList->setFixedHeight(32);
@@ -152,7 +137,7 @@ QWidget* TfrmGameEditor::CreateRightPane() {
     sptRightPane->addWidget(pnlWordList);
 
     QVBoxLayout* help = nullptr;
-    pnlHelp = Column(sptRightPane, help);
+    pnlHelp = NewColumn(sptRightPane, help);
     tbHelp = new TTitleBlock(pnlHelp);
     tbHelp->setFixedHeight(32);
     tbHelp->SetCaption(QStringLiteral("Interactive Help"));
@@ -210,17 +195,10 @@ void TfrmGameEditor::CreateStatusBar() {
 
 QAction* TfrmGameEditor::NewAction(const QString& Caption, const QString& Hint, int Picture,
                                    void (TfrmGameEditor::*Handler)()) {
-    auto* action = new QAction(Caption, this);
-    action->setStatusTip(Hint);
-    action->setToolTip(Hint);
-    if (Picture >= 0)
-        action->setIcon(QIcon(QPixmap::fromImage(FImages.Picture(Picture))));
+    std::function<void()> run;
     if (Handler)
-        connect(action, &QAction::triggered, this,
-                [this, Handler] { Guarded([&] { (this->*Handler)(); }); });
-    // Shortcuts work while no menu is open.
-    addAction(action);
-    return action;
+        run = [this, Handler] { (this->*Handler)(); };
+    return NewFormAction(this, FImages, Caption, Hint, Picture, std::move(run));
 }
 
 void TfrmGameEditor::CreateActions() {
@@ -885,12 +863,7 @@ void TfrmGameEditor::hideEvent(QHideEvent* event) {
 }
 
 void TfrmGameEditor::closeEvent(QCloseEvent* event) {
-    bool canClose = false;
-    Guarded([&] { canClose = AskSaveChanges(false); });
-    if (canClose)
-        event->accept();
-    else
-        event->ignore();
+    AcceptCloseIf(event, [this] { return AskSaveChanges(false); });
 }
 
 bool TfrmGameEditor::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,7 @@
 #include "engine/genlib/GenLibUn.h"
 #include "engine/genlib/IntegerListUn.h"
 #include "engine/properties/ColourPresetPropertiesUn.h"
+#include "platform/FormKit.h"
 #include "platform/Guard.h"
 #include "platform/Rounding.h"
 #include "playwindow/about/frmAboutUn.h"
@@ -47,14 +48,6 @@ QFont ArialFont(int points) {
     return FormFont(QStringLiteral("Arial"), points);
 }
 
-TFont TitleFont(int points, bool bold) {
-    TFont font;
-    font.SetName(QStringLiteral("Arial"));
-    font.SetSize(points);
-    font.SetBold(bold);
-    return font;
-}
-
 void SunkenLabelFrame(QLabel* label) {
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 }
@@ -89,10 +82,8 @@ void TfrmGamePlayer::CreateControls() {
     setFont(ArialFont(8));
     resize(583, 514);
 
-    auto* client = new QWidget(this);
-    auto* column = new QVBoxLayout(client);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
+    QVBoxLayout* column = nullptr;
+    QWidget* client = NewColumn(this, column);
     column->addWidget(CreateToolbarPanel());
 
     tbPuzzleTitle = new TTitleBlock(client);
@@ -165,20 +156,16 @@ QWidget* TfrmGamePlayer::CreateToolbarPanel() {
 }
 
 QWidget* TfrmGamePlayer::CreateRightPanel() {
-    pnlRight = new QWidget(this);
-    auto* column = new QVBoxLayout(pnlRight);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
+    QVBoxLayout* column = nullptr;
+    pnlRight = NewColumn(this, column);
 
     Splitter1 = new QSplitter(Qt::Vertical, pnlRight);
     Splitter1->setHandleWidth(3);
     Splitter1->setChildrenCollapsible(false);
     column->addWidget(Splitter1);
 
-    pnlWords = new QWidget(Splitter1);
-    auto* words = new QVBoxLayout(pnlWords);
-    words->setContentsMargins(0, 0, 0, 0);
-    words->setSpacing(0);
+    QVBoxLayout* words = nullptr;
+    pnlWords = NewColumn(Splitter1, words);
     tbWordList = new TTitleBlock(pnlWords);
     tbWordList->setFixedHeight(28);
     tbWordList->SetCaption(QStringLiteral("Word List"));
@@ -207,10 +194,8 @@ QWidget* TfrmGamePlayer::CreateRightPanel() {
     words->addWidget(lbxWords, 1);
     Splitter1->addWidget(pnlWords);
 
-    pnlHelp = new QWidget(Splitter1);
-    auto* help = new QVBoxLayout(pnlHelp);
-    help->setContentsMargins(0, 0, 0, 0);
-    help->setSpacing(0);
+    QVBoxLayout* help = nullptr;
+    pnlHelp = NewColumn(Splitter1, help);
     tbHelp = new TTitleBlock(pnlHelp);
     tbHelp->SetCaption(QStringLiteral("Interactive Help"));
     tbHelp->SetFont(TitleFont(8, false));
@@ -278,15 +263,8 @@ void TfrmGamePlayer::CreateStatusBar() {
 
 QAction* TfrmGamePlayer::NewAction(const QString& caption, const QString& hint, int imageIndex,
                                    void (TfrmGamePlayer::*handler)()) {
-    auto* action = new QAction(caption, this);
-    action->setStatusTip(hint);
-    action->setToolTip(hint);
-    action->setIcon(QIcon(QPixmap::fromImage(FImages.Picture(imageIndex))));
-    connect(action, &QAction::triggered, this,
-            [this, handler] { Guarded([&] { (this->*handler)(); }); });
-    // Shortcuts work while no menu is open.
-    addAction(action);
-    return action;
+    return NewFormAction(this, FImages, caption, hint, imageIndex,
+                         [this, handler] { (this->*handler)(); });
 }
 
 void TfrmGamePlayer::CreateActions() {
