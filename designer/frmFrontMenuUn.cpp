@@ -3,6 +3,7 @@
 #include "designer/manager/GameManagerUn.h"
 #include "designer/manager/frmGameManagerUn.h"
 #include "platform/Canvas.h"
+#include "platform/FormKit.h"
 #include "platform/Guard.h"
 #include "playwindow/about/frmAboutUn.h"
 #include "playwindow/gameplayer/frmGamePlayerUn.h"
@@ -52,15 +53,10 @@ TfrmFrontMenu::~TfrmFrontMenu() {
 
 QAction* TfrmFrontMenu::CreateAction(const QString& Caption, const QString& Hint,
                                      const QString& Picture, void (TfrmFrontMenu::*Handler)()) {
-    auto* action = new QAction(Caption, this);
+    QAction* action = NewFormAction(this, ImageList, Caption, Hint, ImageList.AddSvg(Picture),
+                                    [this, Handler] { (this->*Handler)(); });
     // The button's caption keeps its "&", so Alt and the letter press it.
     action->setIconText(Caption);
-    action->setToolTip(Hint);
-    action->setStatusTip(Hint);
-    action->setIcon(QIcon(QPixmap::fromImage(ImageList.Picture(ImageList.AddSvg(Picture)))));
-    connect(action, &QAction::triggered, this,
-            [this, Handler] { Guarded([&] { (this->*Handler)(); }); });
-    addAction(action);
     return action;
 }
 
@@ -176,14 +172,8 @@ bool TfrmFrontMenu::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmFrontMenu::closeEvent(QCloseEvent* event) {
-    bool allowed = false;
-    Guarded([&] { allowed = FormCloseQuery(); });
-    if (!allowed) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    emit Closed();
+    if (AcceptCloseIf(event, [this] { return FormCloseQuery(); }))
+        emit Closed();
 }
 
 bool TfrmFrontMenu::FormCloseQuery() {

@@ -3,6 +3,7 @@
 #include "engine/genlib/GenLibUn.h"
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
+#include "platform/FormKit.h"
 #include "platform/Guard.h"
 #include "platform/Image.h"
 #include "playwindow/about/frmAboutUn.h"
@@ -37,14 +38,8 @@ TfrmPlayerMenu::~TfrmPlayerMenu() = default;
 
 QAction* TfrmPlayerMenu::CreateAction(const QString& Caption, const QString& Hint,
                                       const QString& Picture, void (TfrmPlayerMenu::*Handler)()) {
-    auto* action = new QAction(Caption, this);
-    action->setToolTip(Hint);
-    action->setStatusTip(Hint);
-    action->setIcon(QIcon(QPixmap::fromImage(ImageList.Picture(ImageList.AddSvg(Picture)))));
-    connect(action, &QAction::triggered, this,
-            [this, Handler] { Guarded([&] { (this->*Handler)(); }); });
-    addAction(action);
-    return action;
+    return NewFormAction(this, ImageList, Caption, Hint, ImageList.AddSvg(Picture),
+                         [this, Handler] { (this->*Handler)(); });
 }
 
 QToolButton* TfrmPlayerMenu::CreateButton(QAction* Action, int Left) {
@@ -144,14 +139,8 @@ void TfrmPlayerMenu::FormPaint() {
 }
 
 void TfrmPlayerMenu::closeEvent(QCloseEvent* event) {
-    bool allowed = false;
-    Guarded([&] { allowed = FormCloseQuery(); });
-    if (!allowed) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    emit Closed();
+    if (AcceptCloseIf(event, [this] { return FormCloseQuery(); }))
+        emit Closed();
 }
 
 bool TfrmPlayerMenu::FormCloseQuery() {
