@@ -2,6 +2,7 @@
 
 #include "designer/controls/ColourEditUn.h"
 #include "platform/Controls.h"
+#include "platform/FormKit.h"
 #include "platform/Format.h"
 #include "platform/Guard.h"
 #include "platform/Services.h"
@@ -58,11 +59,9 @@ bool TfrmFindWord::eventFilter(QObject* watched, QEvent* event) {
     bool consumed = false;
     if (watched == coledWord)
         Guarded([&] {
-            if (IsKeyUp(*event))
-                coledWordKeyUp();
-            else
-                consumed =
-                    ApplyKeyRule(*watched, *event, [this](QChar& Key) { coledWordKeyPress(Key); });
+            consumed = RouteFieldKeys(
+                *watched, *event, [this](QChar& Key) { coledWordKeyPress(Key); },
+                [this] { coledWordKeyUp(); });
         });
     return consumed || TDialogForm::eventFilter(watched, event);
 }

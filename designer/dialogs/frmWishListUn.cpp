@@ -6,6 +6,7 @@
 #include "engine/wishlist/WordWishListUn.h"
 #include "platform/Controls.h"
 #include "platform/Exception.h"
+#include "platform/FormKit.h"
 #include "platform/Guard.h"
 #include "platform/Services.h"
 #include "playwindow/controls/ColourListBoxUn.h"
@@ -195,11 +196,9 @@ bool TfrmWordWishList::eventFilter(QObject* watched, QEvent* event) {
             consumed =
                 ApplyKeyRule(*watched, *event, [this](QChar& Key) { memAllWordListKeyPress(Key); });
         } else if (watched == cedSearch) {
-            if (IsKeyUp(*event))
-                cedSearchKeyUp();
-            else
-                consumed =
-                    ApplyKeyRule(*watched, *event, [this](QChar& Key) { cedSearchKeyPress(Key); });
+            consumed = RouteFieldKeys(
+                *watched, *event, [this](QChar& Key) { cedSearchKeyPress(Key); },
+                [this] { cedSearchKeyUp(); });
         }
     });
     return consumed || TDialogForm::eventFilter(watched, event);

@@ -2,6 +2,7 @@
 
 #include "designer/controls/ColourEditUn.h"
 #include "platform/Controls.h"
+#include "platform/FormKit.h"
 #include "platform/Guard.h"
 #include "platform/Services.h"
 
@@ -39,11 +40,9 @@ bool TfrmFindWordPattern::eventFilter(QObject* watched, QEvent* event) {
     bool consumed = false;
     if (watched == coledWord)
         Guarded([&] {
-            if (IsKeyUp(*event))
-                coledWordKeyUp();
-            else
-                consumed =
-                    ApplyKeyRule(*watched, *event, [this](QChar& Key) { coledWordKeyPress(Key); });
+            consumed = RouteFieldKeys(
+                *watched, *event, [this](QChar& Key) { coledWordKeyPress(Key); },
+                [this] { coledWordKeyUp(); });
         });
     return consumed || TDialogForm::eventFilter(watched, event);
 }
