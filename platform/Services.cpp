@@ -45,11 +45,7 @@ private:
     QTimer FTimer;
 };
 
-QString WindowTitle() {
-    const QString name = QApplication::applicationDisplayName();
-    return name.isEmpty() ? QCoreApplication::applicationName() : name;
-}
-
+QString gApplicationTitle;
 Services* gServices = nullptr;
 
 } // namespace
@@ -61,7 +57,7 @@ int Services::MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons b
                                               QMessageBox::NoIcon};
     box.setIcon(icons[type <= mtCustom ? type : mtCustom]);
     static const char* titles[] = {"Warning", "Error", "Information", "Confirm", ""};
-    box.setWindowTitle(type == mtCustom ? WindowTitle() : QString(titles[type]));
+    box.setWindowTitle(type == mtCustom ? ApplicationTitle() : QString(titles[type]));
     box.setText(text);
     QMessageBox::StandardButtons qtButtons;
     if (buttons & mbYes)
@@ -269,6 +265,14 @@ QStringList QtNameFilters(const QString& filter) {
         result << QString("%1 (%2)").arg(description, patterns.join(' '));
     }
     return result;
+}
+
+QString ApplicationTitle() {
+    return gApplicationTitle.isEmpty() ? QCoreApplication::applicationName() : gApplicationTitle;
+}
+
+void SetApplicationTitle(const QString& title) {
+    gApplicationTitle = title;
 }
 
 Services& services() {

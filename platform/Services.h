@@ -148,6 +148,12 @@ private:
 // "|"; "*.*" matches every name, as it does on Windows.
 QStringList QtNameFilters(const QString& filter);
 
+// The program's title: the caption of its custom message boxes and the title
+// line of its HTML pages; the program's name until set. Kept apart from Qt's
+// display name, which Qt adds to every window's caption on X11.
+QString ApplicationTitle();
+void SetApplicationTitle(const QString& title);
+
 // The process-wide services; a test installs its fake with SetServices and
 // puts back the previous ones when done (nullptr restores the real ones).
 Services& services();

@@ -7,8 +7,6 @@
 #include "platform/Services.h"
 #include "platform/TextBytes.h"
 
-#include <QGuiApplication>
-
 namespace {
 
 const char* const AlphabetLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -204,7 +202,7 @@ void TCustomGlyphtrove::ExportHTML(const QString& Path, QString& ResultPath) {
         ResultPath = GetTempDirectory() + "tmp.html";
     {
         TGlyphtroveHTMLExport exporter;
-        exporter.SetTitle(QGuiApplication::applicationDisplayName());
+        exporter.SetTitle(ApplicationTitle());
         exporter.SetFileName(ResultPath);
         exporter.SetGame(this);
         exporter.Execute();

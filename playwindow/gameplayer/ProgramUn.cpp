@@ -1,12 +1,13 @@
 #include "playwindow/gameplayer/ProgramUn.h"
 
 #include "platform/Guard.h"
+#include "platform/Services.h"
 #include "playwindow/gameplayer/frmGamePlayerUn.h"
 
 #include <QApplication>
 
 void InitProgram(const QString& Title) {
-    QApplication::setApplicationDisplayName(Title);
+    SetApplicationTitle(Title);
     QApplication::setQuitOnLastWindowClosed(false);
 }
 

@@ -2,7 +2,8 @@
 
 #include "engine/puzzle/GlyphtroveUn.h"
 
-#include <QGuiApplication>
+#include "platform/Services.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -36,10 +37,10 @@ inline QString WritePuzzlePage(const QString& Folder) {
     properties.SetGameAuthor("the Glyphtrove tests");
     properties.SetGameDescription("Twelve animals hide in the grid.");
 
-    const QString displayName = QGuiApplication::applicationDisplayName();
-    QGuiApplication::setApplicationDisplayName("Glyphtrove");
+    const QString title = ApplicationTitle();
+    SetApplicationTitle("Glyphtrove");
     QString page;
     puzzle.ExportHTML(Folder + "/puzzle.html", page);
-    QGuiApplication::setApplicationDisplayName(displayName);
+    SetApplicationTitle(title);
     return page;
 }

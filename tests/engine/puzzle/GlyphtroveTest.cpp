@@ -301,8 +301,7 @@ TEST_F(PuzzleTest, ExportHTMLWritesToThePathOrBesideTheGameOrToThePrivateTempora
     EXPECT_EQ(Fake.ProcessMessagesCalls, 1);
     const QByteArray page = ReadBytes(result);
     EXPECT_TRUE(page.contains("<TD class=gridtext><P align=center>C</P></TD>"));
-    EXPECT_TRUE(page.contains("<P class=header>" +
-                              QGuiApplication::applicationDisplayName().toUtf8() + "</P>"));
+    EXPECT_TRUE(page.contains("<P class=header>" + ApplicationTitle().toUtf8() + "</P>"));
 
     Puzzle.ExportHTML(Path("page.htm"), result);
     EXPECT_EQ(S(result), S(Path("page.htm")));
