@@ -190,11 +190,19 @@ private:
 // Draws through one painter on a canvas for its lifetime.
 class TCanvasPaint {
 public:
-    explicit TCanvasPaint(TCanvas& Canvas) : FCanvas(Canvas) { FCanvas.BeginPaint(); }
-    ~TCanvasPaint() { FCanvas.EndPaint(); }
+    // Opened only when Open: a bracket that is not always needed.
+    explicit TCanvasPaint(TCanvas& Canvas, bool Open = true) : FCanvas(Canvas), FOpen(Open) {
+        if (FOpen)
+            FCanvas.BeginPaint();
+    }
+    ~TCanvasPaint() {
+        if (FOpen)
+            FCanvas.EndPaint();
+    }
     TCanvasPaint(const TCanvasPaint&) = delete;
     TCanvasPaint& operator=(const TCanvasPaint&) = delete;
 
 private:
     TCanvas& FCanvas;
+    bool FOpen;
 };

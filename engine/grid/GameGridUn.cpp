@@ -424,11 +424,17 @@ void TCustomGameGrid::FillCells(const QString& Text, TColor Colour, TColor TextC
     FBoardGame->Fill(Text, Colour, TextColour, ImageIndex, State, Shaded, Visible);
 }
 
-void TCustomGameGrid::RedrawCell(int col, int row) {
+bool TCustomGameGrid::PrepareCellDrawing() {
     if (!FUpdatesEnabled)
-        return;
+        return false;
     if (PrepareImage())
         Invalidate();
+    return true;
+}
+
+void TCustomGameGrid::RedrawCell(int col, int row) {
+    if (!PrepareCellDrawing())
+        return;
     DrawCell(col, row);
     const TRect rect = CellRect(col, row);
     update(rect.Left, rect.Top, rect.Width(), rect.Height());

@@ -235,6 +235,13 @@ public:
     }
 
     void RedrawCell(int col, int row);
+    // Runs Change, whose cells are redrawn as it goes, with one painter for
+    // them all: a change of several cells made as one step.
+    template <typename Change> void RedrawingCells(const Change& change) {
+        const bool drawing = PrepareCellDrawing();
+        const TCanvasPaint painting(FCanvas, drawing);
+        change();
+    }
     void BeginUpdate() { FUpdatesEnabled = false; }
     void EndUpdate();
     bool UpdatesEnabled() const { return FUpdatesEnabled; }
@@ -279,6 +286,9 @@ private:
     void FitFont();
     void PaintImage();
     bool PrepareImage();
+    // Readies the image for cells redrawn one by one; false while drawing
+    // is suspended.
+    bool PrepareCellDrawing();
     void InvalidateWhenEnabled();
     void DrawCellImage(const TRect& rect, const TGameCellRecord& cell);
     void DrawCellText(const TRect& rect, const TGameCellRecord& cell);

@@ -164,23 +164,26 @@ void TCustomWordGame::PaintPlacedWord(int X, int Y, TWordDirectionType Direction
 void TCustomWordGame::PaintWordCells(int X, int Y, int ColumnStep, int RowStep, uint32_t State,
                                      bool MergeState, bool IncrementUse, const QString& Word,
                                      TColor Foreground, TColor Background) {
-    ForEachStepCell(X, Y, ColumnStep, RowStep, Word.length(), [&](int k, int column, int row) {
-        // A dummy word is not validated: only its cells inside the grid show.
-        if (!BoardGame()->IsValidCell(column, row))
-            return;
-        const TGameCellRecord present = GetCell(column, row);
-        uint32_t state = State;
-        if (state == wgcsDummy && HasState(present.State, wgcsWord))
-            state = wgcsWord;
-        if (MergeState)
-            state |= present.State;
-        const bool counts = IncrementUse && state == wgcsWord && State == wgcsWord;
-        const QString letter = LetterAt(Word, k);
-        const QString text = letter == QLatin1String("#") ? present.Text : letter;
-        WriteCell(column, row,
-                  LetterRecord(text, {Foreground, Background}, state,
-                               present.UseCount + (counts ? 1 : 0)));
-        RedrawCell(column, row);
+    // The word's cells share one painter.
+    RedrawingCells([&] {
+        ForEachStepCell(X, Y, ColumnStep, RowStep, Word.length(), [&](int k, int column, int row) {
+            // A dummy word is not validated: only its cells inside the grid show.
+            if (!BoardGame()->IsValidCell(column, row))
+                return;
+            const TGameCellRecord present = GetCell(column, row);
+            uint32_t state = State;
+            if (state == wgcsDummy && HasState(present.State, wgcsWord))
+                state = wgcsWord;
+            if (MergeState)
+                state |= present.State;
+            const bool counts = IncrementUse && state == wgcsWord && State == wgcsWord;
+            const QString letter = LetterAt(Word, k);
+            const QString text = letter == QLatin1String("#") ? present.Text : letter;
+            WriteCell(column, row,
+                      LetterRecord(text, {Foreground, Background}, state,
+                                   present.UseCount + (counts ? 1 : 0)));
+            RedrawCell(column, row);
+        });
     });
 }
 

@@ -65,30 +65,75 @@ bool TFitIn::Fit(int& X, int& Y, TWordDirectionType& Direction) {
         throw EFitin("Word length is greater than the grid size. No space big enough in the grid.");
     PrepareSearch();
     FItemsListed = false;
-    // The same choice PickBest or PickRandom makes from the list.
-    int count = 0;
-    TFitInItem best;
-    FTotalScore = 0;
-    ScanSlots([&](int x, int y, TWordDirectionType direction, int score) {
-        if (count++ == 0 || score > best.Score)
-            best = TFitInItem{x, y, direction, score};
-        FTotalScore += score;
-        return true;
-    });
-    if (count == 0)
+    const TSearchTally tally = TallySlots();
+    FTotalScore = tally.TotalScore;
+    if (tally.Count == 0)
         return false;
     if (FTotalScore != 0)
-        return TakeItem(best, X, Y, Direction);
+        return TakeItem(tally.Best, X, Y, Direction);
+    // The same choice PickRandom makes from the list, found from the row it
+    // lies in.
     services().Randomize();
-    const int chosen = services().Random(count);
+    const int chosen = services().Random(tally.Count);
     int seen = 0;
-    ScanSlots([&](int x, int y, TWordDirectionType direction, int) {
-        if (seen++ < chosen)
-            return true;
-        TakeItem(TFitInItem{x, y, direction, 0}, X, Y, Direction);
-        return false;
-    });
+    int row = 0;
+    while (seen + FRowFits[size_t(row)] <= chosen)
+        seen += FRowFits[size_t(row++)];
+    ScanSlots(
+        [&](int x, int y, TWordDirectionType direction, int) {
+            if (seen++ < chosen)
+                return true;
+            TakeItem(TFitInItem{x, y, direction, 0}, X, Y, Direction);
+            return false;
+        },
+        row);
     return true;
+}
+
+TFitIn::TSearchTally TFitIn::TallySlots() {
+    // Direction by direction, but keeping the first of equal highest scores
+    // in the list's order (rows, then columns, then directions). Everything
+    // the loops touch is held locally, so the common empty slot costs a
+    // load and a compare.
+    TSearchTally tally;
+    int64_t bestOrder = -1;
+    FRowFits.assign(size_t(RowCount()), 0);
+    int* rowFits = FRowFits.data();
+    const auto probeOf = [this](int index) { return FProbes[size_t(index)]; };
+    const int length = int(FWordKeys.size());
+    const int columns = ColCount();
+    const int allowed = FAllowedCount;
+    int count = 0, total = 0;
+    for (int k = 0; k < allowed; ++k) {
+        const TSlotRange range = FRanges[k];
+        const uint16_t* gaps = FGaps.data() + size_t(k) * FProbes.size();
+        const auto gapOf = [gaps](int index) { return gaps[index]; };
+        for (int y = range.MinY; y < range.EndY; ++y) {
+            int fits = 0;
+            for (int x = range.MinX; x < range.EndX; ++x) {
+                const int start = y * columns + x;
+                int score = 0;
+                // Most slots in a sparse grid hold no letter at all.
+                if (gaps[start] < length &&
+                    !SlotFits(start, range.Stride, FWordKeys, score, probeOf, gapOf))
+                    continue;
+                ++fits;
+                total += score;
+                if (bestOrder < 0 || score >= tally.Best.Score) {
+                    const int64_t order = int64_t(start) * allowed + k;
+                    if (bestOrder < 0 || score > tally.Best.Score || order < bestOrder) {
+                        tally.Best = TFitInItem{x, y, FAllowed[k], score};
+                        bestOrder = order;
+                    }
+                }
+            }
+            rowFits[y] += fits;
+            count += fits;
+        }
+    }
+    tally.Count = count;
+    tally.TotalScore = total;
+    return tally;
 }
 
 TFitInItemList& TFitIn::Items() {
@@ -129,6 +174,11 @@ void TFitIn::ReserveItems() const {
 }
 
 void TFitIn::PrepareSearch() {
+    // The gaps of the last search still hold for a board of the same size
+    // and the same directions, but for the cells that bind differently now.
+    const bool sameShape =
+        FGapsColumns == ColCount() && FGapsRows == RowCount() && FGapsDirections == FDirections;
+    FProbes.swap(FPreviousProbes);
     ReadProbes();
     ReadWordKeys(FWord, FWordKeys);
     // The gaps of one cell lie side by side, one per allowed direction.
@@ -139,16 +189,55 @@ void TFitIn::PrepareSearch() {
             FRanges[FAllowedCount] = SlotRange(GetDirectionOffset(TWordDirectionType(d)));
             ++FAllowedCount;
         }
+    if (sameShape && FPreviousProbes.size() == FProbes.size()) {
+        UpdateGaps();
+        return;
+    }
+    FGapsColumns = ColCount();
+    FGapsRows = RowCount();
+    FGapsDirections = FDirections;
     FGaps.resize(FProbes.size() * size_t(FAllowedCount));
     for (int k = 0; k < FAllowedCount; ++k)
         ReadGaps(GetDirectionOffset(FAllowed[k]), FGaps.data() + size_t(k) * FProbes.size());
 }
 
-template <typename Visit> void TFitIn::ScanSlots(const Visit& visit) const {
+void TFitIn::UpdateGaps() {
+    for (size_t index = 0; index < FProbes.size(); ++index) {
+        if ((FProbes[index].Key != 0) == (FPreviousProbes[index].Key != 0))
+            continue;
+        for (int k = 0; k < FAllowedCount; ++k)
+            MendGaps(int(index), GetDirectionOffset(FAllowed[k]),
+                     FGaps.data() + size_t(k) * FProbes.size());
+    }
+}
+
+void TFitIn::MendGaps(int Index, const TDirectionOffset& Step, uint16_t* Gaps) const {
+    // A cell's gap follows from whether it binds and from the gap of the
+    // next cell; the cells before it are mended back to the first that
+    // keeps its gap.
+    const int columns = ColCount();
+    int x = Index % columns, y = Index / columns;
+    while (IsValidCell(x, y)) {
+        const int index = y * columns + x;
+        const int nextX = x + Step.ColumnStep, nextY = y + Step.RowStep;
+        uint16_t gap = 0;
+        if (FProbes[size_t(index)].Key == 0)
+            gap = IsValidCell(nextX, nextY)
+                      ? uint16_t(std::min(Gaps[nextY * columns + nextX] + 1, 0xFFFF))
+                      : 1;
+        if (index != Index && Gaps[index] == gap)
+            return;
+        Gaps[index] = gap;
+        x -= Step.ColumnStep;
+        y -= Step.RowStep;
+    }
+}
+
+template <typename Visit> void TFitIn::ScanSlots(const Visit& visit, int FromRow) const {
     const auto probeOf = [this](int index) { return FProbes[size_t(index)]; };
     const int length = int(FWordKeys.size());
     const int allowed = FAllowedCount;
-    for (int y = 0; y < RowCount(); ++y)
+    for (int y = FromRow; y < RowCount(); ++y)
         for (int x = 0; x < ColCount(); ++x) {
             const int start = y * ColCount() + x;
             for (int k = 0; k < allowed; ++k) {

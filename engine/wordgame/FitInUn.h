@@ -107,9 +107,18 @@ private:
     // Reads the board, the word and the directions for a search.
     void PrepareSearch();
     // Calls Visit(X, Y, Direction, Score) for each place the prepared search
-    // finds, in order (rows, then columns, then directions), while it
-    // returns true.
-    template <typename Visit> void ScanSlots(const Visit& visit) const;
+    // finds from row FromRow on, in order (rows, then columns, then
+    // directions), while it returns true.
+    template <typename Visit> void ScanSlots(const Visit& visit, int FromRow = 0) const;
+    // What Fit needs of the prepared search: the places found, their total
+    // score and the first of the best. Counts the places of each row in
+    // FRowFits.
+    struct TSearchTally {
+        int Count = 0;
+        int TotalScore = 0;
+        TFitInItem Best;
+    };
+    TSearchTally TallySlots();
     void ListFoundItems() const;
     void ReserveItems() const;
     static void ReadWordKeys(const QString& Word, std::vector<uint32_t>& Keys);
@@ -126,6 +135,10 @@ private:
     // Gaps[i]: the cells from cell i on in the direction that do not bind,
     // up to the first that does or to the edge.
     void ReadGaps(const TDirectionOffset& Step, uint16_t* Gaps) const;
+    // Brings the gaps of the last search up to date with the cells that
+    // bind differently now.
+    void UpdateGaps();
+    void MendGaps(int Index, const TDirectionOffset& Step, uint16_t* Gaps) const;
     // Walks a slot whose cells all lie inside the board; Stride is the index
     // step of its direction, Keys the word's letter keys. Only cells that may
     // bind are visited: GapOf(i) tells how many from cell i on surely don't.
@@ -143,8 +156,14 @@ private:
     // The search's view of the board and of the word, kept between searches.
     std::vector<TCellLetter> FLetters;
     std::vector<TCellProbe> FProbes;
+    std::vector<TCellProbe> FPreviousProbes;
     std::vector<uint32_t> FWordKeys;
+    std::vector<int> FRowFits;
     std::vector<uint16_t> FGaps; // per allowed direction, one per cell
+    // The board size and directions the gaps were read for.
+    int FGapsColumns = -1;
+    int FGapsRows = -1;
+    uint8_t FGapsDirections = 0;
     int FAllowedCount = 0;
     TWordDirectionType FAllowed[WordDirectionCount] = {};
     TSlotRange FRanges[WordDirectionCount];

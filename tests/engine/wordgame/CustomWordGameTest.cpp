@@ -227,6 +227,20 @@ TEST_F(WordGameFixture, PlacingListsTheWordUpperCasedAndReportsItAsGiven) {
     EXPECT_THROW(Game.PlaceWord(1, 1, wdBottomRight, "CAT", false), Exception);
 }
 
+// The letters of a word are drawn as it is laid, sharing one painter; the
+// image then holds what a full repaint draws, crossings included.
+TEST_F(WordGameFixture, PlacedWordsAreDrawnAsAFullRepaintDrawsThem) {
+    Game.Repaint();
+    const QImage blank = Game.Image().copy();
+    Game.PlaceWord(0, 2, wdRight, "GARDEN", false);
+    Game.PlaceWord(2, 0, wdBottom, "TORN", false);
+    Game.PlaceWord(9, 9, wdTopLeft, "WEED", false);
+    const QImage drawn = Game.Image().copy();
+    EXPECT_NE(drawn, blank);
+    Game.Repaint();
+    EXPECT_EQ(drawn, Game.Image());
+}
+
 TEST_F(PlacementTest, DummyWordIsPaintedButNotListed) {
     Events.clear();
     EXPECT_EQ(Game.PlaceWord(1, 0, wdBottom, "XYZ", true), -1);

@@ -328,3 +328,46 @@ TEST(FitIn, SearchAgreesWithEveryPlacementTestedAlone) {
         EXPECT_EQ(listed, tested);
     }
 }
+
+// A placer kept for many searches follows the board from one search to the
+// next: letters laid, taken off, turned to fillers or changed, and a size or
+// a set of directions that changes between searches.
+TEST(FitIn, KeptPlacerFollowsEveryChangeOfTheBoard) {
+    FakeServices fake;
+    fake.SetRandSeed(91);
+    const uint32_t states[] = {wgcsBlank, wgcsFiller, wgcsDummy, wgcsWord, wgcsWord};
+    TFitIn fitIn(6, 5);
+    FillBlank(fitIn);
+    uint8_t directions = AllWordDirections;
+    for (int round = 0; round < 60; ++round) {
+        SCOPED_TRACE(round);
+        if (round % 20 == 19) {
+            fitIn.SetColCount(4 + fake.Random(6));
+            fitIn.SetRowCount(4 + fake.Random(6));
+            FillBlank(fitIn);
+        }
+        if (round % 15 == 14)
+            directions = uint8_t(1 + fake.Random(255));
+        const int columns = fitIn.ColCount(), rows = fitIn.RowCount();
+        for (int changes = 1 + fake.Random(4); changes > 0; --changes) {
+            const int x = fake.Random(columns), y = fake.Random(rows);
+            SetCell(fitIn, x, y, QString(QChar('A' + fake.Random(3))), states[fake.Random(5)]);
+            fitIn.SetCellUseCount(x, y, fake.Random(3));
+        }
+        fitIn.SetWord(QString("ABCAB").left(2 + fake.Random(4)));
+        fitIn.SetDirections(directions);
+        fitIn.CollectCandidates();
+        std::vector<std::tuple<int, int, TWordDirectionType, int>> listed, tested;
+        for (const TFitInItem& item : fitIn.Items())
+            listed.emplace_back(item.X, item.Y, item.Direction, item.Score);
+        for (int y = 0; y < rows; ++y)
+            for (int x = 0; x < columns; ++x)
+                for (int d = wdTopLeft; d <= wdLeft; ++d) {
+                    int score = 0;
+                    if ((directions >> d & 1) &&
+                        fitIn.TestPlacement(x, y, TWordDirectionType(d), score))
+                        tested.emplace_back(x, y, TWordDirectionType(d), score);
+                }
+        EXPECT_EQ(listed, tested);
+    }
+}
