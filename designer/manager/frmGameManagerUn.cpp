@@ -60,7 +60,7 @@ void TfrmGameManager::CreateActions() {
 QPushButton* TfrmGameManager::NewButton(int Top) {
     auto* button = new QPushButton(this);
     button->setGeometry(192, Top, 81, 25);
-    connect(button, &QPushButton::clicked, this, [this, button] {
+    connect(button, &QPushButton::clicked, this, [button] {
         if (QAction* action = button->property("action").value<QAction*>())
             action->trigger();
     });
