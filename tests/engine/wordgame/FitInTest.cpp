@@ -61,6 +61,24 @@ FitResult RunFit(TFitIn& FitIn, const QString& Word, uint8_t Directions = AllWor
 // A plain persistent object that is not a board.
 class TNotABoard : public TPersistent {};
 
+// The search lists exactly the places, with their scores, that a test of
+// each place on its own accepts.
+void ExpectSearchListsEveryPlaceTestedAlone(TFitIn& FitIn) {
+    FitIn.CollectCandidates();
+    std::vector<std::tuple<int, int, TWordDirectionType, int>> listed, tested;
+    for (const TFitInItem& item : FitIn.Items())
+        listed.emplace_back(item.X, item.Y, item.Direction, item.Score);
+    for (int y = 0; y < FitIn.RowCount(); ++y)
+        for (int x = 0; x < FitIn.ColCount(); ++x)
+            for (int d = wdTopLeft; d <= wdLeft; ++d) {
+                int score = 0;
+                if ((FitIn.Directions() >> d & 1) &&
+                    FitIn.TestPlacement(x, y, TWordDirectionType(d), score))
+                    tested.emplace_back(x, y, TWordDirectionType(d), score);
+            }
+    EXPECT_EQ(listed, tested);
+}
+
 } // namespace
 
 TEST(FitIn, SharesTheTOfCatFirstFound) {
@@ -313,19 +331,7 @@ TEST(FitIn, SearchAgreesWithEveryPlacementTestedAlone) {
             }
         fitIn.SetWord(QString("ABCAB").left(2 + fake.Random(4)));
         fitIn.SetDirections(uint8_t(1 + fake.Random(255)));
-        fitIn.CollectCandidates();
-        std::vector<std::tuple<int, int, TWordDirectionType, int>> listed, tested;
-        for (const TFitInItem& item : fitIn.Items())
-            listed.emplace_back(item.X, item.Y, item.Direction, item.Score);
-        for (int y = 0; y < rows; ++y)
-            for (int x = 0; x < columns; ++x)
-                for (int d = wdTopLeft; d <= wdLeft; ++d) {
-                    int score = 0;
-                    if ((fitIn.Directions() >> d & 1) &&
-                        fitIn.TestPlacement(x, y, TWordDirectionType(d), score))
-                        tested.emplace_back(x, y, TWordDirectionType(d), score);
-                }
-        EXPECT_EQ(listed, tested);
+        ExpectSearchListsEveryPlaceTestedAlone(fitIn);
     }
 }
 
@@ -356,18 +362,6 @@ TEST(FitIn, KeptPlacerFollowsEveryChangeOfTheBoard) {
         }
         fitIn.SetWord(QString("ABCAB").left(2 + fake.Random(4)));
         fitIn.SetDirections(directions);
-        fitIn.CollectCandidates();
-        std::vector<std::tuple<int, int, TWordDirectionType, int>> listed, tested;
-        for (const TFitInItem& item : fitIn.Items())
-            listed.emplace_back(item.X, item.Y, item.Direction, item.Score);
-        for (int y = 0; y < rows; ++y)
-            for (int x = 0; x < columns; ++x)
-                for (int d = wdTopLeft; d <= wdLeft; ++d) {
-                    int score = 0;
-                    if ((directions >> d & 1) &&
-                        fitIn.TestPlacement(x, y, TWordDirectionType(d), score))
-                        tested.emplace_back(x, y, TWordDirectionType(d), score);
-                }
-        EXPECT_EQ(listed, tested);
+        ExpectSearchListsEveryPlaceTestedAlone(fitIn);
     }
 }
