@@ -429,7 +429,9 @@ bool TCustomGameGrid::PrepareCellDrawing() {
         return false;
     if (PrepareImage())
         Invalidate();
-    return true;
+    // The whole image is painted before it is next shown: a cell drawn now
+    // would only be drawn over.
+    return !FFullPaintPending;
 }
 
 void TCustomGameGrid::RedrawCell(int col, int row) {

@@ -287,7 +287,7 @@ private:
     void PaintImage();
     bool PrepareImage();
     // Readies the image for cells redrawn one by one; false while drawing
-    // is suspended.
+    // is suspended or the whole image waits to be painted.
     bool PrepareCellDrawing();
     void InvalidateWhenEnabled();
     void DrawCellImage(const TRect& rect, const TGameCellRecord& cell);
