@@ -150,13 +150,27 @@ TCellLetter TBoardGame::ReadCellLetter(int col, int row) const {
     return record ? LetterOf(record) : TCellLetter();
 }
 
-void TBoardGame::ReadCellLetters(std::vector<TCellLetter>& Letters) const {
-    const int64_t count = CellCount(FColCount, FRowCount);
-    Letters.assign(size_t(count), TCellLetter());
-    const int64_t stored = std::min(count, FRecordCount);
-    for (int64_t index = 0; index < stored; ++index)
-        Letters[size_t(index)] = LetterOf(FChunks[size_t(index / kChunkRecords)].constData() +
-                                          index % kChunkRecords * kRecordSize);
+void TBoardGame::UnsharedCells(const TBoardGame& Earlier,
+                               std::vector<std::pair<int64_t, int64_t>>& Ranges) const {
+    Ranges.clear();
+    const int64_t cells = CellCount(FColCount, FRowCount);
+    if (FColCount != Earlier.FColCount || FRowCount != Earlier.FRowCount ||
+        FRecordCount != Earlier.FRecordCount) {
+        Ranges.emplace_back(0, cells);
+        return;
+    }
+    // A shared block cannot have changed: a write to it copies it first.
+    // Cells beyond the stored records read blank on both boards.
+    for (size_t c = 0; c < FChunks.size() && int64_t(c) * kChunkRecords < cells; ++c) {
+        if (FChunks[c].constData() == Earlier.FChunks[c].constData())
+            continue;
+        const int64_t first = int64_t(c) * kChunkRecords;
+        const int64_t end = std::min(first + kChunkRecords, cells);
+        if (!Ranges.empty() && Ranges.back().second == first)
+            Ranges.back().second = end;
+        else
+            Ranges.emplace_back(first, end);
+    }
 }
 
 TCellLetter TBoardGame::LetterOf(const char* record) {

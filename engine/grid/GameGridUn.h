@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 // One cell of a board. A default record is the blank record: what a read
@@ -70,8 +71,11 @@ public:
 
     TGameCellRecord ReadCell(int col, int row) const;
     TCellLetter ReadCellLetter(int col, int row) const;
-    // Letters[i] for the cell of record i, all ColCount x RowCount cells.
-    void ReadCellLetters(std::vector<TCellLetter>& Letters) const;
+    // The records [first, end) of the cells that may differ from Earlier's,
+    // a board this one was copied from or to: those in storage blocks no
+    // longer shared, or every cell when the two differ in size.
+    void UnsharedCells(const TBoardGame& Earlier,
+                       std::vector<std::pair<int64_t, int64_t>>& Ranges) const;
     void WriteCell(int col, int row, const TGameCellRecord& record);
 
     TColor GetCellColour(int col, int row) const { return ReadCell(col, row).Colour; }

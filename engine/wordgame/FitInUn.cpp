@@ -17,6 +17,46 @@ bool TakeItem(const TFitInItem& Item, int& X, int& Y, TWordDirectionType& Direct
     return true;
 }
 
+// The 64 cells of a row of several words from column Offset on, as bits;
+// columns outside the row read as 0.
+uint64_t BitsFromWords(const uint64_t* Row, int Words, int Offset) {
+    const int word = Offset >= 0 ? Offset / 64 : -((63 - Offset) / 64);
+    const int shift = Offset - word * 64;
+    const auto at = [&](int w) { return w >= 0 && w < Words ? Row[w] : uint64_t(0); };
+    const uint64_t low = at(word) >> shift;
+    return shift == 0 ? low : low | at(word + 1) << (64 - shift);
+}
+
+// The same for any row; a board of up to 64 columns takes one word a row.
+inline uint64_t BitsFrom(const uint64_t* Row, int Words, int Offset) {
+    if (Words != 1)
+        return BitsFromWords(Row, Words, Offset);
+    return Offset >= 0 ? (Offset < 64 ? Row[0] >> Offset : 0)
+                       : (Offset > -64 ? Row[0] << -Offset : 0);
+}
+
+// Without a popcount instruction in the target, the builtin is a call.
+int BitCount(uint64_t Bits) {
+    Bits -= (Bits >> 1) & 0x5555555555555555u;
+    Bits = (Bits & 0x3333333333333333u) + ((Bits >> 2) & 0x3333333333333333u);
+    Bits = (Bits + (Bits >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return int((Bits * 0x0101010101010101u) >> 56);
+}
+
+// The bits of columns From to before End that fall in row word W.
+uint64_t ColumnsInWord(int From, int End, int W) {
+    const int first = std::max(From - 64 * W, 0);
+    const int end = std::min(End - 64 * W, 64);
+    if (first >= end)
+        return 0;
+    const uint64_t upTo = end == 64 ? ~uint64_t(0) : (uint64_t(1) << end) - 1;
+    return upTo & ~((uint64_t(1) << first) - 1);
+}
+
+int LowestBit(uint64_t Bits) {
+    return __builtin_ctzll(Bits);
+}
+
 } // namespace
 
 TFitInItemList::~TFitInItemList() {
@@ -64,7 +104,6 @@ bool TFitIn::Fit(int& X, int& Y, TWordDirectionType& Direction) {
     if (FWord.length() > ColCount() && FWord.length() > RowCount())
         throw EFitin("Word length is greater than the grid size. No space big enough in the grid.");
     PrepareSearch();
-    FItemsListed = false;
     const TSearchTally tally = TallySlots();
     FTotalScore = tally.TotalScore;
     if (tally.Count == 0)
@@ -90,50 +129,78 @@ bool TFitIn::Fit(int& X, int& Y, TWordDirectionType& Direction) {
     return true;
 }
 
+void TFitIn::TSearchTally::Consider(const TFitInItem& Item, int64_t Order) {
+    if (BestOrder < 0 || Item.Score > Best.Score ||
+        (Item.Score == Best.Score && Order < BestOrder)) {
+        Best = Item;
+        BestOrder = Order;
+    }
+}
+
 TFitIn::TSearchTally TFitIn::TallySlots() {
-    // Direction by direction, but keeping the first of equal highest scores
-    // in the list's order (rows, then columns, then directions). Everything
-    // the loops touch is held locally, so the common empty slot costs a
-    // load and a compare.
+    FItemsListed = false;
+    FRowFits.assign(size_t(std::max(RowCount(), 0)), 0);
+    FFitBits.assign(size_t(FAllowedCount) * FBinding.size(), 0);
     TSearchTally tally;
-    int64_t bestOrder = -1;
-    FRowFits.assign(size_t(RowCount()), 0);
-    int* rowFits = FRowFits.data();
-    const auto probeOf = [this](int index) { return FProbes[size_t(index)]; };
+    for (int k = 0; k < FAllowedCount; ++k)
+        TallyDirection(k, tally);
+    return tally;
+}
+
+void TFitIn::TallyDirection(int Allowed, TSearchTally& Tally) {
+    // A word fits at a start when each of its letters falls on a cell that
+    // does not bind or holds that letter; a row's starts are tested at once.
+    // Only a slot holding a binding cell can score; of the others, the first
+    // stands for them all in the choice of the best.
+    const TSlotRange range = FRanges[Allowed];
+    const int words = FWordsPerRow;
     const int length = int(FWordKeys.size());
     const int columns = ColCount();
-    const int allowed = FAllowedCount;
-    int count = 0, total = 0;
-    for (int k = 0; k < allowed; ++k) {
-        const TSlotRange range = FRanges[k];
-        const uint16_t* gaps = FGaps.data() + size_t(k) * FProbes.size();
-        const auto gapOf = [gaps](int index) { return gaps[index]; };
-        for (int y = range.MinY; y < range.EndY; ++y) {
-            int fits = 0;
-            for (int x = range.MinX; x < range.EndX; ++x) {
-                const int start = y * columns + x;
-                int score = 0;
-                // Most slots in a sparse grid hold no letter at all.
-                if (gaps[start] < length &&
-                    !SlotFits(start, range.Stride, FWordKeys, score, probeOf, gapOf))
-                    continue;
-                ++fits;
-                total += score;
-                if (bestOrder < 0 || score >= tally.Best.Score) {
-                    const int64_t order = int64_t(start) * allowed + k;
-                    if (bestOrder < 0 || score > tally.Best.Score || order < bestOrder) {
-                        tally.Best = TFitInItem{x, y, FAllowed[k], score};
-                        bestOrder = order;
-                    }
-                }
+    uint64_t* fitBits = FFitBits.data() + size_t(Allowed) * FBinding.size();
+    bool emptySlotSeen = false;
+    for (int y = range.MinY; y < range.EndY; ++y)
+        for (int w = 0; w < words; ++w) {
+            uint64_t starts = ColumnsInWord(range.MinX, range.EndX, w);
+            uint64_t binding = 0;
+            for (int i = 0; i < length && starts != 0; ++i) {
+                const int row = y + i * range.RowStep;
+                const int offset = 64 * w + i * range.ColumnStep;
+                const size_t rowAt = size_t(row) * size_t(words);
+                const uint64_t binds = BitsFrom(FBinding.data() + rowAt, words, offset);
+                const uint64_t matches =
+                    BitsFrom(FWordLetterCells[size_t(i)] + rowAt, words, offset);
+                // A cell that binds must hold the letter.
+                starts &= ~binds | matches;
+                binding |= binds;
             }
-            rowFits[y] += fits;
-            count += fits;
+            fitBits[size_t(y) * size_t(words) + size_t(w)] = starts;
+            const int fits = BitCount(starts);
+            FRowFits[size_t(y)] += fits;
+            Tally.Count += fits;
+            const uint64_t empty = starts & ~binding;
+            if (empty != 0 && !emptySlotSeen) {
+                emptySlotSeen = true;
+                const int x = 64 * w + LowestBit(empty);
+                Tally.Consider({x, y, FAllowed[Allowed], 0},
+                               int64_t(y * columns + x) * FAllowedCount + Allowed);
+            }
+            for (uint64_t scoring = starts & binding; scoring != 0; scoring &= scoring - 1) {
+                const int x = 64 * w + LowestBit(scoring);
+                const int start = y * columns + x;
+                const int score = SlotScore(start, range.Stride);
+                Tally.TotalScore += score;
+                Tally.Consider({x, y, FAllowed[Allowed], score},
+                               int64_t(start) * FAllowedCount + Allowed);
+            }
         }
-    }
-    tally.Count = count;
-    tally.TotalScore = total;
-    return tally;
+}
+
+int TFitIn::SlotScore(int Start, int Stride) const {
+    // A cell that does not bind counts 0.
+    int score = 0;
+    for (size_t i = 0; i < FWordKeys.size(); ++i)
+        score += FProbes[size_t(Start + int(i) * Stride)].UseCount;
+    return score;
 }
 
 TFitInItemList& TFitIn::Items() {
@@ -159,7 +226,7 @@ void TFitIn::ListFoundItems() const {
 
 int TFitIn::CollectCandidates() {
     PrepareSearch();
-    FItemsListed = false;
+    TallySlots();
     ListFoundItems();
     int total = 0;
     for (const TFitInItem& item : FItems)
@@ -174,14 +241,9 @@ void TFitIn::ReserveItems() const {
 }
 
 void TFitIn::PrepareSearch() {
-    // The gaps of the last search still hold for a board of the same size
-    // and the same directions, but for the cells that bind differently now.
-    const bool sameShape =
-        FGapsColumns == ColCount() && FGapsRows == RowCount() && FGapsDirections == FDirections;
-    FProbes.swap(FPreviousProbes);
     ReadProbes();
     ReadWordKeys(FWord, FWordKeys);
-    // The gaps of one cell lie side by side, one per allowed direction.
+    FindWordLetterCells();
     FAllowedCount = 0;
     for (int d = wdTopLeft; d <= wdLeft; ++d)
         if (AllowsDirection(d)) {
@@ -189,70 +251,81 @@ void TFitIn::PrepareSearch() {
             FRanges[FAllowedCount] = SlotRange(GetDirectionOffset(TWordDirectionType(d)));
             ++FAllowedCount;
         }
-    if (sameShape && FPreviousProbes.size() == FProbes.size()) {
-        UpdateGaps();
-        return;
-    }
-    FGapsColumns = ColCount();
-    FGapsRows = RowCount();
-    FGapsDirections = FDirections;
-    FGaps.resize(FProbes.size() * size_t(FAllowedCount));
-    for (int k = 0; k < FAllowedCount; ++k)
-        ReadGaps(GetDirectionOffset(FAllowed[k]), FGaps.data() + size_t(k) * FProbes.size());
 }
 
-void TFitIn::UpdateGaps() {
-    for (size_t index = 0; index < FProbes.size(); ++index) {
-        if ((FProbes[index].Key != 0) == (FPreviousProbes[index].Key != 0))
-            continue;
-        for (int k = 0; k < FAllowedCount; ++k)
-            MendGaps(int(index), GetDirectionOffset(FAllowed[k]),
-                     FGaps.data() + size_t(k) * FProbes.size());
+void TFitIn::ReadProbes() {
+    const int columns = std::max(ColCount(), 0);
+    const int rows = std::max(RowCount(), 0);
+    UnsharedCells(FLastRead, FChangedCells);
+    const size_t cells = size_t(columns) * size_t(rows);
+    if (FProbes.size() != cells || FLastRead.ColCount() != ColCount() ||
+        FLastRead.RowCount() != RowCount()) {
+        // Another size: every cell is read into blank bits.
+        FProbes.assign(cells, TCellProbe());
+        FWordsPerRow = (columns + 63) / 64;
+        FBinding.assign(size_t(rows) * size_t(FWordsPerRow), 0);
+        FNoCells.assign(FBinding.size(), 0);
+        FLetterCells.clear();
+        FChangedCells.assign(1, {0, int64_t(cells)});
     }
+    for (const auto& [first, end] : FChangedCells)
+        for (int64_t index = first; index < end; ++index)
+            ChangeProbe(size_t(index), ProbeAt(int(index)));
+    FLastRead.SetColCount(ColCount());
+    FLastRead.SetRowCount(RowCount());
+    FLastRead.Assign(this);
 }
 
-void TFitIn::MendGaps(int Index, const TDirectionOffset& Step, uint16_t* Gaps) const {
-    // A cell's gap follows from whether it binds and from the gap of the
-    // next cell; the cells before it are mended back to the first that
-    // keeps its gap.
-    const int columns = ColCount();
-    int x = Index % columns, y = Index / columns;
-    while (IsValidCell(x, y)) {
-        const int index = y * columns + x;
-        const int nextX = x + Step.ColumnStep, nextY = y + Step.RowStep;
-        uint16_t gap = 0;
-        if (FProbes[size_t(index)].Key == 0)
-            gap = IsValidCell(nextX, nextY)
-                      ? uint16_t(std::min(Gaps[nextY * columns + nextX] + 1, 0xFFFF))
-                      : 1;
-        if (index != Index && Gaps[index] == gap)
-            return;
-        Gaps[index] = gap;
-        x -= Step.ColumnStep;
-        y -= Step.RowStep;
+void TFitIn::ChangeProbe(size_t Index, const TCellProbe& Probe) {
+    TCellProbe& probe = FProbes[Index];
+    if (probe.Key != Probe.Key) {
+        const int columns = ColCount();
+        const size_t word =
+            Index / size_t(columns) * size_t(FWordsPerRow) + Index % size_t(columns) / 64;
+        const uint64_t bit = uint64_t(1) << (Index % size_t(columns) % 64);
+        if (probe.Key != 0) {
+            FBinding[word] &= ~bit;
+            LetterCells(probe.Key)[word] &= ~bit;
+        }
+        if (Probe.Key != 0) {
+            FBinding[word] |= bit;
+            LetterCells(Probe.Key)[word] |= bit;
+        }
+    }
+    probe = Probe;
+}
+
+std::vector<uint64_t>& TFitIn::LetterCells(uint32_t Key) {
+    for (TLetterCells& letter : FLetterCells)
+        if (letter.Key == Key)
+            return letter.Cells;
+    FLetterCells.push_back({Key, FNoCells});
+    return FLetterCells.back().Cells;
+}
+
+void TFitIn::FindWordLetterCells() {
+    FWordLetterCells.clear();
+    for (const uint32_t key : FWordKeys) {
+        const auto held =
+            std::find_if(FLetterCells.begin(), FLetterCells.end(),
+                         [key](const TLetterCells& letter) { return letter.Key == key; });
+        FWordLetterCells.push_back(held != FLetterCells.end() ? held->Cells.data()
+                                                              : FNoCells.data());
     }
 }
 
 template <typename Visit> void TFitIn::ScanSlots(const Visit& visit, int FromRow) const {
-    const auto probeOf = [this](int index) { return FProbes[size_t(index)]; };
-    const int length = int(FWordKeys.size());
-    const int allowed = FAllowedCount;
+    const size_t directionStride = FBinding.size();
     for (int y = FromRow; y < RowCount(); ++y)
-        for (int x = 0; x < ColCount(); ++x) {
-            const int start = y * ColCount() + x;
-            for (int k = 0; k < allowed; ++k) {
-                if (!FRanges[k].Holds(x, y))
+        for (int x = 0; x < ColCount(); ++x)
+            for (int k = 0; k < FAllowedCount; ++k) {
+                const uint64_t* fits = RowBits(FFitBits, y) + size_t(k) * directionStride;
+                if ((fits[x / 64] >> (x % 64) & 1) == 0)
                     continue;
-                const uint16_t* gaps = FGaps.data() + size_t(k) * FProbes.size();
-                int score = 0;
-                // Most slots in a sparse grid hold no letter at all.
-                if ((gaps[start] >= length ||
-                     SlotFits(start, FRanges[k].Stride, FWordKeys, score, probeOf,
-                              [gaps](int index) { return gaps[index]; })) &&
-                    !visit(x, y, FAllowed[k], score))
+                const int score = SlotScore(y * ColCount() + x, FRanges[k].Stride);
+                if (!visit(x, y, FAllowed[k], score))
                     return;
             }
-        }
 }
 
 TFitIn::TSlotRange TFitIn::SlotRange(const TDirectionOffset& Step) const {
@@ -260,47 +333,13 @@ TFitIn::TSlotRange TFitIn::SlotRange(const TDirectionOffset& Step) const {
     const int reach = std::max(int(FWord.length()) - 1, 0);
     TSlotRange range;
     range.Stride = Step.RowStep * ColCount() + Step.ColumnStep;
+    range.ColumnStep = Step.ColumnStep;
+    range.RowStep = Step.RowStep;
     range.MinX = std::max(0, -reach * Step.ColumnStep);
     range.EndX = ColCount() - std::max(0, reach * Step.ColumnStep);
     range.MinY = std::max(0, -reach * Step.RowStep);
     range.EndY = RowCount() - std::max(0, reach * Step.RowStep);
     return range;
-}
-
-void TFitIn::ReadGaps(const TDirectionOffset& Step, uint16_t* Gaps) const {
-    // A gap stops growing at its largest value; the walk then looks at the
-    // cell there.
-    const auto grown = [](int Gap) { return uint16_t(std::min(Gap + 1, 0xFFFF)); };
-    const int columns = ColCount();
-    const int rows = RowCount();
-    for (int rowsDone = 0; rowsDone < rows; ++rowsDone) {
-        // The row the direction leads into is counted first.
-        const int y = Step.RowStep > 0 ? rows - 1 - rowsDone : rowsDone;
-        const TCellProbe* probes = FProbes.data() + size_t(y) * columns;
-        uint16_t* row = Gaps + size_t(y) * columns;
-        if (Step.RowStep == 0) {
-            // Along the row, counted from its far end.
-            uint16_t run = 0;
-            for (int columnsDone = 0; columnsDone < columns; ++columnsDone) {
-                const int x = Step.ColumnStep > 0 ? columns - 1 - columnsDone : columnsDone;
-                run = probes[x].Key != 0 ? 0 : grown(run);
-                row[x] = run;
-            }
-            continue;
-        }
-        // Where the next cell is off the board the gap is the cell itself.
-        for (int x = 0; x < columns; ++x)
-            row[x] = probes[x].Key != 0 ? 0 : 1;
-        const int nextY = y + Step.RowStep;
-        if (nextY < 0 || nextY >= rows)
-            continue;
-        const int first = Step.ColumnStep < 0 ? 1 : 0;
-        const int end = Step.ColumnStep > 0 ? columns - 1 : columns;
-        // Across rows no gap waits on the one before, so this loop runs wide.
-        const uint16_t* next = Gaps + size_t(nextY) * columns;
-        for (int x = first; x < end; ++x)
-            row[x] = probes[x].Key != 0 ? 0 : grown(next[x + Step.ColumnStep]);
-    }
 }
 
 TFitIn::TCellProbe TFitIn::Probe(const TCellLetter& Cell) {
@@ -320,13 +359,6 @@ TFitIn::TCellProbe TFitIn::ProbeAt(int Index) const {
     return Probe(ReadCellLetter(Index % ColCount(), Index / ColCount()));
 }
 
-void TFitIn::ReadProbes() {
-    ReadCellLetters(FLetters);
-    FProbes.resize(FLetters.size());
-    for (size_t index = 0; index < FLetters.size(); ++index)
-        FProbes[index] = Probe(FLetters[index]);
-}
-
 void TFitIn::ReadWordKeys(const QString& Word, std::vector<uint32_t>& Keys) {
     Keys.clear();
     for (const QChar letter : Word)
@@ -339,25 +371,6 @@ bool TFitIn::SlotInside(int X, int Y, const TDirectionOffset& Step) const {
     return IsValidCell(X, Y) && IsValidCell(X + reach * Step.ColumnStep, Y + reach * Step.RowStep);
 }
 
-template <typename ProbeOf, typename GapOf>
-bool TFitIn::SlotFits(int Start, int Stride, const std::vector<uint32_t>& Keys, int& Score,
-                      const ProbeOf& probeOf, const GapOf& gapOf) {
-    Score = 0;
-    const int length = int(Keys.size());
-    for (int k = gapOf(Start); k < length;) {
-        const int index = Start + k * Stride;
-        const TCellProbe probe = probeOf(index);
-        if (probe.Key != 0) {
-            if (probe.Key != Keys[size_t(k)])
-                return false;
-            Score += probe.UseCount;
-        }
-        if (++k < length)
-            k += gapOf(index + Stride);
-    }
-    return true;
-}
-
 bool TFitIn::TestPlacement(int X, int Y, TWordDirectionType Direction, int& Score) const {
     Score = 0;
     const TDirectionOffset step = GetDirectionOffset(Direction);
@@ -366,9 +379,15 @@ bool TFitIn::TestPlacement(int X, int Y, TWordDirectionType Direction, int& Scor
     // A test on its own reads the board and the word as they are now.
     std::vector<uint32_t> keys;
     ReadWordKeys(FWord, keys);
-    const auto probeOf = [this](int index) { return ProbeAt(index); };
-    return SlotFits(Y * ColCount() + X, step.RowStep * ColCount() + step.ColumnStep, keys, Score,
-                    probeOf, [&](int index) { return probeOf(index).Key != 0 ? 0 : 1; });
+    const int start = Y * ColCount() + X;
+    const int stride = step.RowStep * ColCount() + step.ColumnStep;
+    for (size_t i = 0; i < keys.size(); ++i) {
+        const TCellProbe probe = ProbeAt(start + int(i) * stride);
+        if (probe.Key != 0 && probe.Key != keys[i])
+            return false;
+        Score += probe.UseCount;
+    }
+    return true;
 }
 
 bool TFitIn::PickBest(int& X, int& Y, TWordDirectionType& Direction) const {

@@ -103,48 +103,52 @@ private:
     static TCellProbe Probe(const TCellLetter& Cell);
     static uint32_t LetterKey(char16_t Letter) { return 0x10000u | Letter; }
     TCellProbe ProbeAt(int Index) const;
+    // Brings the probes and the cell bits up to date with the board: only
+    // the cells of storage blocks changed since the last search are read.
     void ReadProbes();
+    void ChangeProbe(size_t Index, const TCellProbe& Probe);
     // Reads the board, the word and the directions for a search.
     void PrepareSearch();
-    // Calls Visit(X, Y, Direction, Score) for each place the prepared search
-    // finds from row FromRow on, in order (rows, then columns, then
+    // Calls Visit(X, Y, Direction, Score) for each place the last tally
+    // found from row FromRow on, in order (rows, then columns, then
     // directions), while it returns true.
     template <typename Visit> void ScanSlots(const Visit& visit, int FromRow = 0) const;
     // What Fit needs of the prepared search: the places found, their total
     // score and the first of the best. Counts the places of each row in
-    // FRowFits.
+    // FRowFits and keeps where the word fits in FFitBits.
     struct TSearchTally {
         int Count = 0;
         int TotalScore = 0;
         TFitInItem Best;
+        int64_t BestOrder = -1;
+        // Keeps the first of equal highest scores in the list's order.
+        void Consider(const TFitInItem& Item, int64_t Order);
     };
     TSearchTally TallySlots();
+    void TallyDirection(int Allowed, TSearchTally& Tally);
     void ListFoundItems() const;
     void ReserveItems() const;
     static void ReadWordKeys(const QString& Word, std::vector<uint32_t>& Keys);
     // Whether the first and the last letter fall inside the board.
     bool SlotInside(int X, int Y, const TDirectionOffset& Step) const;
-    // A direction as one search takes it: the index step and the starts
-    // whose slot lies inside the board (X from MinX to before EndX, Y alike).
+    // A direction as one search takes it: the index and cell steps and the
+    // starts whose slot lies inside the board (X from MinX to before EndX,
+    // Y alike).
     struct TSlotRange {
         int Stride = 0;
+        int ColumnStep = 0, RowStep = 0;
         int MinX = 0, EndX = 0, MinY = 0, EndY = 0;
-        bool Holds(int X, int Y) const { return X >= MinX && X < EndX && Y >= MinY && Y < EndY; }
     };
     TSlotRange SlotRange(const TDirectionOffset& Step) const;
-    // Gaps[i]: the cells from cell i on in the direction that do not bind,
-    // up to the first that does or to the edge.
-    void ReadGaps(const TDirectionOffset& Step, uint16_t* Gaps) const;
-    // Brings the gaps of the last search up to date with the cells that
-    // bind differently now.
-    void UpdateGaps();
-    void MendGaps(int Index, const TDirectionOffset& Step, uint16_t* Gaps) const;
-    // Walks a slot whose cells all lie inside the board; Stride is the index
-    // step of its direction, Keys the word's letter keys. Only cells that may
-    // bind are visited: GapOf(i) tells how many from cell i on surely don't.
-    template <typename ProbeOf, typename GapOf>
-    static bool SlotFits(int Start, int Stride, const std::vector<uint32_t>& Keys, int& Score,
-                         const ProbeOf& probeOf, const GapOf& gapOf);
+    // The cells holding a letter key, as bits; one kept for each key met.
+    std::vector<uint64_t>& LetterCells(uint32_t Key);
+    // Points each letter of the word at the cells that hold it.
+    void FindWordLetterCells();
+    // The sum of the use counts of a slot's cells.
+    int SlotScore(int Start, int Stride) const;
+    const uint64_t* RowBits(const std::vector<uint64_t>& Bits, int Row) const {
+        return Bits.data() + size_t(Row) * size_t(FWordsPerRow);
+    }
     bool AllowsDirection(int Direction) const { return (FDirections >> Direction) & 1; }
 
     // The list of the last search, made when first asked for after Fit.
@@ -153,17 +157,27 @@ private:
     uint8_t FDirections = 0;
     int FTotalScore = 0;
     QString FWord;
-    // The search's view of the board and of the word, kept between searches.
-    std::vector<TCellLetter> FLetters;
+    // The search's view of the board and of the word, kept between searches:
+    // the board as last read, a probe a cell, and the cells as bits, a row
+    // of words a row (bit x of a row's word w stands for column 64 w + x).
+    TBoardGame FLastRead{0, 0};
+    std::vector<std::pair<int64_t, int64_t>> FChangedCells;
     std::vector<TCellProbe> FProbes;
-    std::vector<TCellProbe> FPreviousProbes;
+    int FWordsPerRow = 0;
+    // The cells that bind, and for each letter key the cells holding it.
+    std::vector<uint64_t> FBinding;
+    struct TLetterCells {
+        uint32_t Key = 0;
+        std::vector<uint64_t> Cells;
+    };
+    std::vector<TLetterCells> FLetterCells;
+    std::vector<uint64_t> FNoCells;
     std::vector<uint32_t> FWordKeys;
+    // FWordLetterCells[i]: the cells holding the word's letter i.
+    std::vector<const uint64_t*> FWordLetterCells;
     std::vector<int> FRowFits;
-    std::vector<uint16_t> FGaps; // per allowed direction, one per cell
-    // The board size and directions the gaps were read for.
-    int FGapsColumns = -1;
-    int FGapsRows = -1;
-    uint8_t FGapsDirections = 0;
+    // Per allowed direction, a row of words a row: the starts where it fits.
+    std::vector<uint64_t> FFitBits;
     int FAllowedCount = 0;
     TWordDirectionType FAllowed[WordDirectionCount] = {};
     TSlotRange FRanges[WordDirectionCount];

@@ -61,6 +61,32 @@ FitResult RunFit(TFitIn& FitIn, const QString& Word, uint8_t Directions = AllWor
 // A plain persistent object that is not a board.
 class TNotABoard : public TPersistent {};
 
+// Fit takes what the list of its search offers: the first of the best when
+// any place scores, else the place drawn at random from the whole list.
+void ExpectFitChoosesFromTheList(TFitIn& FitIn, Services& Random) {
+    const uint32_t seed = Random.RandSeed();
+    int x = -1, y = -1;
+    TWordDirectionType direction = wdTopLeft;
+    if (FitIn.Word().length() > std::max(FitIn.ColCount(), FitIn.RowCount())) {
+        EXPECT_THROW(FitIn.Fit(x, y, direction), EFitin);
+        return;
+    }
+    const bool found = FitIn.Fit(x, y, direction);
+    int total = 0;
+    for (const TFitInItem& item : FitIn.Items())
+        total += item.Score;
+    EXPECT_EQ(FitIn.TotalScore(), total);
+    Random.SetRandSeed(seed);
+    int listX = -1, listY = -1;
+    TWordDirectionType listDirection = wdTopLeft;
+    const bool listed = total != 0 ? FitIn.PickBest(listX, listY, listDirection)
+                                   : FitIn.PickRandom(listX, listY, listDirection);
+    EXPECT_EQ(found, listed);
+    if (found) {
+        EXPECT_EQ(std::make_tuple(x, y, direction), std::make_tuple(listX, listY, listDirection));
+    }
+}
+
 // The search lists exactly the places, with their scores, that a test of
 // each place on its own accepts.
 void ExpectSearchListsEveryPlaceTestedAlone(TFitIn& FitIn) {
@@ -136,6 +162,20 @@ TEST(FitIn, ScoreIsTheUseCountOfSharedCells) {
     const FitResult result = RunFit(fitIn, "TEA");
     ASSERT_TRUE(result.Found);
     EXPECT_EQ(result.Place, Placement(3, 3, wdBottomRight));
+}
+
+// Use counts below zero come only from a board set by hand: a place that
+// scores below nothing loses to the first place that shares no letter.
+TEST(FitIn, PlaceScoringBelowNothingLosesToTheFirstEmptyPlace) {
+    FakeServices fake;
+    TFitIn fitIn(5, 1);
+    FillBlank(fitIn);
+    SetCell(fitIn, 4, 0, "B", wgcsWord);
+    fitIn.SetCellUseCount(4, 0, -2);
+    const FitResult result = RunFit(fitIn, "AB", uint8_t(1 << wdRight));
+    ASSERT_TRUE(result.Found);
+    EXPECT_EQ(fitIn.TotalScore(), -2);
+    EXPECT_EQ(result.Place, Placement(0, 0, wdRight));
 }
 
 TEST(FitIn, PickBestTakesTheFirstOfEqualHighestScores) {
@@ -309,22 +349,25 @@ TEST(FitInItemList, AddGetDeleteClear) {
     EXPECT_EQ(list.Count(), 0);
 }
 
-// The search skips cells that cannot bind; on boards of scattered word,
-// dummy and filler letters it must still list exactly the places a test of
-// each place on its own accepts, with the same scores.
+// The search tests whole rows of places at once; on boards of scattered
+// word, dummy and filler letters it must still list exactly the places a
+// test of each place on its own accepts, with the same scores, and choose
+// from that list.
 TEST(FitIn, SearchAgreesWithEveryPlacementTestedAlone) {
     FakeServices fake;
     fake.SetRandSeed(77);
     const uint32_t states[] = {wgcsBlank, wgcsFiller, wgcsDummy, wgcsWord, wgcsWord};
-    for (int round = 0; round < 20; ++round) {
+    for (int round = 0; round < 24; ++round) {
         SCOPED_TRACE(round);
-        const int columns = 3 + fake.Random(10), rows = 3 + fake.Random(10);
+        // The last rounds are wider than one machine word of cells.
+        const int columns = round < 20 ? 3 + fake.Random(10) : 60 + fake.Random(80);
+        const int rows = 3 + fake.Random(10);
         TFitIn fitIn(columns, rows);
         FillBlank(fitIn);
         for (int y = 0; y < rows; ++y)
             for (int x = 0; x < columns; ++x) {
                 const uint32_t state = states[fake.Random(5)];
-                if (state == wgcsBlank)
+                if (state == wgcsBlank || (columns > 64 && fake.Random(6) != 0))
                     continue;
                 SetCell(fitIn, x, y, QString(QChar('A' + fake.Random(3))), state);
                 fitIn.SetCellUseCount(x, y, fake.Random(3));
@@ -332,36 +375,47 @@ TEST(FitIn, SearchAgreesWithEveryPlacementTestedAlone) {
         fitIn.SetWord(QString("ABCAB").left(2 + fake.Random(4)));
         fitIn.SetDirections(uint8_t(1 + fake.Random(255)));
         ExpectSearchListsEveryPlaceTestedAlone(fitIn);
+        ExpectFitChoosesFromTheList(fitIn, fake);
     }
 }
 
 // A placer kept for many searches follows the board from one search to the
-// next: letters laid, taken off, turned to fillers or changed, and a size or
-// a set of directions that changes between searches.
+// next, as a game's placer takes it before each search: letters laid, taken
+// off, turned to fillers or changed, in some of the board's storage blocks
+// and not others, on the board or on the placer itself, and a size or a set
+// of directions that changes between searches.
 TEST(FitIn, KeptPlacerFollowsEveryChangeOfTheBoard) {
     FakeServices fake;
     fake.SetRandSeed(91);
     const uint32_t states[] = {wgcsBlank, wgcsFiller, wgcsDummy, wgcsWord, wgcsWord};
-    TFitIn fitIn(6, 5);
-    FillBlank(fitIn);
+    TBoardGame board(30, 20);
+    FillBlank(board);
+    TFitIn fitIn(30, 20);
     uint8_t directions = AllWordDirections;
+    const auto changeCell = [&](TBoardGame& Changed) {
+        const int x = fake.Random(Changed.ColCount()), y = fake.Random(Changed.RowCount());
+        SetCell(Changed, x, y, QString(QChar('A' + fake.Random(3))), states[fake.Random(5)]);
+        Changed.SetCellUseCount(x, y, fake.Random(3));
+    };
     for (int round = 0; round < 60; ++round) {
         SCOPED_TRACE(round);
         if (round % 20 == 19) {
-            fitIn.SetColCount(4 + fake.Random(6));
-            fitIn.SetRowCount(4 + fake.Random(6));
-            FillBlank(fitIn);
+            board.SetColCount(4 + fake.Random(30));
+            board.SetRowCount(4 + fake.Random(16));
+            FillBlank(board);
         }
         if (round % 15 == 14)
             directions = uint8_t(1 + fake.Random(255));
-        const int columns = fitIn.ColCount(), rows = fitIn.RowCount();
-        for (int changes = 1 + fake.Random(4); changes > 0; --changes) {
-            const int x = fake.Random(columns), y = fake.Random(rows);
-            SetCell(fitIn, x, y, QString(QChar('A' + fake.Random(3))), states[fake.Random(5)]);
-            fitIn.SetCellUseCount(x, y, fake.Random(3));
-        }
+        for (int changes = 1 + fake.Random(4); changes > 0; --changes)
+            changeCell(board);
+        fitIn.SetColCount(board.ColCount());
+        fitIn.SetRowCount(board.RowCount());
+        fitIn.Assign(&board);
+        if (round % 3 == 2)
+            changeCell(fitIn);
         fitIn.SetWord(QString("ABCAB").left(2 + fake.Random(4)));
         fitIn.SetDirections(directions);
         ExpectSearchListsEveryPlaceTestedAlone(fitIn);
+        ExpectFitChoosesFromTheList(fitIn, fake);
     }
 }
