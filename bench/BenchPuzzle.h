@@ -28,11 +28,15 @@ constexpr int LargePuzzleWords = 40;
 constexpr int SmallPuzzleSide = 15;
 constexpr int SmallPuzzleWords = 20;
 
-// Sizes the puzzle Side x Side and places the first WordCount words, each
-// where FitWord puts it in any of the eight directions.
-inline void PlacePuzzleWords(TCustomGlyphtrove& Puzzle, int Side, int WordCount) {
+// Sizes the puzzle Side x Side, its cells 20 pixels square.
+inline void SizePuzzle(TCustomGlyphtrove& Puzzle, int Side) {
     Puzzle.resize(20 * Side, 20 * Side);
     Puzzle.SetGridSize(Side, Side);
+}
+
+// Places the first WordCount words, each where FitWord puts it in any of
+// the eight directions.
+inline void PlaceFirstWords(TCustomGlyphtrove& Puzzle, int WordCount) {
     for (const QString& word : PuzzleWords.mid(0, WordCount)) {
         int x = 0, y = 0;
         TWordDirectionType direction = wdRight;
@@ -42,6 +46,11 @@ inline void PlacePuzzleWords(TCustomGlyphtrove& Puzzle, int Side, int WordCount)
     }
     if (Puzzle.WordCount() != WordCount)
         throw std::runtime_error("a puzzle word was not listed");
+}
+
+inline void PlacePuzzleWords(TCustomGlyphtrove& Puzzle, int Side, int WordCount) {
+    SizePuzzle(Puzzle, Side);
+    PlaceFirstWords(Puzzle, WordCount);
 }
 
 // Random numbers from a fixed seed, so every run builds the same puzzles.
