@@ -21,5 +21,6 @@ public:
     QPushButton* btnCancel;
 
 private:
+    void FitSelection();
     void rgpSelectionClick();
 };

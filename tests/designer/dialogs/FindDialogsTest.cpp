@@ -201,6 +201,35 @@ TEST(WordMatch, OkOnlyOnceAWordIsChosen) {
     EXPECT_EQ(dialog.Execute({"EEL", "ELK"}), -1);
 }
 
+// Up to eight words can run through one cell: each keeps a readable line
+// of its own, the dialog growing below its usual size when they need it.
+TEST(WordMatch, EveryWordKeepsALineOfItsOwn) {
+    FakeServices fake;
+    QWidget owner;
+    const QStringList many = {"ANT", "BEE", "COD", "DOE", "EEL", "FOX", "GNU", "HEN"};
+    for (const QStringList& words : {QStringList({"CAT", "COT", "TOE"}), many}) {
+        TfrmWordMatch dialog(&owner);
+        User<TfrmWordMatch>(fake, [&](TfrmWordMatch& form) {
+            TRadioGroup& group = *form.rgpSelection;
+            for (int i = 0; i < group.Count(); ++i) {
+                const QRect line = group.Button(i)->geometry();
+                EXPECT_GE(line.height(), group.Button(i)->fontMetrics().height()) << i;
+                EXPECT_LE(line.bottom(), group.contentsRect().bottom()) << i;
+                if (i > 0) {
+                    EXPECT_GT(line.top(), group.Button(i - 1)->geometry().bottom()) << i;
+                }
+            }
+            EXPECT_LT(group.geometry().bottom(), form.height());
+            if (words.size() == 3) {
+                EXPECT_EQ(form.size(), QSize(280, 119));
+            }
+            Click(group.Button(words.size() - 1));
+            return Click(form.btnOK);
+        });
+        EXPECT_EQ(dialog.Execute(words), words.size() - 1);
+    }
+}
+
 TEST(WordMatch, Screenshot) {
     FakeServices fake;
     QWidget owner;
@@ -211,4 +240,10 @@ TEST(WordMatch, Screenshot) {
         return int(mrCancel);
     });
     dialog.Execute({"HEDGEHOG", "HERON", "OTTER"});
+    TfrmWordMatch crowded(&owner);
+    User<TfrmWordMatch>(fake, [&](TfrmWordMatch& form) {
+        TakeScreenshot(form, "word-match-eight-words");
+        return int(mrCancel);
+    });
+    crowded.Execute({"HEDGEHOG", "HERON", "OTTER", "BADGER", "STOAT", "WEASEL", "VOLE", "MOLE"});
 }
