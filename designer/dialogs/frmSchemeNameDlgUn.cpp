@@ -16,6 +16,9 @@ TfrmColourSchemeName::TfrmColourSchemeName(QWidget* owner)
     cbxSchemeName->setGeometry(10, 24, 173, 21);
     cbxSchemeName->setEditable(true);
     cbxSchemeName->setInsertPolicy(QComboBox::NoInsert);
+    // A name is stored as typed: filling in a listed name it begins would
+    // replace that scheme.
+    cbxSchemeName->setCompleter(nullptr);
     cbxSchemeName->installEventFilter(this);
     btnOK = OkButton(QRect(208, 8, 73, 25));
     BitBtn2 = CancelButton(QRect(208, 40, 73, 25));

@@ -98,6 +98,8 @@ void TfrmWordEditor::CreateControls() {
     cbxWord->setGeometry(10, 34, 213, 21);
     cbxWord->setEditable(true);
     cbxWord->setInsertPolicy(QComboBox::NoInsert);
+    // The word is what was typed; a listed word it begins is not filled in.
+    cbxWord->setCompleter(nullptr);
     // Dropped text would pass by the word's key rule.
     cbxWord->lineEdit()->setAcceptDrops(false);
     cbxWord->setContextMenuPolicy(Qt::CustomContextMenu);

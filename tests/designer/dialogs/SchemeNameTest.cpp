@@ -83,6 +83,21 @@ TEST_F(SchemeNameTest, NameChosenFromTheListLeavesOkAsItWas) {
     EXPECT_EQ(name, "Forest");
 }
 
+// Storing under a listed name replaces that scheme: a typed name that only
+// begins like one must stay as typed.
+TEST_F(SchemeNameTest, TypedNameIsNotCompletedFromTheList) {
+    dialog.SetSchemeNames({"Autumn", "Forest", "Sea"});
+    User([&](TfrmColourSchemeName& form) {
+        QTest::keyClicks(form.cbxSchemeName, "For");
+        EXPECT_EQ(form.cbxSchemeName->currentText(), "For");
+        Type(form, Qt::Key_Return);
+        return mrNone;
+    });
+    QString name;
+    EXPECT_TRUE(dialog.Execute(name));
+    EXPECT_EQ(name, "For");
+}
+
 TEST_F(SchemeNameTest, CancelLeavesTheNameUnchanged) {
     User([&](TfrmColourSchemeName& form) {
         QTest::keyClicks(form.cbxSchemeName, "X");

@@ -346,6 +346,22 @@ TEST_F(WordEditorTest, FitWordAndWishList) {
     EXPECT_EQ(direction, wdBottom);
 }
 
+// The word is what the user typed: a listed word that begins with it is not
+// filled in.
+TEST_F(WordEditorTest, TypedWordIsNotCompletedFromTheList) {
+    TWordWishList wishes;
+    wishes.Add("mole");
+    dialog.SetWishList(&wishes);
+    User([&](TfrmWordEditor& form) {
+        Type(form.cbxWord, "mol");
+        EXPECT_EQ(form.cbxWord->currentText(), "MOL");
+        EXPECT_EQ(Last().word, "MOL");
+        return Click(form.btnOK);
+    });
+    EXPECT_TRUE(Run());
+    EXPECT_EQ(word, "MOL");
+}
+
 TEST_F(WordEditorTest, Screenshot) {
     User([&](TfrmWordEditor& form) {
         Type(form.cbxWord, "HEDGEHOG");
