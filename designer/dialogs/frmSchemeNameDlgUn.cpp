@@ -22,6 +22,11 @@ TfrmColourSchemeName::TfrmColourSchemeName(QWidget* owner)
     cbxSchemeName->installEventFilter(this);
     btnOK = OkButton(QRect(208, 8, 73, 25));
     BitBtn2 = CancelButton(QRect(208, 40, 73, 25));
+    // The field's own menu empties it without a key release.
+    connect(cbxSchemeName, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        if (text.isEmpty())
+            btnOK->setEnabled(false);
+    });
 }
 
 void TfrmColourSchemeName::SetSchemeNames(const QStringList& Names) {

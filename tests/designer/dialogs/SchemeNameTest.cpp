@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -116,6 +117,19 @@ TEST_F(SchemeNameTest, NoOkForAnEmptyNameAtOpening) {
         return int(mrCancel);
     });
     QString name;
+    EXPECT_FALSE(dialog.Execute(name));
+}
+
+// The field's own menu can empty it without a key: OK goes off all the same.
+TEST_F(SchemeNameTest, NameEmptiedWithTheMouseTakesOkAway) {
+    User([&](TfrmColourSchemeName& form) {
+        QLineEdit* field = form.cbxSchemeName->lineEdit();
+        field->selectAll();
+        field->del();
+        EXPECT_FALSE(form.btnOK->isEnabled());
+        return int(mrCancel);
+    });
+    QString name = "Sea";
     EXPECT_FALSE(dialog.Execute(name));
 }
 
