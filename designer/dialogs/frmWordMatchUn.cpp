@@ -5,24 +5,24 @@
 
 #include <QLayout>
 #include <QPushButton>
-#include <algorithm>
 
 namespace {
 
-constexpr int ClientHeight = 119;
-constexpr int GroupHeight = 105;
+constexpr QSize ClientSize(280, 119);
+constexpr QSize GroupSize(177, 105);
+constexpr int ButtonLeft = 200;
 
 } // namespace
 
 TfrmWordMatch::TfrmWordMatch(QWidget* owner)
-    : TDialogForm(owner, "word matches found", 280, ClientHeight) {
+    : TDialogForm(owner, "word matches found", ClientSize.width(), ClientSize.height()) {
     rgpSelection = new TRadioGroup("&select word to edit", {}, this);
-    rgpSelection->setGeometry(8, 8, 177, GroupHeight);
+    rgpSelection->setGeometry(QRect(QPoint(8, 8), GroupSize));
     // The lines share the height evenly; no gaps beyond that.
     rgpSelection->layout()->setSpacing(0);
     rgpSelection->OnClick = [this] { rgpSelectionClick(); };
-    btnOK = OkButton(QRect(200, 16, 73, 25));
-    btnCancel = CancelButton(QRect(200, 48, 73, 25));
+    btnOK = OkButton(QRect(ButtonLeft, 16, 73, 25));
+    btnCancel = CancelButton(QRect(ButtonLeft, 48, 73, 25));
 }
 
 int TfrmWordMatch::Execute(const QStringList& Words) {
@@ -38,10 +38,14 @@ void TfrmWordMatch::rgpSelectionClick() {
     btnOK->setEnabled(rgpSelection->ItemIndex() >= 0);
 }
 
-// More words than the group holds would squeeze their lines into each
-// other: the group, and the dialog with it, grows until each has its line.
+// More words than the group holds, or longer ones, would squeeze or cut
+// their lines: the group grows until each has its whole line, and the
+// dialog with it, the buttons staying beside the group.
 void TfrmWordMatch::FitSelection() {
-    const int height = std::max(GroupHeight, rgpSelection->minimumSizeHint().height());
-    rgpSelection->resize(rgpSelection->width(), height);
-    setFixedSize(width(), ClientHeight + height - GroupHeight);
+    const QSize group = rgpSelection->sizeHint().expandedTo(GroupSize);
+    rgpSelection->resize(group);
+    const QSize growth = group - GroupSize;
+    for (QPushButton* button : {btnOK, btnCancel})
+        button->move(ButtonLeft + growth.width(), button->y());
+    setFixedSize(ClientSize + growth);
 }

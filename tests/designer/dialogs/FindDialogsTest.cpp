@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -201,27 +202,40 @@ TEST(WordMatch, OkOnlyOnceAWordIsChosen) {
     EXPECT_EQ(dialog.Execute({"EEL", "ELK"}), -1);
 }
 
-// Up to eight words can run through one cell: each keeps a readable line
-// of its own, the dialog growing below its usual size when they need it.
-TEST(WordMatch, EveryWordKeepsALineOfItsOwn) {
+// Up to eight words can run through one cell, and a word can be as long as
+// the grid is wide: each keeps a whole, readable line of its own, the dialog
+// growing beyond its usual size when they need it.
+TEST(WordMatch, EveryWordKeepsAWholeLineOfItsOwn) {
     FakeServices fake;
     QWidget owner;
-    const QStringList many = {"ANT", "BEE", "COD", "DOE", "EEL", "FOX", "GNU", "HEN"};
-    for (const QStringList& words : {QStringList({"CAT", "COT", "TOE"}), many}) {
+    const QStringList lists[] = {
+        {"CAT", "COT", "TOE"},
+        {"ANT", "BEE", "COD", "DOE", "EEL", "FOX", "GNU", "HEN"},
+        {"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", "OWL"},
+    };
+    for (const QStringList& words : lists) {
         TfrmWordMatch dialog(&owner);
         User<TfrmWordMatch>(fake, [&](TfrmWordMatch& form) {
             TRadioGroup& group = *form.rgpSelection;
+            const QRect inside = group.contentsRect();
             for (int i = 0; i < group.Count(); ++i) {
-                const QRect line = group.Button(i)->geometry();
-                EXPECT_GE(line.height(), group.Button(i)->fontMetrics().height()) << i;
-                EXPECT_LE(line.bottom(), group.contentsRect().bottom()) << i;
+                QRadioButton& button = *group.Button(i);
+                const QRect line = button.geometry();
+                EXPECT_GE(line.height(), button.fontMetrics().height()) << i;
+                EXPECT_GE(line.width(), button.sizeHint().width()) << i;
+                EXPECT_TRUE(inside.contains(line)) << i;
                 if (i > 0) {
                     EXPECT_GT(line.top(), group.Button(i - 1)->geometry().bottom()) << i;
                 }
             }
             EXPECT_LT(group.geometry().bottom(), form.height());
+            for (QPushButton* button : {form.btnOK, form.btnCancel}) {
+                EXPECT_GT(button->x(), group.geometry().right());
+                EXPECT_LT(button->geometry().right(), form.width());
+            }
             if (words.size() == 3) {
                 EXPECT_EQ(form.size(), QSize(280, 119));
+                EXPECT_EQ(form.btnOK->geometry(), QRect(200, 16, 73, 25));
             }
             Click(group.Button(words.size() - 1));
             return Click(form.btnOK);
@@ -242,8 +256,9 @@ TEST(WordMatch, Screenshot) {
     dialog.Execute({"HEDGEHOG", "HERON", "OTTER"});
     TfrmWordMatch crowded(&owner);
     User<TfrmWordMatch>(fake, [&](TfrmWordMatch& form) {
-        TakeScreenshot(form, "word-match-eight-words");
+        TakeScreenshot(form, "word-match-crowded");
         return int(mrCancel);
     });
-    crowded.Execute({"HEDGEHOG", "HERON", "OTTER", "BADGER", "STOAT", "WEASEL", "VOLE", "MOLE"});
+    crowded.Execute({"HEDGEHOG", "PNEUMONOULTRAMICROSCOPICSILICO", "OTTER", "BADGER", "STOAT",
+                     "WEASEL", "VOLE", "MOLE"});
 }
