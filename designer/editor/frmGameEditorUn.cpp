@@ -34,6 +34,8 @@ constexpr int spReport = 7;
 constexpr int MinCellPixels = 16;
 // The grid lies this far inside the game panel on every side.
 constexpr int GridMargin = 8;
+// The tool bar's buttons are square.
+constexpr int ToolButtonSize = 25;
 
 } // namespace
 
@@ -337,14 +339,15 @@ void TfrmGameEditor::CreateToolBar() {
     tbMain->setFloatable(false);
     tbMain->setIconSize(QSize(16, 16));
     tbMain->setToolTip(QStringLiteral("the tool bar"));
-    tbMain->setStyleSheet(QStringLiteral("QToolButton { min-width: 21px; min-height: 21px; "
-                                         "max-width: 21px; max-height: 21px; }"));
     tbMain->addActions({actResetGame, actLoadGame, actSaveGame, actPrint, actHideEditor});
     tbMain->addSeparator();
     tbMain->addActions({actShowAllWords, actHideWords, actFindWord, actFindPattern,
                         actFindDuplicates, actRemoveWord});
     tbMain->addSeparator();
     tbMain->addActions({actFinish, actUnfinish, actPreferences, actWishList});
+    for (QAction* action : tbMain->actions())
+        if (!action->isSeparator())
+            tbMain->widgetForAction(action)->setFixedSize(ToolButtonSize, ToolButtonSize);
     addToolBar(Qt::TopToolBarArea, tbMain);
 }
 

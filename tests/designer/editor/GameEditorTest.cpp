@@ -33,6 +33,11 @@ TEST_F(EditorTest, FormHasItsCaptionPanelsAndStartState) {
     EXPECT_EQ(Editor->tbWordList->Caption(), "Word List");
     EXPECT_EQ(Editor->tbHelp->Caption(), "Interactive Help");
     EXPECT_EQ(Editor->pnlHelp->height(), 162);
+    for (QAction* action : Editor->tbMain->actions())
+        if (!action->isSeparator()) {
+            EXPECT_EQ(Editor->tbMain->widgetForAction(action)->size(), QSize(25, 25))
+                << action->text().toStdString();
+        }
     EXPECT_TRUE(Editor->memHelp->isReadOnly());
     // The welcome report, the size, no words and no modified mark.
     EXPECT_EQ(Editor->StatusText(7),
