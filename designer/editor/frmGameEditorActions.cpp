@@ -192,11 +192,15 @@ void TfrmGameEditor::actEraseSelectionExecute() {
     } else {
         FGame->DeleteHighlightedCells();
     }
+    // The words through the erased cells are off the list.
+    UpdateWordCount();
     SetLastAction(21);
 }
 
 void TfrmGameEditor::actMakeDummyExecute() {
     FGame->MakeDummy(FSelectedColumn, FSelectedRow);
+    // The words through the cells are off the list; their letters stay as dummies.
+    UpdateWordCount();
     SetLastAction(22);
 }
 

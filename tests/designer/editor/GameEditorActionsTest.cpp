@@ -102,6 +102,28 @@ TEST_F(EditorTest, RemoveWordFromTheGridMenuTakesTheWordsThroughTheCell) {
     ExpectListInStep();
 }
 
+TEST_F(EditorTest, EraseAndMakeDummyOnAWordCellTakeTheWordOffTheCount) {
+    AddWord("CAT", 0, 0, wdRight);
+    AddWord("DOG", 0, 2, wdRight);
+    Click(1, 2, Qt::RightButton);
+    Fake.Answer(mrYes);
+    Editor->actEraseSelection->trigger();
+    EXPECT_EQ(Fake.Messages.back().text, "Delete \"DOG\"?");
+    EXPECT_EQ(Lines(), QStringList({"CAT"}));
+    ExpectListInStep();
+    EXPECT_EQ(Editor->StatusText(2), "1");
+    EXPECT_EQ(Editor->StatusText(7), "Cells made blank");
+    Click(1, 0, Qt::RightButton);
+    Fake.Answer(mrYes);
+    Editor->actMakeDummy->trigger();
+    EXPECT_TRUE(Lines().isEmpty());
+    EXPECT_TRUE(Game->CellHasState(1, 0, wgcsDummy));
+    EXPECT_EQ(Editor->StatusText(2), "0");
+    EXPECT_FALSE(Editor->actShowAllWords->isEnabled());
+    EXPECT_FALSE(Editor->actFindWord->isEnabled());
+    EXPECT_EQ(Editor->StatusText(7), "Selection made into dummy state");
+}
+
 TEST_F(EditorTest, FindWordSelectsAndHighlightsWhatTheDialogFound) {
     AddWord("CAT", 0, 0, wdRight);
     AddWord("DOG", 0, 2, wdRight);
