@@ -165,10 +165,13 @@ void TfrmGameEditor::EditWord(int Column, int Row, TWordDirectionType Direction,
     int column = Column;
     int row = Row;
     try {
-        if (editor.Execute(word, direction, column, row, true))
+        if (editor.Execute(word, direction, column, row, true)) {
+            ClearPreviewLetters();
             FGame->ChangeWord(index, column, row, direction, word, FDummyWord);
-        else
+            RestoreCoveredFillers();
+        } else {
             ErasePreview();
+        }
     } catch (const Exception& error) {
         ErasePreview();
         ErrorMessage(error.Message());

@@ -779,7 +779,12 @@ void TfrmGameEditor::AddWordAtCell(int Column, int Row) {
 
 void TfrmGameEditor::PlaceNewWord(int Column, int Row, const QString& Word,
                                   TWordDirectionType Direction) {
-    if (FGame->PlaceWord(Column, Row, Direction, Word, FDummyWord) < 0) {
+    // A dummy word is not checked against the grid, so its preview may stay.
+    if (!FDummyWord)
+        ClearPreviewLetters();
+    const int index = FGame->PlaceWord(Column, Row, Direction, Word, FDummyWord);
+    RestoreCoveredFillers();
+    if (index < 0) {
         SetStatusText(spReport, Format("Cannot add word \"%s\"", Word));
         ShowHelpId(hiCannotAddWord);
         return;
@@ -801,9 +806,13 @@ void TfrmGameEditor::SetPreview(int Column, int Row, const QString& Word,
 }
 
 void TfrmGameEditor::ErasePreview() {
+    ClearPreviewLetters();
+    RestoreCoveredFillers();
+}
+
+void TfrmGameEditor::ClearPreviewLetters() {
     FGame->PaintTypedWord(FPreviewColumn, FPreviewRow, FPreviewDirection, FPreviewWord, FDummyWord,
                           false, true);
-    RestoreCoveredFillers();
 }
 
 void TfrmGameEditor::DrawPreview() {

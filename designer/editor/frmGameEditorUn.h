@@ -240,6 +240,10 @@ private:
     // The live preview.
     void SetPreview(int Column, int Row, const QString& Word, TWordDirectionType Direction);
     void ErasePreview();
+    // Takes the preview's letters off the grid, so that a word is checked
+    // against the grid's own letters; the filler letters under it stay blank
+    // until RestoreCoveredFillers, so the word may take their cells.
+    void ClearPreviewLetters();
     void DrawPreview();
     void WordEditorDummyChange(bool State);
     void KeepCoveredFillers();

@@ -271,6 +271,56 @@ TEST_F(EditorTest, AnErrorInsideTheWordEditorIsShownWithTheWordAndThePreviewEras
     EXPECT_EQ(Game->GetCellText(5, 4), "");
 }
 
+TEST_F(EditorTest, AWordTypedAcrossAnotherWordsLetterIsRefusedAndLeavesItWhole) {
+    AddWord("CAT", 0, 0, wdRight);
+    AddWord("EMU", 0, 2, wdRight);
+    // A new word: the preview's letters do not pass for the grid's own.
+    Fake.Answer(mrOk);
+    AddWord("DOG", 0, 0, wdBottom);
+    ASSERT_EQ(Fake.Messages.size(), 1u);
+    EXPECT_EQ(Fake.Messages[0].text,
+              "Word has overlapped incorrectly with at least one other word (DOG)");
+    EXPECT_EQ(Lines(), QStringList({"CAT", "EMU"}));
+    EXPECT_EQ(Game->GetCellText(0, 0), "C");
+    EXPECT_EQ(Game->GetCellText(0, 2), "E");
+    // A changed word likewise.
+    Click(0, 2, Qt::RightButton);
+    WordEditor->Scripts.push_back(FakeWordEditor::Enter("EEL", wdTop));
+    Fake.Answer(mrOk);
+    Editor->actWordEdit->trigger();
+    ASSERT_EQ(Fake.Messages.size(), 2u);
+    EXPECT_EQ(Fake.Messages[1].text, "Invalid word overlap at x:0, y:0");
+    EXPECT_EQ(Lines(), QStringList({"CAT", "EMU"}));
+    EXPECT_EQ(Game->GetCellText(0, 0), "C");
+    EXPECT_EQ(Game->GetCellText(0, 1), "");
+    EXPECT_EQ(Game->GetCellText(1, 2), "M");
+    ExpectListInStep();
+    // A word may still change its own letters in place, and a new word may
+    // share a letter that matches.
+    Click(0, 2, Qt::RightButton);
+    WordEditor->Scripts.push_back(FakeWordEditor::Enter("ELK", wdRight));
+    Editor->actWordEdit->trigger();
+    EXPECT_EQ(Lines(), QStringList({"CAT", "ELK"}));
+    EXPECT_EQ(Game->GetCellText(1, 2), "L");
+    AddWord("ALL", 1, 0, wdBottom);
+    EXPECT_EQ(Lines(), QStringList({"CAT", "ELK", "ALL"}));
+    EXPECT_EQ(Game->GetCellText(1, 1), "L");
+    ExpectListInStep();
+}
+
+TEST_F(EditorTest, ANewWordMayTakeTheCellsOfFillerLetters) {
+    AddWord("CAT", 0, 0, wdRight);
+    Editor->actFinish->trigger();
+    const QString kept = Game->GetCellText(4, 5);
+    AddWord("OWLS", 0, 5, wdRight);
+    EXPECT_EQ(Lines(), QStringList({"CAT", "OWLS"}));
+    EXPECT_EQ(Game->GetCellText(3, 5), "S");
+    EXPECT_TRUE(Game->CellHasState(3, 5, wgcsWord));
+    // The filler letter past the word's end is left as it was.
+    EXPECT_EQ(Game->GetCellText(4, 5), kept);
+    EXPECT_TRUE(Game->CellHasState(4, 5, wgcsFiller));
+}
+
 TEST_F(EditorTest, WordListStaysInStepThroughAddChangeAndDelete) {
     AddWord("CAT", 0, 0, wdRight);
     AddWord("DOG", 0, 2, wdRight);
