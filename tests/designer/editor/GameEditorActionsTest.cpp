@@ -1,5 +1,6 @@
 #include "EditorTestSupport.h"
 
+#include "playwindow/about/frmAboutUn.h"
 #include "playwindow/controls/TitleBlockUn.h"
 
 #include <QAction>
@@ -359,6 +360,14 @@ TEST_F(EditorTest, CloseHideStatisticsAndHelpActions) {
     EXPECT_EQ(Fake.HelpShown[0].second, 2);
     EXPECT_EQ(Fake.HelpShown[1].second, 10);
     EXPECT_EQ(Fake.HelpShown[2].second, 14);
+    // About shows the designer's about box and reports nothing.
+    Fake.OnModal([](QDialog& dialog) {
+        EXPECT_NE(dynamic_cast<TfrmAboutDesigner*>(&dialog), nullptr);
+        return int(mrOk);
+    });
+    Editor->actAbout->trigger();
+    EXPECT_EQ(Fake.ModalsRun.size(), 1u);
+    EXPECT_EQ(Editor->StatusText(7), "Statistics shown");
 }
 
 TEST_F(EditorTest, ShortcutsRunTheirActions) {
