@@ -34,6 +34,7 @@ constexpr int spReport = 7;
 constexpr int MinCellPixels = 16;
 // The grid lies this far inside the game panel on every side.
 constexpr int GridMargin = 8;
+constexpr int RightPaneWidth = 200;
 // The tool bar's buttons are square.
 constexpr int ToolButtonSize = 25;
 
@@ -73,7 +74,7 @@ void TfrmGameEditor::CreateControls() {
     sptMain->addWidget(CreateRightPane());
     sptMain->setStretchFactor(0, 1);
     sptMain->setStretchFactor(1, 0);
-    sptMain->setSizes({594 - 200 - 3, 200});
+    sptMain->setSizes({594 - RightPaneWidth - 3, RightPaneWidth});
     setCentralWidget(sptMain);
     CreateStatusBar();
 }
@@ -111,7 +112,8 @@ QWidget* TfrmGameEditor::CreateRightPane() {
     pnlRightPane = new QWidget(this);
     auto* paneLayout = new QVBoxLayout(pnlRightPane);
     paneLayout->setContentsMargins(0, 0, 0, 0);
-    pnlRightPane->setMinimumWidth(100);
+    // Kept whole: a grid too wide for the window widens the window instead.
+    pnlRightPane->setMinimumWidth(RightPaneWidth);
 
     sptRightPane = new QSplitter(Qt::Vertical, pnlRightPane);
     sptRightPane->setHandleWidth(3);

@@ -26,6 +26,14 @@ QStringList Captions(const QList<QAction*>& actions) {
 
 } // namespace
 
+// Every status panel shows its text whole.
+static void ExpectStatusTextsWhole(const TfrmGameEditor& editor) {
+    for (const QLabel* panel : editor.sbInfo->findChildren<QLabel*>())
+        EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()),
+                  panel->contentsRect().width())
+            << panel->text().toStdString();
+}
+
 TEST_F(EditorTest, FormHasItsCaptionPanelsAndStartState) {
     EXPECT_EQ(Editor->windowTitle(), "Glyphtrove Game Editor");
     EXPECT_EQ(Editor->pnlRightPane->width(), 200);
@@ -40,8 +48,8 @@ TEST_F(EditorTest, FormHasItsCaptionPanelsAndStartState) {
         }
     EXPECT_TRUE(Editor->memHelp->isReadOnly());
     // The welcome report, the size, no words and no modified mark.
-    EXPECT_EQ(Editor->StatusText(7),
-              "Welcome to the Glyphtrove Game Editor by Fernhallow Software");
+    EXPECT_EQ(Editor->StatusText(7), "Welcome to Glyphtrove, by Fernhallow Software");
+    ExpectStatusTextsWhole(*Editor);
     // The word list, first in the tab order, takes the focus as the window shows.
     EXPECT_EQ(Editor->HelpPanelText(), Help(65308));
     EXPECT_EQ(Editor->StatusText(0), "");
@@ -448,6 +456,17 @@ TEST_F(EditorTest, ResizingKeepsTheGridInsideItsPanel) {
     QApplication::processEvents();
     EXPECT_GE(Editor->pnlGame->width(), 160);
     EXPECT_GE(Editor->pnlGame->height(), 160);
+}
+
+TEST_F(EditorTest, ALargeGridWidensTheWindowAndKeepsTheRightPaneWhole) {
+    Editor->NewGame(30, 30, false);
+    QApplication::processEvents();
+    EXPECT_EQ(Editor->pnlGame->minimumSize(), QSize(480, 480));
+    EXPECT_GE(Editor->pnlGame->width(), 480);
+    EXPECT_GE(Editor->pnlGame->height(), 480);
+    EXPECT_EQ(Editor->pnlRightPane->width(), 200);
+    EXPECT_EQ(Editor->StatusText(5), "30 x 30");
+    ExpectStatusTextsWhole(*Editor);
 }
 
 TEST_F(EditorTest, HelpPanelHidesAndShowsAgain) {
