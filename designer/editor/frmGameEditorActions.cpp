@@ -166,9 +166,9 @@ void TfrmGameEditor::EditWord(int Column, int Row, TWordDirectionType Direction,
     int row = Row;
     try {
         if (editor.Execute(word, direction, column, row, true)) {
-            ClearPreviewLetters();
+            MakeRoomForTypedWord();
             FGame->ChangeWord(index, column, row, direction, word, FDummyWord);
-            RestoreCoveredFillers();
+            RestoreCoveredLetters();
         } else {
             ErasePreview();
         }

@@ -783,9 +783,9 @@ void TfrmGameEditor::PlaceNewWord(int Column, int Row, const QString& Word,
                                   TWordDirectionType Direction) {
     // A dummy word is not checked against the grid, so its preview may stay.
     if (!FDummyWord)
-        ClearPreviewLetters();
+        MakeRoomForTypedWord();
     const int index = FGame->PlaceWord(Column, Row, Direction, Word, FDummyWord);
-    RestoreCoveredFillers();
+    RestoreCoveredLetters();
     if (index < 0) {
         SetStatusText(spReport, Format("Cannot add word \"%s\"", Word));
         ShowHelpId(hiCannotAddWord);
@@ -809,7 +809,7 @@ void TfrmGameEditor::SetPreview(int Column, int Row, const QString& Word,
 
 void TfrmGameEditor::ErasePreview() {
     ClearPreviewLetters();
-    RestoreCoveredFillers();
+    RestoreCoveredLetters();
 }
 
 void TfrmGameEditor::ClearPreviewLetters() {
@@ -817,37 +817,49 @@ void TfrmGameEditor::ClearPreviewLetters() {
                           false, true);
 }
 
+void TfrmGameEditor::MakeRoomForTypedWord() {
+    ClearPreviewLetters();
+    // Erasing gave the dummy letters back; like the filler letters they give
+    // way to the word, as its preview showed.
+    for (const TCoveredLetter& letter : FCoveredLetters)
+        if (FGame->CellHasState(letter.Column, letter.Row, wgcsDummy))
+            FGame->SetCellText(letter.Column, letter.Row, QString());
+}
+
 void TfrmGameEditor::DrawPreview() {
-    KeepCoveredFillers();
+    KeepCoveredLetters();
     FGame->PaintTypedWord(FPreviewColumn, FPreviewRow, FPreviewDirection, FPreviewWord, FDummyWord,
                           true, true);
 }
 
-void TfrmGameEditor::KeepCoveredFillers() {
-    FCoveredFillers.clear();
+void TfrmGameEditor::KeepCoveredLetters() {
+    FCoveredLetters.clear();
     const TDirectionOffset step = GetDirectionOffset(FPreviewDirection);
     int column = FPreviewColumn;
     int row = FPreviewRow;
     for (int k = 0; k < FPreviewWord.length(); ++k) {
         if (!FGame->BoardGame()->IsValidCell(column, row))
             break;
-        if (FGame->CellHasState(column, row, wgcsFiller))
-            FCoveredFillers.push_back({column, row, FGame->GetCell(column, row)});
+        if (FGame->CellHasState(column, row, wgcsFiller) ||
+            FGame->CellHasState(column, row, wgcsDummy))
+            FCoveredLetters.push_back({column, row, FGame->GetCell(column, row)});
         StepCell(column, row, step.ColumnStep, step.RowStep);
     }
 }
 
-void TfrmGameEditor::RestoreCoveredFillers() {
+void TfrmGameEditor::RestoreCoveredLetters() {
     // Filler letters live on the shown board alone, so erasing the preview
-    // leaves their cells blank; they get their letters back here.
-    for (const TCoveredFiller& filler : FCoveredFillers) {
-        if (!FGame->CellHasState(filler.Column, filler.Row, wgcsFiller) ||
-            !FGame->GetCellText(filler.Column, filler.Row).isEmpty())
+    // leaves their cells blank, as does making room for a word that then
+    // failed; they get their letters back here.
+    for (const TCoveredLetter& letter : FCoveredLetters) {
+        const uint32_t kind = letter.Cell.State & (wgcsFiller | wgcsDummy);
+        if (!FGame->CellHasState(letter.Column, letter.Row, kind) ||
+            !FGame->GetCellText(letter.Column, letter.Row).isEmpty())
             continue;
-        FGame->WriteCell(filler.Column, filler.Row, filler.Cell);
-        FGame->RedrawCell(filler.Column, filler.Row);
+        FGame->WriteCell(letter.Column, letter.Row, letter.Cell);
+        FGame->RedrawCell(letter.Column, letter.Row);
     }
-    FCoveredFillers.clear();
+    FCoveredLetters.clear();
 }
 
 void TfrmGameEditor::WordEditorDummyChange(bool State) {

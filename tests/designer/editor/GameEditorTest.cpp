@@ -316,17 +316,36 @@ TEST_F(EditorTest, AWordTypedAcrossAnotherWordsLetterIsRefusedAndLeavesItWhole) 
     ExpectListInStep();
 }
 
-TEST_F(EditorTest, ANewWordMayTakeTheCellsOfFillerLetters) {
+TEST_F(EditorTest, AWordMayTakeTheCellsOfFillerAndDummyLettersButNoWordsLetter) {
     AddWord("CAT", 0, 0, wdRight);
+    Game->PlaceWord(0, 7, wdRight, "XYZ", true);
     Editor->actFinish->trigger();
-    const QString kept = Game->GetCellText(4, 5);
+    const QString filler = Game->GetCellText(4, 5);
     AddWord("OWLS", 0, 5, wdRight);
     EXPECT_EQ(Lines(), QStringList({"CAT", "OWLS"}));
     EXPECT_EQ(Game->GetCellText(3, 5), "S");
     EXPECT_TRUE(Game->CellHasState(3, 5, wgcsWord));
     // The filler letter past the word's end is left as it was.
-    EXPECT_EQ(Game->GetCellText(4, 5), kept);
+    EXPECT_EQ(Game->GetCellText(4, 5), filler);
     EXPECT_TRUE(Game->CellHasState(4, 5, wgcsFiller));
+    // Across the dummy Y: the word takes its cell.
+    AddWord("EWE", 1, 6, wdBottom);
+    EXPECT_EQ(Lines(), QStringList({"CAT", "OWLS", "EWE"}));
+    EXPECT_EQ(Game->GetCellText(1, 7), "W");
+    EXPECT_TRUE(Game->CellHasState(1, 7, wgcsWord));
+    // Across the dummy Z, a filler and then the L of OWLS: refused, and
+    // every letter it crossed comes back.
+    const QString crossed = Game->GetCellText(2, 6);
+    Fake.Answer(mrOk);
+    AddWord("EMBER", 2, 8, wdTop);
+    ASSERT_EQ(Fake.Messages.size(), 1u);
+    EXPECT_EQ(Lines(), QStringList({"CAT", "OWLS", "EWE"}));
+    EXPECT_EQ(Game->GetCellText(2, 7), "Z");
+    EXPECT_TRUE(Game->CellHasState(2, 7, wgcsDummy));
+    EXPECT_EQ(Game->GetCellText(2, 6), crossed);
+    EXPECT_TRUE(Game->CellHasState(2, 6, wgcsFiller));
+    EXPECT_EQ(Game->GetCellText(2, 5), "L");
+    ExpectListInStep();
 }
 
 TEST_F(EditorTest, WordListStaysInStepThroughAddChangeAndDelete) {
