@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -315,13 +316,16 @@ void TfrmPreferences::CreateOptionsPage() {
                         {"Random letters (A-Z)", "Random letters (from the word list)",
                          "Use partial words", "Left blank"},
                         grpOptionDetails);
-    rgpUnusedSpaces->setGeometry(10, 158, 321, 92);
+    rgpUnusedSpaces->setGeometry(10, 152, 321, 100);
+    // Four items stacked closely, so that each keeps its whole height.
+    rgpUnusedSpaces->layout()->setContentsMargins(8, 1, 8, 1);
+    rgpUnusedSpaces->layout()->setSpacing(0);
     sbxOptions->setWidget(content);
 }
 
 void TfrmPreferences::CreateTimerFrame() {
     grpTimer = new QGroupBox(grpOptionDetails);
-    grpTimer->setGeometry(10, 94, 150, 60);
+    grpTimer->setGeometry(10, 92, 150, 58);
     cbxUseTimer = FrameHeading(*grpTimer, "Use Timer", 76);
     cbxCountDown = new QCheckBox("CountDown", grpTimer);
     cbxCountDown->setGeometry(10, 17, 90, 17);
@@ -334,7 +338,7 @@ void TfrmPreferences::CreateTimerFrame() {
 
 void TfrmPreferences::CreateHintsFrame() {
     grpHints = new QGroupBox(grpOptionDetails);
-    grpHints->setGeometry(170, 94, 161, 60);
+    grpHints->setGeometry(170, 92, 161, 58);
     chkUseHints = FrameHeading(*grpHints, "Use Hints", 76);
     lblHintsAllowed = FieldLabel(grpHints, "Hints allowed", 10, 18);
     btnHintDown = SpeedButton(grpHints, QRect(10, 35, 21, 21));

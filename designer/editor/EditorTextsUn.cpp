@@ -188,7 +188,7 @@ QString EditorHelpText(int id) {
 QString ActionMessage(uint8_t code, int tally, int duplicateCount) {
     switch (code) {
     case 0:
-        return QStringLiteral("Welcome to the Glyphtrove Game Editor by Fernhallow Software");
+        return QStringLiteral("Welcome to Glyphtrove, by Fernhallow Software");
     case 1:
         return QStringLiteral("Game has been reset");
     case 2:

@@ -165,10 +165,13 @@ void TfrmGameEditor::EditWord(int Column, int Row, TWordDirectionType Direction,
     int column = Column;
     int row = Row;
     try {
-        if (editor.Execute(word, direction, column, row, true))
+        if (editor.Execute(word, direction, column, row, true)) {
+            MakeRoomForTypedWord();
             FGame->ChangeWord(index, column, row, direction, word, FDummyWord);
-        else
+            RestoreCoveredLetters();
+        } else {
             ErasePreview();
+        }
     } catch (const Exception& error) {
         ErasePreview();
         ErrorMessage(error.Message());
@@ -192,11 +195,15 @@ void TfrmGameEditor::actEraseSelectionExecute() {
     } else {
         FGame->DeleteHighlightedCells();
     }
+    // The words through the erased cells are off the list.
+    UpdateWordCount();
     SetLastAction(21);
 }
 
 void TfrmGameEditor::actMakeDummyExecute() {
     FGame->MakeDummy(FSelectedColumn, FSelectedRow);
+    // The words through the cells are off the list; their letters stay as dummies.
+    UpdateWordCount();
     SetLastAction(22);
 }
 

@@ -34,6 +34,9 @@ constexpr int spReport = 7;
 constexpr int MinCellPixels = 16;
 // The grid lies this far inside the game panel on every side.
 constexpr int GridMargin = 8;
+constexpr int RightPaneWidth = 200;
+// The tool bar's buttons are square.
+constexpr int ToolButtonSize = 25;
 
 } // namespace
 
@@ -71,7 +74,7 @@ void TfrmGameEditor::CreateControls() {
     sptMain->addWidget(CreateRightPane());
     sptMain->setStretchFactor(0, 1);
     sptMain->setStretchFactor(1, 0);
-    sptMain->setSizes({594 - 200 - 3, 200});
+    sptMain->setSizes({594 - RightPaneWidth - 3, RightPaneWidth});
     setCentralWidget(sptMain);
     CreateStatusBar();
 }
@@ -109,7 +112,8 @@ QWidget* TfrmGameEditor::CreateRightPane() {
     pnlRightPane = new QWidget(this);
     auto* paneLayout = new QVBoxLayout(pnlRightPane);
     paneLayout->setContentsMargins(0, 0, 0, 0);
-    pnlRightPane->setMinimumWidth(100);
+    // Kept whole: a grid too wide for the window widens the window instead.
+    pnlRightPane->setMinimumWidth(RightPaneWidth);
 
     sptRightPane = new QSplitter(Qt::Vertical, pnlRightPane);
     sptRightPane->setHandleWidth(3);
@@ -337,14 +341,15 @@ void TfrmGameEditor::CreateToolBar() {
     tbMain->setFloatable(false);
     tbMain->setIconSize(QSize(16, 16));
     tbMain->setToolTip(QStringLiteral("the tool bar"));
-    tbMain->setStyleSheet(QStringLiteral("QToolButton { min-width: 21px; min-height: 21px; "
-                                         "max-width: 21px; max-height: 21px; }"));
     tbMain->addActions({actResetGame, actLoadGame, actSaveGame, actPrint, actHideEditor});
     tbMain->addSeparator();
     tbMain->addActions({actShowAllWords, actHideWords, actFindWord, actFindPattern,
                         actFindDuplicates, actRemoveWord});
     tbMain->addSeparator();
     tbMain->addActions({actFinish, actUnfinish, actPreferences, actWishList});
+    for (QAction* action : tbMain->actions())
+        if (!action->isSeparator())
+            tbMain->widgetForAction(action)->setFixedSize(ToolButtonSize, ToolButtonSize);
     addToolBar(Qt::TopToolBarArea, tbMain);
 }
 
@@ -776,7 +781,12 @@ void TfrmGameEditor::AddWordAtCell(int Column, int Row) {
 
 void TfrmGameEditor::PlaceNewWord(int Column, int Row, const QString& Word,
                                   TWordDirectionType Direction) {
-    if (FGame->PlaceWord(Column, Row, Direction, Word, FDummyWord) < 0) {
+    // A dummy word is not checked against the grid, so its preview may stay.
+    if (!FDummyWord)
+        MakeRoomForTypedWord();
+    const int index = FGame->PlaceWord(Column, Row, Direction, Word, FDummyWord);
+    RestoreCoveredLetters();
+    if (index < 0) {
         SetStatusText(spReport, Format("Cannot add word \"%s\"", Word));
         ShowHelpId(hiCannotAddWord);
         return;
@@ -798,42 +808,58 @@ void TfrmGameEditor::SetPreview(int Column, int Row, const QString& Word,
 }
 
 void TfrmGameEditor::ErasePreview() {
+    ClearPreviewLetters();
+    RestoreCoveredLetters();
+}
+
+void TfrmGameEditor::ClearPreviewLetters() {
     FGame->PaintTypedWord(FPreviewColumn, FPreviewRow, FPreviewDirection, FPreviewWord, FDummyWord,
                           false, true);
-    RestoreCoveredFillers();
+}
+
+void TfrmGameEditor::MakeRoomForTypedWord() {
+    ClearPreviewLetters();
+    // Erasing gave the dummy letters back; like the filler letters they give
+    // way to the word, as its preview showed.
+    for (const TCoveredLetter& letter : FCoveredLetters)
+        if (FGame->CellHasState(letter.Column, letter.Row, wgcsDummy))
+            FGame->SetCellText(letter.Column, letter.Row, QString());
 }
 
 void TfrmGameEditor::DrawPreview() {
-    KeepCoveredFillers();
+    KeepCoveredLetters();
     FGame->PaintTypedWord(FPreviewColumn, FPreviewRow, FPreviewDirection, FPreviewWord, FDummyWord,
                           true, true);
 }
 
-void TfrmGameEditor::KeepCoveredFillers() {
-    FCoveredFillers.clear();
+void TfrmGameEditor::KeepCoveredLetters() {
+    FCoveredLetters.clear();
     const TDirectionOffset step = GetDirectionOffset(FPreviewDirection);
     int column = FPreviewColumn;
     int row = FPreviewRow;
     for (int k = 0; k < FPreviewWord.length(); ++k) {
         if (!FGame->BoardGame()->IsValidCell(column, row))
             break;
-        if (FGame->CellHasState(column, row, wgcsFiller))
-            FCoveredFillers.push_back({column, row, FGame->GetCell(column, row)});
+        if (FGame->CellHasState(column, row, wgcsFiller) ||
+            FGame->CellHasState(column, row, wgcsDummy))
+            FCoveredLetters.push_back({column, row, FGame->GetCell(column, row)});
         StepCell(column, row, step.ColumnStep, step.RowStep);
     }
 }
 
-void TfrmGameEditor::RestoreCoveredFillers() {
+void TfrmGameEditor::RestoreCoveredLetters() {
     // Filler letters live on the shown board alone, so erasing the preview
-    // leaves their cells blank; they get their letters back here.
-    for (const TCoveredFiller& filler : FCoveredFillers) {
-        if (!FGame->CellHasState(filler.Column, filler.Row, wgcsFiller) ||
-            !FGame->GetCellText(filler.Column, filler.Row).isEmpty())
+    // leaves their cells blank, as does making room for a word that then
+    // failed; they get their letters back here.
+    for (const TCoveredLetter& letter : FCoveredLetters) {
+        const uint32_t kind = letter.Cell.State & (wgcsFiller | wgcsDummy);
+        if (!FGame->CellHasState(letter.Column, letter.Row, kind) ||
+            !FGame->GetCellText(letter.Column, letter.Row).isEmpty())
             continue;
-        FGame->WriteCell(filler.Column, filler.Row, filler.Cell);
-        FGame->RedrawCell(filler.Column, filler.Row);
+        FGame->WriteCell(letter.Column, letter.Row, letter.Cell);
+        FGame->RedrawCell(letter.Column, letter.Row);
     }
-    FCoveredFillers.clear();
+    FCoveredLetters.clear();
 }
 
 void TfrmGameEditor::WordEditorDummyChange(bool State) {

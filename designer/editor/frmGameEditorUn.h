@@ -240,10 +240,16 @@ private:
     // The live preview.
     void SetPreview(int Column, int Row, const QString& Word, TWordDirectionType Direction);
     void ErasePreview();
+    void ClearPreviewLetters();
+    // Takes the preview off the grid before the typed word is placed, so that
+    // the word is checked against the letters of the listed words and not
+    // against its own; the filler and dummy letters under it stay blank until
+    // RestoreCoveredLetters, so the word may take their cells.
+    void MakeRoomForTypedWord();
     void DrawPreview();
     void WordEditorDummyChange(bool State);
-    void KeepCoveredFillers();
-    void RestoreCoveredFillers();
+    void KeepCoveredLetters();
+    void RestoreCoveredLetters();
 
     // Status and help.
     void GameModified();
@@ -277,12 +283,12 @@ private:
     int FWordTally = 0;
     TGlyphtroveEditor* FGame = nullptr;
 
-    // The filler-letter cells under the preview, as they were before it.
-    struct TCoveredFiller {
+    // The filler and dummy letters under the preview, as they were before it.
+    struct TCoveredLetter {
         int Column, Row;
         TGameCellRecord Cell;
     };
-    std::vector<TCoveredFiller> FCoveredFillers;
+    std::vector<TCoveredLetter> FCoveredLetters;
     // False until the window's first layout is done.
     bool FLayoutSettled = false;
     TImageList FImages{16, 16};

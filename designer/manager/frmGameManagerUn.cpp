@@ -162,21 +162,25 @@ void TfrmGameManager::actNewGameExecute() {
 
 void TfrmGameManager::NewGame(int Width, int Height, bool Load) {
     TfrmGameEditor* editor = FGameManager->NewEditor();
-    editor->NewGame(Width, Height, Load);
+    RunOnNewEditor(editor, [&] { editor->NewGame(Width, Height, Load); });
     AddEditor(editor);
+}
+
+void TfrmGameManager::RunOnNewEditor(TfrmGameEditor* Editor, const std::function<void()>& Run) {
+    try {
+        Run();
+    } catch (...) {
+        // A file that cannot be read: the editor made for it goes again, so
+        // lines and editors stay in step, and the error is shown.
+        FGameManager->CloseEditor(FGameManager->IndexOfEditor(Editor), true);
+        throw;
+    }
 }
 
 void TfrmGameManager::actLoadGameExecute() {
     TfrmGameEditor* editor = FGameManager->NewEditor();
     bool loaded = false;
-    try {
-        loaded = editor->LoadGame();
-    } catch (...) {
-        // A file that cannot be read: the editor made for it goes again, so
-        // lines and editors stay in step, and the error is shown.
-        FGameManager->CloseEditor(FGameManager->IndexOfEditor(editor), true);
-        throw;
-    }
+    RunOnNewEditor(editor, [&] { loaded = editor->LoadGame(); });
     if (loaded) {
         AddEditor(editor);
         editor->show();

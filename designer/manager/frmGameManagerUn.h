@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class QAction;
 class QGroupBox;
@@ -61,6 +62,9 @@ private:
     void SetButtonAction(QPushButton* Button, QAction* Action);
     void FormCreate();
     void FormDestroy();
+    // Runs a new editor's first step; when it fails, the editor is closed
+    // again before the error goes on.
+    void RunOnNewEditor(TfrmGameEditor* Editor, const std::function<void()>& Run);
     // The first line equal to Title ignoring case, or -1.
     int LineOfTitle(const QString& Title) const;
 

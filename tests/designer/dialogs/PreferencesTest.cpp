@@ -381,6 +381,32 @@ TEST_F(PreferencesTest, OkStoresTextsAndOptions) {
     EXPECT_EQ(properties.GetHints(), 12);
 }
 
+TEST_F(PreferencesTest, ControlsShowTheirWholeTexts) {
+    // A Wednesday in September: about the longest long date there is.
+    dialog.GetGameProperties()->SetGameCreated("30092026 233000");
+    User([&](TfrmPreferences& form) {
+        const QLabel* created = form.txtCreated;
+        EXPECT_LE(created->fontMetrics().horizontalAdvance(created->text()),
+                  created->contentsRect().width())
+            << created->text().toStdString();
+
+        ShowPage(form, 2);
+        const QRect details = form.grpOptionDetails->contentsRect();
+        for (const QWidget* frame : std::initializer_list<const QWidget*>{
+                 form.grpTimer, form.grpHints, form.rgpUnusedSpaces}) {
+            EXPECT_TRUE(details.contains(frame->geometry())) << frame->metaObject()->className();
+            EXPECT_FALSE(frame->geometry().intersects(form.cbxGiveIn->geometry()));
+        }
+        EXPECT_FALSE(form.grpTimer->geometry().intersects(form.rgpUnusedSpaces->geometry()));
+        for (int i = 0; i < form.rgpUnusedSpaces->Count(); ++i) {
+            const QRadioButton* item = form.rgpUnusedSpaces->Button(i);
+            EXPECT_GE(item->height(), item->sizeHint().height()) << item->text().toStdString();
+        }
+        return int(mrCancel);
+    });
+    dialog.Execute();
+}
+
 TEST_F(PreferencesTest, CancelStoresNothing) {
     TWordGameProperties& properties = *dialog.GetGameProperties();
     properties.SetGameTitle("Woodland");

@@ -1,5 +1,6 @@
 #include "EditorTestSupport.h"
 
+#include "playwindow/about/frmAboutUn.h"
 #include "playwindow/controls/TitleBlockUn.h"
 
 #include <QAction>
@@ -100,6 +101,28 @@ TEST_F(EditorTest, RemoveWordFromTheGridMenuTakesTheWordsThroughTheCell) {
     Editor->actRemoveWord->trigger();
     EXPECT_EQ(Lines(), QStringList({"EMU"}));
     ExpectListInStep();
+}
+
+TEST_F(EditorTest, EraseAndMakeDummyOnAWordCellTakeTheWordOffTheCount) {
+    AddWord("CAT", 0, 0, wdRight);
+    AddWord("DOG", 0, 2, wdRight);
+    Click(1, 2, Qt::RightButton);
+    Fake.Answer(mrYes);
+    Editor->actEraseSelection->trigger();
+    EXPECT_EQ(Fake.Messages.back().text, "Delete \"DOG\"?");
+    EXPECT_EQ(Lines(), QStringList({"CAT"}));
+    ExpectListInStep();
+    EXPECT_EQ(Editor->StatusText(2), "1");
+    EXPECT_EQ(Editor->StatusText(7), "Cells made blank");
+    Click(1, 0, Qt::RightButton);
+    Fake.Answer(mrYes);
+    Editor->actMakeDummy->trigger();
+    EXPECT_TRUE(Lines().isEmpty());
+    EXPECT_TRUE(Game->CellHasState(1, 0, wgcsDummy));
+    EXPECT_EQ(Editor->StatusText(2), "0");
+    EXPECT_FALSE(Editor->actShowAllWords->isEnabled());
+    EXPECT_FALSE(Editor->actFindWord->isEnabled());
+    EXPECT_EQ(Editor->StatusText(7), "Selection made into dummy state");
 }
 
 TEST_F(EditorTest, FindWordSelectsAndHighlightsWhatTheDialogFound) {
@@ -337,6 +360,14 @@ TEST_F(EditorTest, CloseHideStatisticsAndHelpActions) {
     EXPECT_EQ(Fake.HelpShown[0].second, 2);
     EXPECT_EQ(Fake.HelpShown[1].second, 10);
     EXPECT_EQ(Fake.HelpShown[2].second, 14);
+    // About shows the designer's about box and reports nothing.
+    Fake.OnModal([](QDialog& dialog) {
+        EXPECT_NE(dynamic_cast<TfrmAboutDesigner*>(&dialog), nullptr);
+        return int(mrOk);
+    });
+    Editor->actAbout->trigger();
+    EXPECT_EQ(Fake.ModalsRun.size(), 1u);
+    EXPECT_EQ(Editor->StatusText(7), "Statistics shown");
 }
 
 TEST_F(EditorTest, ShortcutsRunTheirActions) {

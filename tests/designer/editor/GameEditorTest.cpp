@@ -26,6 +26,14 @@ QStringList Captions(const QList<QAction*>& actions) {
 
 } // namespace
 
+// Every status panel shows its text whole.
+static void ExpectStatusTextsWhole(const TfrmGameEditor& editor) {
+    for (const QLabel* panel : editor.sbInfo->findChildren<QLabel*>())
+        EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()),
+                  panel->contentsRect().width())
+            << panel->text().toStdString();
+}
+
 TEST_F(EditorTest, FormHasItsCaptionPanelsAndStartState) {
     EXPECT_EQ(Editor->windowTitle(), "Glyphtrove Game Editor");
     EXPECT_EQ(Editor->pnlRightPane->width(), 200);
@@ -33,10 +41,15 @@ TEST_F(EditorTest, FormHasItsCaptionPanelsAndStartState) {
     EXPECT_EQ(Editor->tbWordList->Caption(), "Word List");
     EXPECT_EQ(Editor->tbHelp->Caption(), "Interactive Help");
     EXPECT_EQ(Editor->pnlHelp->height(), 162);
+    for (QAction* action : Editor->tbMain->actions())
+        if (!action->isSeparator()) {
+            EXPECT_EQ(Editor->tbMain->widgetForAction(action)->size(), QSize(25, 25))
+                << action->text().toStdString();
+        }
     EXPECT_TRUE(Editor->memHelp->isReadOnly());
     // The welcome report, the size, no words and no modified mark.
-    EXPECT_EQ(Editor->StatusText(7),
-              "Welcome to the Glyphtrove Game Editor by Fernhallow Software");
+    EXPECT_EQ(Editor->StatusText(7), "Welcome to Glyphtrove, by Fernhallow Software");
+    ExpectStatusTextsWhole(*Editor);
     // The word list, first in the tab order, takes the focus as the window shows.
     EXPECT_EQ(Editor->HelpPanelText(), Help(65308));
     EXPECT_EQ(Editor->StatusText(0), "");
@@ -266,6 +279,75 @@ TEST_F(EditorTest, AnErrorInsideTheWordEditorIsShownWithTheWordAndThePreviewEras
     EXPECT_EQ(Game->GetCellText(5, 4), "");
 }
 
+TEST_F(EditorTest, AWordTypedAcrossAnotherWordsLetterIsRefusedAndLeavesItWhole) {
+    AddWord("CAT", 0, 0, wdRight);
+    AddWord("EMU", 0, 2, wdRight);
+    // A new word: the preview's letters do not pass for the grid's own.
+    Fake.Answer(mrOk);
+    AddWord("DOG", 0, 0, wdBottom);
+    ASSERT_EQ(Fake.Messages.size(), 1u);
+    EXPECT_EQ(Fake.Messages[0].text,
+              "Word has overlapped incorrectly with at least one other word (DOG)");
+    EXPECT_EQ(Lines(), QStringList({"CAT", "EMU"}));
+    EXPECT_EQ(Game->GetCellText(0, 0), "C");
+    EXPECT_EQ(Game->GetCellText(0, 2), "E");
+    // A changed word likewise.
+    Click(0, 2, Qt::RightButton);
+    WordEditor->Scripts.push_back(FakeWordEditor::Enter("EEL", wdTop));
+    Fake.Answer(mrOk);
+    Editor->actWordEdit->trigger();
+    ASSERT_EQ(Fake.Messages.size(), 2u);
+    EXPECT_EQ(Fake.Messages[1].text, "Invalid word overlap at x:0, y:0");
+    EXPECT_EQ(Lines(), QStringList({"CAT", "EMU"}));
+    EXPECT_EQ(Game->GetCellText(0, 0), "C");
+    EXPECT_EQ(Game->GetCellText(0, 1), "");
+    EXPECT_EQ(Game->GetCellText(1, 2), "M");
+    ExpectListInStep();
+    // A word may still change its own letters in place, and a new word may
+    // share a letter that matches.
+    Click(0, 2, Qt::RightButton);
+    WordEditor->Scripts.push_back(FakeWordEditor::Enter("ELK", wdRight));
+    Editor->actWordEdit->trigger();
+    EXPECT_EQ(Lines(), QStringList({"CAT", "ELK"}));
+    EXPECT_EQ(Game->GetCellText(1, 2), "L");
+    AddWord("ALL", 1, 0, wdBottom);
+    EXPECT_EQ(Lines(), QStringList({"CAT", "ELK", "ALL"}));
+    EXPECT_EQ(Game->GetCellText(1, 1), "L");
+    ExpectListInStep();
+}
+
+TEST_F(EditorTest, AWordMayTakeTheCellsOfFillerAndDummyLettersButNoWordsLetter) {
+    AddWord("CAT", 0, 0, wdRight);
+    Game->PlaceWord(0, 7, wdRight, "XYZ", true);
+    Editor->actFinish->trigger();
+    const QString filler = Game->GetCellText(4, 5);
+    AddWord("OWLS", 0, 5, wdRight);
+    EXPECT_EQ(Lines(), QStringList({"CAT", "OWLS"}));
+    EXPECT_EQ(Game->GetCellText(3, 5), "S");
+    EXPECT_TRUE(Game->CellHasState(3, 5, wgcsWord));
+    // The filler letter past the word's end is left as it was.
+    EXPECT_EQ(Game->GetCellText(4, 5), filler);
+    EXPECT_TRUE(Game->CellHasState(4, 5, wgcsFiller));
+    // Across the dummy Y: the word takes its cell.
+    AddWord("EWE", 1, 6, wdBottom);
+    EXPECT_EQ(Lines(), QStringList({"CAT", "OWLS", "EWE"}));
+    EXPECT_EQ(Game->GetCellText(1, 7), "W");
+    EXPECT_TRUE(Game->CellHasState(1, 7, wgcsWord));
+    // Across the dummy Z, a filler and then the L of OWLS: refused, and
+    // every letter it crossed comes back.
+    const QString crossed = Game->GetCellText(2, 6);
+    Fake.Answer(mrOk);
+    AddWord("EMBER", 2, 8, wdTop);
+    ASSERT_EQ(Fake.Messages.size(), 1u);
+    EXPECT_EQ(Lines(), QStringList({"CAT", "OWLS", "EWE"}));
+    EXPECT_EQ(Game->GetCellText(2, 7), "Z");
+    EXPECT_TRUE(Game->CellHasState(2, 7, wgcsDummy));
+    EXPECT_EQ(Game->GetCellText(2, 6), crossed);
+    EXPECT_TRUE(Game->CellHasState(2, 6, wgcsFiller));
+    EXPECT_EQ(Game->GetCellText(2, 5), "L");
+    ExpectListInStep();
+}
+
 TEST_F(EditorTest, WordListStaysInStepThroughAddChangeAndDelete) {
     AddWord("CAT", 0, 0, wdRight);
     AddWord("DOG", 0, 2, wdRight);
@@ -393,6 +475,17 @@ TEST_F(EditorTest, ResizingKeepsTheGridInsideItsPanel) {
     QApplication::processEvents();
     EXPECT_GE(Editor->pnlGame->width(), 160);
     EXPECT_GE(Editor->pnlGame->height(), 160);
+}
+
+TEST_F(EditorTest, ALargeGridWidensTheWindowAndKeepsTheRightPaneWhole) {
+    Editor->NewGame(30, 30, false);
+    QApplication::processEvents();
+    EXPECT_EQ(Editor->pnlGame->minimumSize(), QSize(480, 480));
+    EXPECT_GE(Editor->pnlGame->width(), 480);
+    EXPECT_GE(Editor->pnlGame->height(), 480);
+    EXPECT_EQ(Editor->pnlRightPane->width(), 200);
+    EXPECT_EQ(Editor->StatusText(5), "30 x 30");
+    ExpectStatusTextsWhole(*Editor);
 }
 
 TEST_F(EditorTest, HelpPanelHidesAndShowsAgain) {

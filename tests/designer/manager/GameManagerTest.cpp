@@ -141,16 +141,29 @@ TEST_F(GameManagerTest, NewGameCancelledOrAskingToLoad) {
     // Load... in the dialog: the file's title is listed.
     const QString file = Fake.Folder() + "/Garden Birds.gtg";
     ASSERT_TRUE(QFile::copy(QString(GLYPHTROVE_EXAMPLES) + "/Garden Birds.gtg", file));
-    Fake.OnModal([](QDialog& dialog) {
+    const auto clickLoad = [](QDialog& dialog) {
         QTest::mouseClick(static_cast<TfrmNewGame&>(dialog).btnLoad, Qt::LeftButton);
         return mrNone;
-    });
+    };
+    Fake.OnModal(clickLoad);
     Fake.ChooseFile(file);
     QTest::mouseClick(Window.btnNewGame, Qt::LeftButton);
     ASSERT_EQ(Manager().EditorCount(), 1);
     EXPECT_EQ(Lines(), QStringList({Manager().GetEditor(0)->GetGameTitle()}));
     EXPECT_NE(Lines()[0], "Glyphtrove Game 1");
     EXPECT_TRUE(Manager().GetEditor(0)->isVisible());
+
+    // A file that cannot be read: the error, and no editor left unlisted.
+    const QString bad = Fake.Folder() + "/bad.gtg";
+    WriteBytes(bad, "not a game");
+    Fake.OnModal(clickLoad);
+    Fake.ChooseFile(bad);
+    Fake.Answer(mrOk);
+    QTest::mouseClick(Window.btnNewGame, Qt::LeftButton);
+    ASSERT_EQ(Fake.Messages.size(), 1u);
+    EXPECT_EQ(Fake.Messages[0].type, mtError);
+    EXPECT_EQ(Manager().EditorCount(), 1);
+    EXPECT_EQ(EditorTitles(), Lines());
 }
 
 TEST_F(GameManagerTest, LoadListsTheGameOnlyWhenAFileWasRead) {
