@@ -236,8 +236,8 @@ void TfrmWordEditor::SetWordData(int Column, int Row, TWordDirectionType Directi
 }
 
 void TfrmWordEditor::SetDummy(bool Checked) {
-    if (cbxDummy->isHidden())
-        return;
+    // Also while the edit form hides the box: the next new-word form shows
+    // the state the word will be placed with.
     cbxDummy->setChecked(Checked);
 }
 

@@ -37,7 +37,7 @@ public:
                  bool EditMode);
     // Shows a start cell, direction and word (Fit Word's answer too).
     void SetWordData(int Column, int Row, TWordDirectionType Direction, const QString& Word);
-    // Only while the dummy switch shows; the switch keeps its state.
+    // Sets the dummy switch, shown or not.
     void SetDummy(bool Checked);
     // Not owned; the word box lists its words and Add to Wish List adds to it.
     void SetWishList(TWordWishList* List) { FWishList = List; }

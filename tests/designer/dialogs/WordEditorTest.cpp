@@ -301,8 +301,6 @@ TEST_F(WordEditorTest, EditModeHidesTheDummySwitch) {
     dialog.SetDummy(true);
     User([&](TfrmWordEditor& form) {
         EXPECT_FALSE(form.cbxDummy->isVisible());
-        form.SetDummy(false);
-        EXPECT_TRUE(form.cbxDummy->isChecked()) << "unchanged while hidden";
         EXPECT_TRUE(form.btnOK->isEnabled()) << "the hidden switch still sets the minimum";
         EXPECT_TRUE(form.actFitWord->isEnabled());
         return int(mrCancel);
@@ -311,6 +309,22 @@ TEST_F(WordEditorTest, EditModeHidesTheDummySwitch) {
     direction = wdLeft;
     EXPECT_FALSE(Run(true));
     EXPECT_TRUE(dialog.btnLeft->isChecked());
+}
+
+// The editor turns the dummy state off when a word is edited and gives it
+// to the dialog, still hidden, before the next new word: the new-word form
+// must show the state the word will be placed with.
+TEST_F(WordEditorTest, DummyStateGivenWhileHiddenShowsInTheNextNewWordForm) {
+    dialog.SetDummy(true);
+    User([](TfrmWordEditor&) { return int(mrCancel); });
+    EXPECT_FALSE(Run(true));
+    dialog.SetDummy(false);
+    User([](TfrmWordEditor& form) {
+        EXPECT_TRUE(form.cbxDummy->isVisible());
+        EXPECT_FALSE(form.cbxDummy->isChecked());
+        return int(mrCancel);
+    });
+    EXPECT_FALSE(Run());
 }
 
 TEST_F(WordEditorTest, FitWordAndWishList) {
