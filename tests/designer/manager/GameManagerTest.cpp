@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,6 +38,20 @@ protected:
         for (int i = 0; i < Manager().EditorCount(); ++i)
             titles << Manager().GetEditor(i)->GetGameTitle();
         return titles;
+    }
+    // Open, given a file that is no game, shows one error and leaves no
+    // editor behind that the list does not show.
+    void ExpectUnreadableFileLeavesNoEditor(const std::function<void()>& Open) {
+        const int editors = Manager().EditorCount();
+        const QString bad = Fake.Folder() + "/bad.gtg";
+        WriteBytes(bad, "not a game");
+        Fake.ChooseFile(bad);
+        Fake.Answer(mrOk);
+        Open();
+        ASSERT_EQ(Fake.Messages.size(), 1u);
+        EXPECT_EQ(Fake.Messages[0].type, mtError);
+        EXPECT_EQ(Manager().EditorCount(), editors);
+        EXPECT_EQ(EditorTitles(), Lines());
     }
     // New... and the dialog's Create at the size it offers.
     void ClickNew() {
@@ -154,16 +169,9 @@ TEST_F(GameManagerTest, NewGameCancelledOrAskingToLoad) {
     EXPECT_TRUE(Manager().GetEditor(0)->isVisible());
 
     // A file that cannot be read: the error, and no editor left unlisted.
-    const QString bad = Fake.Folder() + "/bad.gtg";
-    WriteBytes(bad, "not a game");
     Fake.OnModal(clickLoad);
-    Fake.ChooseFile(bad);
-    Fake.Answer(mrOk);
-    QTest::mouseClick(Window.btnNewGame, Qt::LeftButton);
-    ASSERT_EQ(Fake.Messages.size(), 1u);
-    EXPECT_EQ(Fake.Messages[0].type, mtError);
-    EXPECT_EQ(Manager().EditorCount(), 1);
-    EXPECT_EQ(EditorTitles(), Lines());
+    ExpectUnreadableFileLeavesNoEditor(
+        [&] { QTest::mouseClick(Window.btnNewGame, Qt::LeftButton); });
 }
 
 TEST_F(GameManagerTest, LoadListsTheGameOnlyWhenAFileWasRead) {
@@ -175,15 +183,8 @@ TEST_F(GameManagerTest, LoadListsTheGameOnlyWhenAFileWasRead) {
     EXPECT_EQ(Manager().EditorCount(), 1);
 
     // A file that cannot be read: the error, and no editor left behind.
-    const QString bad = Fake.Folder() + "/bad.gtg";
-    WriteBytes(bad, "not a game");
-    Fake.ChooseFile(bad);
-    Fake.Answer(mrOk);
-    QTest::mouseClick(Window.btnLoadGame, Qt::LeftButton);
-    ASSERT_EQ(Fake.Messages.size(), 1u);
-    EXPECT_EQ(Fake.Messages[0].type, mtError);
-    EXPECT_EQ(Manager().EditorCount(), 1);
-    EXPECT_EQ(EditorTitles(), Lines());
+    ExpectUnreadableFileLeavesNoEditor(
+        [&] { QTest::mouseClick(Window.btnLoadGame, Qt::LeftButton); });
 
     const QString file = Fake.Folder() + "/Garden Birds.gtg";
     ASSERT_TRUE(QFile::copy(QString(GLYPHTROVE_EXAMPLES) + "/Garden Birds.gtg", file));
