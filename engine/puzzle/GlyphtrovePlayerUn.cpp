@@ -100,7 +100,12 @@ int TGlyphtrovePlayer::LoadFromFile(const QString& FileName) {
     return result;
 }
 
+// The empty game has nothing left to find: the words and markers found in
+// the game before would otherwise stay counted and drawn over it.
 void TGlyphtrovePlayer::NewGame(const QString& Title, const QString& Description) {
+    FFoundList.Clear();
+    FRemaining.Clear();
+    FFoundWords = 0;
     TCustomGlyphtrove::NewGame(Title, Description);
     SetTimerEnabled(false);
 }

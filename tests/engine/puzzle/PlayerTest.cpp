@@ -678,15 +678,29 @@ TEST(Player, PuzzleFolderUnderDocumentsOrHome) {
     EXPECT_TRUE(QFileInfo(home).isDir());
 }
 
-TEST(Player, NewGameStopsTheClock) {
-    Board board;
+TEST(Player, NewGameStopsTheClockAndForgetsTheWordsFoundBefore) {
+    Board board(15, 30);
     board.Place(2, 2, wdRight, "HOUSE");
+    board.Place(2, 4, wdRight, "MOUSE");
     board.Player.SetTimed(true);
     board.Start();
+    board.Player.GamePreferences()->ColourPreferences()->SetNewWordForeground(NewWordGreen);
     ASSERT_TRUE(board.Timer().Enabled());
+    board.Drag({2, 2}, {6, 2});
+    QApplication::processEvents();
+    const QPoint lineMiddle = (board.Centre({2, 2}) + board.Centre({6, 2})) / 2;
+    ASSERT_EQ(Board::Rgb(NewWordGreen), board.Pixel(lineMiddle.x(), lineMiddle.y()));
+
     board.Player.NewGame("<no game loaded>", "");
+    QApplication::processEvents();
+
     EXPECT_FALSE(board.Timer().Enabled());
     EXPECT_EQ(0, board.Player.WordCount());
+    // No game holds no words to find, so the play window counts none found.
+    EXPECT_EQ(0, board.Player.FoundWords());
+    EXPECT_EQ(0, board.Player.FoundList().Count());
+    EXPECT_NE(Board::Rgb(NewWordGreen), board.Pixel(lineMiddle.x(), lineMiddle.y()))
+        << "no marker of the old game";
 }
 
 TEST(Player, TimeTakenTextOnlyForATimedGame) {

@@ -297,9 +297,11 @@ TEST_F(PlayWindowTest, AFailedOpenLeavesTheEmptyGame) {
     const QString bad = QDir(Fake.Folder()).filePath("bad.gtg");
     WriteBytes(bad, "not a game");
     for (const bool loadedBefore : {false, true}) {
-        if (loadedBefore)
+        if (loadedBefore) {
             Play(MakeGame("animals.gtg", Animals,
                           [](TWordGameProperties& p) { p.SetUseTimer(true); }));
+            Find(Animals[0]);
+        }
         Fake.Answer(mrOk);
         EXPECT_EQ(Window->PlayGame(bad), loadedBefore);
         ASSERT_FALSE(Fake.Messages.empty());
@@ -308,8 +310,10 @@ TEST_F(PlayWindowTest, AFailedOpenLeavesTheEmptyGame) {
         EXPECT_EQ(Window->lbxWords->count(), 0);
         EXPECT_EQ(S(Window->tbPuzzleTitle->Caption()), "<no game loaded>");
         EXPECT_EQ(S(Panel(1)), "0");
+        EXPECT_EQ(S(Panel(3)), "0") << "the words found in the game before are forgotten";
         EXPECT_EQ(S(Panel(4)), "no words");
         EXPECT_EQ(Player().GetWordCount(), 0);
+        EXPECT_EQ(Player().FoundList().Count(), 0);
         EXPECT_EQ(Player().ColCount(), 15);
         EXPECT_EQ(S(Player().GetCellText(0, 0)), "");
         EXPECT_FALSE(GameClock().Enabled());
