@@ -694,6 +694,8 @@ void TfrmGamePlayer::SetScreenMode(TScreenMode mode) {
         if (windowFlags() & Qt::FramelessWindowHint) {
             setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
             SetFrameless(false);
+            // The new frame starts at the screen's size, not the normal one.
+            resize(FNormalSize);
         }
         actFullscreen->setVisible(true);
         actNormalScreen->setVisible(false);
@@ -701,6 +703,8 @@ void TfrmGamePlayer::SetScreenMode(TScreenMode mode) {
         ShowHelpNow(hiNormalWindow);
         return;
     }
+    if (!(windowFlags() & Qt::FramelessWindowHint))
+        FNormalSize = size();
     SetFrameless(true);
     setWindowState(windowState() | Qt::WindowMaximized);
     actFullscreen->setVisible(false);

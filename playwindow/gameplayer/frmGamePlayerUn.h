@@ -231,6 +231,8 @@ private:
     bool FFittingSidePanel = false;
     bool FChangingFrame = false;
     bool FShownBefore = false;
+    // The size of the sizeable window, given back when full screen ends.
+    QSize FNormalSize;
 
     int FHelpShown = -1;
     std::unique_ptr<TIntegerList> FHelpIds;

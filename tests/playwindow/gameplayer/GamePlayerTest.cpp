@@ -550,6 +550,18 @@ TEST_F(PlayWindowTest, ScreenModesSwapTheirActionsAndKeepTheGameRunning) {
     Window->SetCallerForm(nullptr);
 }
 
+// A window that opened full screen has never had a normal size of its own:
+// Normal Window gives it the form's size, not the size of the screen.
+TEST_F(PlayWindowTest, NormalWindowAfterStartingFullScreenTakesTheFormSize) {
+    Window->Options().SetMaximiseWindow(true);
+    Play(MakeGame("animals.gtg", Animals));
+    ASSERT_TRUE(Window->windowFlags() & Qt::FramelessWindowHint);
+    const QSize formSize = Window->size();
+    QTest::keyClick(Window.get(), Qt::Key_N, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(Window->size(), QSize(583, 514)) << formSize.width() << "x" << formSize.height();
+}
+
 TEST_F(PlayWindowTest, TheSidePanelTakesTheRoomTheSquareGridLeaves) {
     Play(MakeGame("animals.gtg", Animals));
     for (const QSize size : {QSize(583, 514), QSize(800, 500), QSize(700, 700), QSize(900, 600)}) {
