@@ -694,8 +694,7 @@ void TfrmGamePlayer::SetScreenMode(TScreenMode mode) {
         if (windowFlags() & Qt::FramelessWindowHint) {
             setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
             SetFrameless(false);
-            // The new frame starts at the screen's size, not the normal one.
-            resize(FNormalSize);
+            RestoreNormalPlace();
         }
         actFullscreen->setVisible(true);
         actNormalScreen->setVisible(false);
@@ -704,12 +703,25 @@ void TfrmGamePlayer::SetScreenMode(TScreenMode mode) {
         return;
     }
     if (!(windowFlags() & Qt::FramelessWindowHint))
-        FNormalSize = size();
+        RememberNormalPlace();
     SetFrameless(true);
     setWindowState(windowState() | Qt::WindowMaximized);
     actFullscreen->setVisible(false);
     actNormalScreen->setVisible(true);
     ShowHelpNow(hiFullScreen);
+}
+
+// A window not shown yet has no place of its own: it keeps the one it gets.
+void TfrmGamePlayer::RememberNormalPlace() {
+    FNormalSize = size();
+    FNormalPos = isVisible() ? std::optional<QPoint>(pos()) : std::nullopt;
+}
+
+// The re-created frame would otherwise start where the full screen was.
+void TfrmGamePlayer::RestoreNormalPlace() {
+    resize(FNormalSize);
+    if (FNormalPos)
+        move(*FNormalPos);
 }
 
 // A new frame re-creates the window, which hides it for a moment: that is

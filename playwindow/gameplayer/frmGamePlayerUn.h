@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -145,6 +146,8 @@ private:
     void ApplyTimer();
     void SetScreenMode(TScreenMode mode);
     void SetFrameless(bool frameless);
+    void RememberNormalPlace();
+    void RestoreNormalPlace();
     void SetScreenModeFromOptions();
     void ResizeGrid();
     void FitSidePanel();
@@ -231,8 +234,10 @@ private:
     bool FFittingSidePanel = false;
     bool FChangingFrame = false;
     bool FShownBefore = false;
-    // The size of the sizeable window, given back when full screen ends.
+    // Where the sizeable window was, given back when full screen ends; a
+    // window that opened full screen has only its form size to go back to.
     QSize FNormalSize;
+    std::optional<QPoint> FNormalPos;
 
     int FHelpShown = -1;
     std::unique_ptr<TIntegerList> FHelpIds;

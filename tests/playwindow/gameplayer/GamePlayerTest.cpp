@@ -562,6 +562,20 @@ TEST_F(PlayWindowTest, NormalWindowAfterStartingFullScreenTakesTheFormSize) {
     EXPECT_EQ(Window->size(), QSize(583, 514)) << formSize.width() << "x" << formSize.height();
 }
 
+TEST_F(PlayWindowTest, NormalWindowGoesBackToWhereTheWindowWasBeforeFullScreen) {
+    Play(MakeGame("animals.gtg", Animals));
+    Window->move(120, 90);
+    Window->resize(640, 480);
+    QApplication::processEvents();
+    QTest::keyClick(Window.get(), Qt::Key_F, Qt::ControlModifier);
+    QApplication::processEvents();
+    ASSERT_NE(Window->size(), QSize(640, 480));
+    QTest::keyClick(Window.get(), Qt::Key_N, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(Window->size(), QSize(640, 480));
+    EXPECT_EQ(Window->pos(), QPoint(120, 90));
+}
+
 TEST_F(PlayWindowTest, TheSidePanelTakesTheRoomTheSquareGridLeaves) {
     Play(MakeGame("animals.gtg", Animals));
     for (const QSize size : {QSize(583, 514), QSize(800, 500), QSize(700, 700), QSize(900, 600)}) {
