@@ -715,13 +715,19 @@ void TfrmGamePlayer::SetScreenMode(TScreenMode mode) {
 void TfrmGamePlayer::RememberNormalPlace() {
     FNormalSize = size();
     FNormalPos = isVisible() ? std::optional<QPoint>(pos()) : std::nullopt;
+    FNormalRightWidth = pnlRight->width();
 }
 
-// The re-created frame would otherwise start where the full screen was.
+// The re-created frame would otherwise start where the full screen was, and
+// the side panel would keep the width it took there, squeezing the grid.
 void TfrmGamePlayer::RestoreNormalPlace() {
     resize(FNormalSize);
     if (FNormalPos)
         move(*FNormalPos);
+    if (FShownBefore && FNormalRightWidth > 0) {
+        SetRightPanelWidth(FNormalRightWidth);
+        ResizeGrid();
+    }
 }
 
 // A new frame re-creates the window, which hides it for a moment: that is
@@ -817,8 +823,12 @@ void TfrmGamePlayer::FitSidePanel() {
     const int extent = w < h ? h + 2 * FPlayer->y() : w + 2 * FPlayer->x();
     const int right = centralWidget()->width() - extent;
     FFittingSidePanel = true;
-    Splitter2->setSizes({Splitter2->width() - Splitter2->handleWidth() - right, right});
+    SetRightPanelWidth(right);
     FFittingSidePanel = false;
+}
+
+void TfrmGamePlayer::SetRightPanelWidth(int width) {
+    Splitter2->setSizes({Splitter2->width() - Splitter2->handleWidth() - width, width});
 }
 
 void TfrmGamePlayer::resizeEvent(QResizeEvent* event) {
@@ -837,8 +847,7 @@ void TfrmGamePlayer::FormShow() {
     // by now and the grid takes its own.
     if (!FShownBefore) {
         services().PlaceWindow(*this, poDesktopCenter);
-        Splitter2->setSizes(
-            {Splitter2->width() - Splitter2->handleWidth() - RightPanelWidth, RightPanelWidth});
+        SetRightPanelWidth(RightPanelWidth);
     }
     FShownBefore = true;
     ResizeGrid();

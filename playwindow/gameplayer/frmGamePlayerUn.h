@@ -151,6 +151,7 @@ private:
     void SetScreenModeFromOptions();
     void ResizeGrid();
     void FitSidePanel();
+    void SetRightPanelWidth(int width);
     void ShowCallerForm();
     void HideCallerForm();
     // The first item showing word that is not marked found (else the first
@@ -238,6 +239,7 @@ private:
     // window that opened full screen has only its form size to go back to.
     QSize FNormalSize;
     std::optional<QPoint> FNormalPos;
+    int FNormalRightWidth = 0;
 
     int FHelpShown = -1;
     std::unique_ptr<TIntegerList> FHelpIds;

@@ -576,6 +576,23 @@ TEST_F(PlayWindowTest, NormalWindowGoesBackToWhereTheWindowWasBeforeFullScreen) 
     EXPECT_EQ(Window->pos(), QPoint(120, 90));
 }
 
+// The side panel grew with the full screen; the normal window gets back its
+// own split, not a small grid beside a wide word list.
+TEST_F(PlayWindowTest, NormalWindowGivesTheGridBackItsRoom) {
+    Play(MakeGame("animals.gtg", Animals));
+    const int side = Player().ClientWidth();
+    const int right = Window->pnlRight->width();
+    QTest::keyClick(Window.get(), Qt::Key_F, Qt::ControlModifier);
+    QApplication::processEvents();
+    ASSERT_GT(Window->pnlRight->width(), right);
+    QTest::keyClick(Window.get(), Qt::Key_N, Qt::ControlModifier);
+    QApplication::processEvents();
+    // Within half a cell: the fit settles on whole cells.
+    const int slack = side / 10 / 2;
+    EXPECT_GE(Player().ClientWidth(), side - slack);
+    EXPECT_LE(Window->pnlRight->width(), right + slack);
+}
+
 TEST_F(PlayWindowTest, TheSidePanelTakesTheRoomTheSquareGridLeaves) {
     Play(MakeGame("animals.gtg", Animals));
     for (const QSize size : {QSize(583, 514), QSize(800, 500), QSize(700, 700), QSize(900, 600)}) {
