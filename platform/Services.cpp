@@ -58,6 +58,8 @@ int Services::MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons b
     box.setIcon(icons[type <= mtCustom ? type : mtCustom]);
     static const char* titles[] = {"Warning", "Error", "Information", "Confirm", ""};
     box.setWindowTitle(type == mtCustom ? ApplicationTitle() : QString(titles[type]));
+    // Texts may quote what the user typed (a game title): never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     QMessageBox::StandardButtons qtButtons;
     if (buttons & mbYes)

@@ -165,7 +165,7 @@ void TfrmGameEditor::EditWord(int Column, int Row, TWordDirectionType Direction,
     int column = Column;
     int row = Row;
     try {
-        if (editor.Execute(word, direction, column, row, true)) {
+        if (RunWordEditor(word, direction, column, row, true)) {
             MakeRoomForTypedWord();
             FGame->ChangeWord(index, column, row, direction, word, FDummyWord);
             RestoreCoveredLetters();

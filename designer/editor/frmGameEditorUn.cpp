@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -428,7 +429,10 @@ void TfrmGameEditor::CreateKeptDialogs() {
     FWordEditor = dialogs.WordEditor(this);
     FWordEditor->OnWordChange = [this](TObject*, int column, int row, TWordDirectionType direction,
                                        const QString& word) {
-        SetPreview(column, row, word, direction);
+        // A fit from the wish list shows its place in the closed word editor
+        // too; on the grid that place stays highlighted, not previewed.
+        if (FWordEditorOpen)
+            SetPreview(column, row, word, direction);
     };
     FWordEditor->OnDummyChange = [this](TObject*, bool state) { WordEditorDummyChange(state); };
     FWordEditor->OnFitWord = [this](TObject* sender, const QString& word, int& result) {
@@ -768,7 +772,7 @@ void TfrmGameEditor::AddWordAtCell(int Column, int Row) {
     int column = Column;
     int row = Row;
     try {
-        if (editor.Execute(word, direction, column, row, false))
+        if (RunWordEditor(word, direction, column, row, false))
             PlaceNewWord(column, row, word, direction);
         else
             ErasePreview();
@@ -777,6 +781,13 @@ void TfrmGameEditor::AddWordAtCell(int Column, int Row) {
         ErrorMessage(error.Message() + Format(" (%s)", word));
         ErasePreview();
     }
+}
+
+bool TfrmGameEditor::RunWordEditor(QString& Word, TWordDirectionType& Direction, int& Column,
+                                   int& Row, bool EditMode) {
+    FWordEditorOpen = true;
+    const auto closed = qScopeGuard([this] { FWordEditorOpen = false; });
+    return FWordEditor->Execute(Word, Direction, Column, Row, EditMode);
 }
 
 void TfrmGameEditor::PlaceNewWord(int Column, int Row, const QString& Word,

@@ -234,6 +234,8 @@ private:
     void SelectCell(int Column, int Row);
     void pnlGameResize();
     void AddWordAtCell(int Column, int Row);
+    bool RunWordEditor(QString& Word, TWordDirectionType& Direction, int& Column, int& Row,
+                       bool EditMode);
     void PlaceNewWord(int Column, int Row, const QString& Word, TWordDirectionType Direction);
     void EditWord(int Column, int Row, TWordDirectionType Direction, const QString& Word);
 
@@ -273,6 +275,8 @@ private:
     std::unique_ptr<IWordEditorDialog> FWordEditor;
     TGameManagerLink* FGameManager = nullptr;
     bool FDummyWord = false;
+    // True while the word editor runs: its changes are then drawn as a preview.
+    bool FWordEditorOpen = false;
     TWordDirectionType FPreviewDirection = wdRight;
     int FPreviewColumn = 0;
     int FPreviewRow = 0;

@@ -200,26 +200,30 @@ void TfrmGameManager::AddEditor(TfrmGameEditor* Editor) {
 }
 
 void TfrmGameManager::RemoveEditor(TfrmGameEditor* Editor) {
-    const QString title = Editor->GetGameTitle();
+    const int line = LineOfEditor(Editor, Editor->GetGameTitle());
     if (FGameManager->CloseEditor(FGameManager->IndexOfEditor(Editor), false)) {
-        const int line = LineOfTitle(title);
         if (line >= 0)
             lbxGames->Items().Delete(line);
     }
     UpdateButtons();
 }
 
-int TfrmGameManager::LineOfTitle(const QString& Title) const {
+int TfrmGameManager::LineOfEditor(const TfrmGameEditor* Editor, const QString& Title) const {
+    // Line i shows editor i; two games may share a title, or differ only in
+    // letter case, and the first line holding it may then be the other's.
     const TListBoxStrings& lines = lbxGames->Items();
+    const int own = FGameManager->IndexOfEditor(Editor);
+    if (own >= 0 && own < lines.Count() && lines[own].compare(Title, Qt::CaseInsensitive) == 0)
+        return own;
     for (int i = 0; i < lines.Count(); ++i)
         if (lines[i].compare(Title, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
 
-void TfrmGameManager::GameTitleChanged(TObject*, const QString& OldTitle,
+void TfrmGameManager::GameTitleChanged(TObject* Sender, const QString& OldTitle,
                                        TWordGameProperties* Properties) {
-    const int line = LineOfTitle(OldTitle);
+    const int line = LineOfEditor(dynamic_cast<TfrmGameEditor*>(Sender), OldTitle);
     if (line >= 0)
         lbxGames->item(line)->setText(Properties->GetGameTitle());
 }

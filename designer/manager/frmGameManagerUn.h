@@ -65,8 +65,9 @@ private:
     // Runs a new editor's first step; when it fails, the editor is closed
     // again before the error goes on.
     void RunOnNewEditor(TfrmGameEditor* Editor, const std::function<void()>& Run);
-    // The first line equal to Title ignoring case, or -1.
-    int LineOfTitle(const QString& Title) const;
+    // The editor's own line when it holds Title (ignoring case), else the
+    // first line that does, or -1.
+    int LineOfEditor(const TfrmGameEditor* Editor, const QString& Title) const;
 
     void GameTitleChanged(TObject* Sender, const QString& OldTitle,
                           TWordGameProperties* Properties);

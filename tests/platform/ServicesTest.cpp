@@ -1,9 +1,13 @@
 #include "platform/Services.h"
 #include "support/FakeServices.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QTimer>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -159,4 +163,26 @@ TEST(Services, AWaitPassRunsThePendingMessage) {
         &context, [&] { ran = true; }, Qt::QueuedConnection);
     real.HandleMessage();
     EXPECT_TRUE(ran);
+}
+
+TEST(Services, AMessageShowsItsTextAsWritten) {
+    // A question names the game by its title, which may hold anything typed.
+    const QString text = "Game \"<i>Fun</i> & 100%s\" not saved. Save Now?";
+    QString shown;
+    Qt::TextFormat format = Qt::RichText;
+    // Read and answered from the box's own event loop, so the test never waits.
+    QTimer::singleShot(0, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (!box || !box->isVisible())
+                continue;
+            shown = box->text();
+            format = box->textFormat();
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    Services real;
+    EXPECT_EQ(mrNo, real.MessageDlg(text, mtConfirmation, mbYes | mbNo | mbCancel));
+    EXPECT_EQ(shown, text);
+    EXPECT_EQ(format, Qt::PlainText);
 }

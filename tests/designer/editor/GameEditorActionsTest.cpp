@@ -237,6 +237,35 @@ TEST_F(EditorTest, FitWordHighlightsThePlaceAndShowsItInTheWordEditor) {
     EXPECT_EQ(Lines(), QStringList({"ZEBRA"}));
 }
 
+TEST_F(EditorTest, AWishListFitStaysHighlightedWhileTheWordEditorKeepsTheDummyState) {
+    // The last new word was a dummy one; the closed word editor keeps that.
+    WordEditor->Scripts.push_back([](FakeWordEditor& editor, QString& word,
+                                     TWordDirectionType& direction, int& column, int& row) {
+        editor.ClickDummy(true);
+        editor.Type(column, row, direction, "XY");
+        word = "XY";
+        return true;
+    });
+    Click(0, 9);
+    WishList->OnExecute = [](FakeWishListDialog& dialog) {
+        dialog.Fit("ZEBRA");
+        return true;
+    };
+    Editor->actWishList->trigger();
+    ASSERT_EQ(WordEditor->WordData.size(), 1u);
+    const FakeWordEditor::Call& place = WordEditor->WordData[0];
+    const TDirectionOffset step = GetDirectionOffset(place.Direction);
+    for (int k = 0, column = place.Column, row = place.Row; k < 5;
+         ++k, column += step.ColumnStep, row += step.RowStep) {
+        EXPECT_TRUE(Game->CellHasState(column, row, wgcsHighlighted)) << k;
+        EXPECT_FALSE(Game->CellHasState(column, row, wgcsDummy)) << k;
+    }
+    Click(place.Column, place.Row, Qt::RightButton);
+    ASSERT_TRUE(Editor->actWordAdd->isEnabled());
+    Editor->actWordAdd->trigger();
+    EXPECT_EQ(Lines(), QStringList({"ZEBRA"}));
+}
+
 TEST_F(EditorTest, AddToWishListFromTheWordEditorGoesToThePuzzlesList) {
     EXPECT_EQ(WordEditor->WishList, Game->WishList());
     EXPECT_EQ(WishList->PuzzleWords, Editor->lbxWords);

@@ -1,4 +1,6 @@
+#include "designer/controls/ColourEditUn.h"
 #include "designer/dialogs/frmNewGameUn.h"
+#include "designer/dialogs/frmPreferenceUn.h"
 #include "designer/editor/frmGameEditorUn.h"
 #include "designer/manager/GameManagerUn.h"
 #include "designer/manager/frmGameManagerUn.h"
@@ -268,6 +270,38 @@ TEST_F(GameManagerTest, TitleChangesFollowTheLineIgnoringCase) {
     EXPECT_EQ(Lines(), QStringList({"Glyphtrove Game 1", "Sea Birds"}));
     second->OnTitleChanged(second, "No such line", second->Game()->GamePreferences());
     EXPECT_EQ(Lines(), QStringList({"Glyphtrove Game 1", "Sea Birds"}));
+}
+
+TEST_F(GameManagerTest, EachLineFollowsItsOwnGameWhenTitlesMatch) {
+    // The same file loaded twice: two games of one title.
+    const QString file = Fake.Folder() + "/Garden Birds.gtg";
+    ASSERT_TRUE(QFile::copy(QString(GLYPHTROVE_EXAMPLES) + "/Garden Birds.gtg", file));
+    for (int i = 0; i < 2; ++i) {
+        Fake.ChooseFile(file);
+        Key(Qt::Key_O);
+    }
+    ASSERT_EQ(Manager().EditorCount(), 2);
+    const auto retitle = [this](TfrmGameEditor& editor, const QString& title) {
+        Fake.OnModal([title](QDialog& dialog) {
+            auto& preferences = dynamic_cast<TfrmPreferences&>(dialog);
+            preferences.coledTitle->setFocus();
+            preferences.coledTitle->selectAll();
+            QTest::keyClicks(preferences.coledTitle, title);
+            return int(mrOk);
+        });
+        editor.actPreferences->trigger();
+    };
+    retitle(*Manager().GetEditor(1), "Pets");
+    EXPECT_EQ(Lines(), EditorTitles());
+    // Titles that differ in letter case only: a closed game takes its own line.
+    retitle(*Manager().GetEditor(0), "PETS");
+    ASSERT_EQ(Lines(), QStringList({"PETS", "Pets"}));
+    Fake.Answer(mrNo);
+    Manager().GetEditor(1)->actCloseEditor->trigger();
+    EXPECT_EQ(Lines(), QStringList({"PETS"}));
+    EXPECT_EQ(EditorTitles(), Lines());
+    // The changed game left is asked once more as the window goes.
+    Fake.Answer(mrNo);
 }
 
 TEST_F(GameManagerTest, ProgramEndAsksAgainInTheYesNoForm) {
