@@ -4,6 +4,7 @@
 #include "platform/Guard.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QIcon>
 #include <QPixmap>
 #include <QVBoxLayout>
@@ -51,4 +52,22 @@ bool RouteFieldKeys(QObject& Field, QEvent& Event, const std::function<void(QCha
         return ApplyKeyRule(Field, Event, KeyPress);
     KeyUp();
     return false;
+}
+
+bool FilterFieldKeys(const QObject* Field, QObject* Watched, QEvent* Event,
+                     const std::function<void(QChar& Key)>& KeyPress,
+                     const std::function<void()>& KeyUp) {
+    bool consumed = false;
+    if (Watched == Field)
+        Guarded([&] { consumed = RouteFieldKeys(*Watched, *Event, KeyPress, KeyUp); });
+    return consumed;
+}
+
+QComboBox* NewTypedComboBox(QWidget* Parent, const QRect& Geometry) {
+    auto* box = new QComboBox(Parent);
+    box->setGeometry(Geometry);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    return box;
 }

@@ -9,6 +9,7 @@
 #include <functional>
 
 class QCloseEvent;
+class QComboBox;
 class QEvent;
 class QObject;
 class QVBoxLayout;
@@ -36,3 +37,12 @@ bool AcceptCloseIf(QCloseEvent* Event, const std::function<bool()>& Query);
 // taken.
 bool RouteFieldKeys(QObject& Field, QEvent& Event, const std::function<void(QChar& Key)>& KeyPress,
                     const std::function<void()>& KeyUp);
+// The same for an event filter that watches one field: events of other
+// objects are not taken, and the handlers run through the guard.
+bool FilterFieldKeys(const QObject* Field, QObject* Watched, QEvent* Event,
+                     const std::function<void(QChar& Key)>& KeyPress,
+                     const std::function<void()>& KeyUp);
+
+// An editable combo box whose text is what was typed: nothing is added to
+// its list, and no listed entry the text begins is filled in.
+QComboBox* NewTypedComboBox(QWidget* Parent, const QRect& Geometry);

@@ -82,3 +82,12 @@ void TImageList::Changed() {
         if (link->OnChange)
             link->OnChange();
 }
+
+QString SvgPictureResource(const QString& Folder, const char* Name) {
+    return QString(":/%1/%2.svg").arg(Folder, QLatin1String(Name));
+}
+
+void TImageList::AddSvgPictures(const QString& Folder, const char* const* Names, int Count) {
+    for (int index = 0; index < Count; ++index)
+        AddSvg(SvgPictureResource(Folder, Names[index]));
+}

@@ -44,6 +44,8 @@ public:
     // Renders an SVG file (usually a resource, ":/...") at the list's size;
     // raises when it cannot be read.
     int AddSvg(const QString& fileName);
+    // Adds ":/<Folder>/<name>.svg" for each of the Count names, in order.
+    void AddSvgPictures(const QString& Folder, const char* const* Names, int Count);
     void Clear();
     QImage Picture(int index) const;
 
@@ -59,3 +61,6 @@ private:
     std::vector<QImage> FPictures;
     std::vector<TChangeLink*> FLinks;
 };
+
+// The SVG picture Name in the resource folder Folder (":/Folder/Name.svg").
+QString SvgPictureResource(const QString& Folder, const char* Name);

@@ -4,7 +4,6 @@
 #include "platform/Controls.h"
 #include "platform/FormKit.h"
 #include "platform/Format.h"
-#include "platform/Guard.h"
 #include "platform/Services.h"
 #include "playwindow/controls/StaticListBoxUn.h"
 
@@ -56,14 +55,10 @@ bool TfrmFindWord::Execute() {
 }
 
 bool TfrmFindWord::eventFilter(QObject* watched, QEvent* event) {
-    bool consumed = false;
-    if (watched == coledWord)
-        Guarded([&] {
-            consumed = RouteFieldKeys(
-                *watched, *event, [this](QChar& Key) { coledWordKeyPress(Key); },
-                [this] { coledWordKeyUp(); });
-        });
-    return consumed || TDialogForm::eventFilter(watched, event);
+    return FilterFieldKeys(
+               coledWord, watched, event, [this](QChar& Key) { coledWordKeyPress(Key); },
+               [this] { coledWordKeyUp(); }) ||
+           TDialogForm::eventFilter(watched, event);
 }
 
 void TfrmFindWord::coledWordKeyPress(QChar& Key) {

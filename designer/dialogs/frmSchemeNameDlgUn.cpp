@@ -1,6 +1,7 @@
 #include "designer/dialogs/frmSchemeNameDlgUn.h"
 
 #include "platform/Controls.h"
+#include "platform/FormKit.h"
 #include "platform/Guard.h"
 #include "platform/Services.h"
 
@@ -12,13 +13,9 @@ TfrmColourSchemeName::TfrmColourSchemeName(QWidget* owner)
     : TDialogForm(owner, "Puzzle Colour Scheme", 288, 72) {
     GroupBox1 = new QGroupBox("Colour Scheme &Name", this);
     GroupBox1->setGeometry(8, 4, 193, 61);
-    cbxSchemeName = new QComboBox(GroupBox1);
-    cbxSchemeName->setGeometry(10, 24, 173, 21);
-    cbxSchemeName->setEditable(true);
-    cbxSchemeName->setInsertPolicy(QComboBox::NoInsert);
     // A name is stored as typed: filling in a listed name it begins would
     // replace that scheme.
-    cbxSchemeName->setCompleter(nullptr);
+    cbxSchemeName = NewTypedComboBox(GroupBox1, QRect(10, 24, 173, 21));
     cbxSchemeName->installEventFilter(this);
     btnOK = OkButton(QRect(208, 8, 73, 25));
     BitBtn2 = CancelButton(QRect(208, 40, 73, 25));

@@ -4,6 +4,7 @@
 #include "engine/wishlist/WordWishListUn.h"
 #include "platform/Controls.h"
 #include "platform/Convert.h"
+#include "platform/FormKit.h"
 #include "platform/Guard.h"
 #include "platform/Services.h"
 
@@ -94,12 +95,7 @@ void TfrmWordEditor::CreateControls() {
     GroupBox1->setGeometry(8, 4, 233, 83);
     Label1 = new QLabel("&Word", GroupBox1);
     Label1->setGeometry(10, 18, 60, 14);
-    cbxWord = new QComboBox(GroupBox1);
-    cbxWord->setGeometry(10, 34, 213, 21);
-    cbxWord->setEditable(true);
-    cbxWord->setInsertPolicy(QComboBox::NoInsert);
-    // The word is what was typed; a listed word it begins is not filled in.
-    cbxWord->setCompleter(nullptr);
+    cbxWord = NewTypedComboBox(GroupBox1, QRect(10, 34, 213, 21));
     // Dropped text would pass by the word's key rule.
     cbxWord->lineEdit()->setAcceptDrops(false);
     cbxWord->setContextMenuPolicy(Qt::CustomContextMenu);

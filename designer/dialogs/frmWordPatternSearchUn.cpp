@@ -3,7 +3,6 @@
 #include "designer/controls/ColourEditUn.h"
 #include "platform/Controls.h"
 #include "platform/FormKit.h"
-#include "platform/Guard.h"
 #include "platform/Services.h"
 
 #include <QGroupBox>
@@ -37,14 +36,10 @@ bool TfrmFindWordPattern::Execute() {
 }
 
 bool TfrmFindWordPattern::eventFilter(QObject* watched, QEvent* event) {
-    bool consumed = false;
-    if (watched == coledWord)
-        Guarded([&] {
-            consumed = RouteFieldKeys(
-                *watched, *event, [this](QChar& Key) { coledWordKeyPress(Key); },
-                [this] { coledWordKeyUp(); });
-        });
-    return consumed || TDialogForm::eventFilter(watched, event);
+    return FilterFieldKeys(
+               coledWord, watched, event, [this](QChar& Key) { coledWordKeyPress(Key); },
+               [this] { coledWordKeyUp(); }) ||
+           TDialogForm::eventFilter(watched, event);
 }
 
 void TfrmFindWordPattern::coledWordKeyPress(QChar& Key) {

@@ -24,10 +24,10 @@ static void InitPictureResources() {
 
 QString EditorPictureResource(TEditorPicture picture) {
     InitPictureResources();
-    return QString(":/editor/%1.svg").arg(QLatin1String(PictureFiles[picture]));
+    return SvgPictureResource("editor", PictureFiles[picture]);
 }
 
 void AddEditorPictures(TImageList& list) {
-    for (int index = 0; index < EditorPictureCount; ++index)
-        list.AddSvg(EditorPictureResource(TEditorPicture(index)));
+    InitPictureResources();
+    list.AddSvgPictures("editor", PictureFiles, EditorPictureCount);
 }

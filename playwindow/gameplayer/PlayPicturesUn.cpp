@@ -21,10 +21,10 @@ static void InitPictureResources() {
 
 QString PlayPictureResource(TPlayPicture picture) {
     InitPictureResources();
-    return QString(":/actions/%1.svg").arg(QLatin1String(PictureFiles[picture]));
+    return SvgPictureResource("actions", PictureFiles[picture]);
 }
 
 void AddPlayPictures(TImageList& list) {
-    for (int index = 0; index < PlayPictureCount; ++index)
-        list.AddSvg(PlayPictureResource(TPlayPicture(index)));
+    InitPictureResources();
+    list.AddSvgPictures("actions", PictureFiles, PlayPictureCount);
 }
