@@ -1,5 +1,6 @@
 #include "designer/dialogs/DialogFormUn.h"
 
+#include "designer/controls/ColourEditUn.h"
 #include "platform/Canvas.h"
 #include "platform/Guard.h"
 #include "platform/ImageList.h"
@@ -70,6 +71,17 @@ QAction* TDialogForm::Action(const QString& caption, const QString& hint,
     connect(action, &QAction::triggered, this,
             [handler = std::move(handler)] { Guarded(handler); });
     return action;
+}
+
+TColourEdit* TDialogForm::WordField(QWidget* parent, const QRect& bounds) {
+    auto* field = new TColourEdit(parent);
+    field->setGeometry(bounds);
+    field->SetActiveColour(clInfoBk);
+    field->SetInactiveColour(clWindow);
+    field->SetReadOnlyColour(clInfoBk);
+    field->setAcceptDrops(false);
+    field->installEventFilter(this);
+    return field;
 }
 
 void LetterKeyPress(QChar& Key, const QString& Extra) {

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QAction;
+class TColourEdit;
 class QLabel;
 class QPushButton;
 class QStatusBar;
@@ -29,6 +30,9 @@ protected:
     // shortcut works wherever the focus is in the form.
     QAction* Action(const QString& caption, const QString& hint, const QKeySequence& shortcut,
                     std::function<void()> handler);
+    // The letter field of the find dialogs: yellow while typed in, nothing
+    // dropped into it, its keys seen by the dialog's event filter.
+    TColourEdit* WordField(QWidget* parent, const QRect& bounds);
 };
 
 // A panel of a status bar, Width pixels wide (0: the rest of the bar).

@@ -15,13 +15,7 @@
 TfrmFindWord::TfrmFindWord(QWidget* owner) : TDialogForm(owner, "find word", 279, 323) {
     grpWordMatch = new QGroupBox("word match", this);
     grpWordMatch->setGeometry(8, 8, 185, 57);
-    coledWord = new TColourEdit(grpWordMatch);
-    coledWord->setGeometry(10, 24, 165, 21);
-    coledWord->SetActiveColour(clInfoBk);
-    coledWord->SetInactiveColour(clWindow);
-    coledWord->SetReadOnlyColour(clInfoBk);
-    coledWord->setAcceptDrops(false);
-    coledWord->installEventFilter(this);
+    coledWord = WordField(grpWordMatch, QRect(10, 24, 165, 21));
 
     grpWordList = new QGroupBox("word list", this);
     grpWordList->setGeometry(8, 72, 185, 217);

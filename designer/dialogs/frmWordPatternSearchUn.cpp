@@ -13,13 +13,7 @@ TfrmFindWordPattern::TfrmFindWordPattern(QWidget* owner)
     : TDialogForm(owner, "find word pattern", 280, 95) {
     grpPattern = new QGroupBox("enter word pattern", this);
     grpPattern->setGeometry(8, 8, 185, 81);
-    coledWord = new TColourEdit(grpPattern);
-    coledWord->setGeometry(10, 24, 165, 21);
-    coledWord->SetActiveColour(clInfoBk);
-    coledWord->SetInactiveColour(clWindow);
-    coledWord->SetReadOnlyColour(clInfoBk);
-    coledWord->setAcceptDrops(false);
-    coledWord->installEventFilter(this);
+    coledWord = WordField(grpPattern, QRect(10, 24, 165, 21));
     lblNote = new QLabel("note. use '#' for any cell", grpPattern);
     lblNote->setGeometry(10, 52, 165, 16);
     QFont italic = lblNote->font();
