@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
@@ -20,6 +21,7 @@
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -224,7 +226,17 @@ bool RunFileDialog(QWidget* parent, TFileDialogOptions& options, bool save) {
     const int index = qBound(1, options.FilterIndex, qMax(1, int(filters.size())));
     if (!filters.isEmpty())
         dialog.selectNameFilter(filters[index - 1]);
-    dialog.setDefaultSuffix(options.DefaultExt);
+    // A name typed without an extension takes the chosen filter's, so the
+    // overwrite question is about the file that the caller writes.
+    const QStringList extensions = FilterExtensions(options.Filter);
+    const auto useFilterSuffix = [&](int filter) {
+        const QString extension = extensions.value(filter);
+        dialog.setDefaultSuffix(
+            options.DefaultExt.isEmpty() || extension.isEmpty() ? options.DefaultExt : extension);
+    };
+    useFilterSuffix(index - 1);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&](const QString& chosen) { useFilterSuffix(int(filters.indexOf(chosen))); });
     if (!options.InitialDir.isEmpty())
         dialog.setDirectory(options.InitialDir);
     if (!options.FileName.isEmpty())
@@ -250,21 +262,49 @@ std::unique_ptr<IPrintEngine> Services::CreatePrintEngine(QWidget* parent) {
     return std::make_unique<THTMLPrintEngine>(parent);
 }
 
-QStringList QtNameFilters(const QString& filter) {
-    QStringList result;
+namespace {
+
+struct TFilterEntry {
+    QString Description;
+    QStringList Patterns;
+};
+
+// The "description|patterns" pairs of a filter, its patterns split at ';'.
+std::vector<TFilterEntry> FilterEntries(const QString& filter) {
+    std::vector<TFilterEntry> entries;
     const QStringList parts = filter.split('|');
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString description = parts[i];
+        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        for (QString& pattern : patterns)
+            pattern = pattern.trimmed();
+        entries.push_back({parts[i], patterns});
+    }
+    return entries;
+}
+
+} // namespace
+
+QStringList QtNameFilters(const QString& filter) {
+    QStringList result;
+    for (TFilterEntry& entry : FilterEntries(filter)) {
+        QString description = entry.Description;
         const int bracket = int(description.lastIndexOf('('));
         if (bracket > 0)
             description = description.left(bracket).trimmed();
-        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
-        for (QString& pattern : patterns) {
-            pattern = pattern.trimmed();
+        for (QString& pattern : entry.Patterns)
             if (pattern == "*.*")
                 pattern = "*";
-        }
-        result << QString("%1 (%2)").arg(description, patterns.join(' '));
+        result << QString("%1 (%2)").arg(description, entry.Patterns.join(' '));
+    }
+    return result;
+}
+
+QStringList FilterExtensions(const QString& filter) {
+    static const QRegularExpression oneExtension(QStringLiteral("^\\*\\.([^*?\\[.]+)$"));
+    QStringList result;
+    for (const TFilterEntry& entry : FilterEntries(filter)) {
+        const QRegularExpressionMatch match = oneExtension.match(entry.Patterns.value(0));
+        result << (match.hasMatch() ? match.captured(1) : QString());
     }
     return result;
 }

@@ -147,6 +147,9 @@ private:
 // "Game File (*.gtg)", "All Files (*)". Patterns come from the part after each
 // "|"; "*.*" matches every name, as it does on Windows.
 QStringList QtNameFilters(const QString& filter);
+// The extension each filter's first pattern names ("*.gtx": "gtx"), or ""
+// for a pattern that names none ("*.*", "*.g?g").
+QStringList FilterExtensions(const QString& filter);
 
 // The program's title: the caption of its custom message boxes and the title
 // line of its HTML pages; the program's name until set. Kept apart from Qt's

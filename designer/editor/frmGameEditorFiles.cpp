@@ -3,6 +3,9 @@
 #include "designer/editor/EditorTextsUn.h"
 #include "designer/editor/frmGameEditorUn.h"
 #include "engine/genlib/GenLibUn.h"
+#include "engine/puzzle/GlyphtrovePlayerUn.h"
+#include "platform/FileHandle.h"
+#include "platform/Guard.h"
 #include "playwindow/printpreview/frmHTMLPrintPreviewUn.h"
 
 #include <QFileInfo>
@@ -21,6 +24,24 @@ constexpr int ftPage = 3;
 
 QString FullPath(const QString& Name) {
     return QFileInfo(Name).absoluteFilePath();
+}
+
+// The extension of what the save dialog's filter writes.
+QString SavedExtension(int Filter) {
+    if (Filter == ftText)
+        return TextExtension;
+    if (Filter == ftPage)
+        return PageExtension;
+    return GameExtension;
+}
+
+// The dialog asked before it gave back Chosen; Written, the name the
+// filter's extension made of it, may be another file.
+bool MayWrite(const QString& Chosen, const QString& Written) {
+    if (Written == Chosen || !FileExists(Written))
+        return true;
+    return ConfirmMessageFmt("%s already exists.\r\nDo you want to replace it?",
+                             QFileInfo(Written).fileName());
 }
 
 } // namespace
@@ -42,7 +63,8 @@ TFileDialogOptions TfrmGameEditor::FileDialogOptions() const {
         const QFileInfo file(FFileName);
         options.InitialDir = file.absolutePath();
         options.FileName = file.fileName();
-    }
+    } else
+        options.InitialDir = TGlyphtrovePlayer::GetPuzzleFolder();
     return options;
 }
 
@@ -131,13 +153,17 @@ void TfrmGameEditor::actSaveGameAsExecute() {
     options.Title = QStringLiteral("Save Game File");
     options.Filter = FileFilter(true);
     options.OverwritePrompt = true;
-    if (!services().SaveFileDialog(this, options))
-        return;
-    const int filter = options.FilterIndex;
-    const QString extension =
-        filter == ftText ? TextExtension : (filter == ftPage ? PageExtension : GameExtension);
     QString name;
-    ChangeFileExtension(options.FileName, extension, name);
+    for (;;) {
+        if (!services().SaveFileDialog(this, options))
+            return;
+        ChangeFileExtension(options.FileName, SavedExtension(options.FilterIndex), name);
+        if (MayWrite(options.FileName, name))
+            break;
+        // No to replacing it: the dialog again, on the name that was asked about.
+        options.FileName = name;
+    }
+    const int filter = options.FilterIndex;
     if (filter == ftText) {
         FGame->ExportToTextFile(name);
         SetLastAction(4);
@@ -151,8 +177,10 @@ void TfrmGameEditor::actSaveGameAsExecute() {
 }
 
 void TfrmGameEditor::SaveGameFile(const QString& Name) {
-    FFileName = FullPath(Name);
-    FGame->SaveToFile(FFileName);
+    // A failed save leaves the game with the file name it had.
+    const QString fileName = FullPath(Name);
+    FGame->SaveToFile(fileName);
+    FFileName = fileName;
     SetLastAction(3);
     ClearModifiedMark();
 }
@@ -175,14 +203,27 @@ void TfrmGameEditor::actPrintExecute() {
 bool TfrmGameEditor::AskSaveChanges(bool Forced) {
     if (!FGame->Modified())
         return true;
-    const QString question = "Game \"" + FGame->GetGameTitle() + "\" not saved. Save Now?";
+    const auto question = [this] {
+        return "Game \"" + FGame->GetGameTitle() + "\" not saved. Save Now?";
+    };
     if (Forced) {
-        if (ConfirmMessage(question))
-            actSaveGameExecute();
+        // Asked again until the game is saved or the user lets it go.
+        bool saved = false;
+        while (!saved && ConfirmMessage(question()))
+            saved = SaveAfterYes();
         return false;
     }
     bool cancelled = false;
-    if (ConfirmCancelMessage(question, cancelled))
-        actSaveGameExecute();
+    if (ConfirmCancelMessage(question(), cancelled))
+        return SaveAfterYes();
     return !cancelled;
+}
+
+bool TfrmGameEditor::SaveAfterYes() {
+    bool saved = false;
+    Guarded([&] {
+        actSaveGameExecute();
+        saved = !FGame->Modified();
+    });
+    return saved;
 }

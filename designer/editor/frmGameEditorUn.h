@@ -48,6 +48,9 @@ public:
     QString GetGameTitle() const;
     bool QuerySave(bool Forced) { return AskSaveChanges(Forced); }
     bool LoadGame();
+    // The save question of a modified game. Normal form: false for Cancel,
+    // and for a Yes whose save left the game modified. Forced form (Yes/No,
+    // asked until saved or No): always false.
     bool AskSaveChanges(bool Forced);
 
     // --- The window's own operations, also used by the actions and files
@@ -264,6 +267,10 @@ private:
     // Files.
     static QString FileFilter(bool Save);
     TFileDialogOptions FileDialogOptions() const;
+    // Save Game after a Yes to the save question; true when the game was
+    // saved. A failed save shows its error; a cancelled Save As or an
+    // export leaves the game modified.
+    bool SaveAfterYes();
     // Runs Body; when it fails, the list and the file name are brought back
     // in step with the puzzle, which keeps what it had, and the failure goes on.
     void KeepInStep(const std::function<void()>& Body);

@@ -390,7 +390,7 @@ QString TGlyphtrovePlayer::GetTimeTakenText() const {
     return Format("Time taken :%s", ElapsedTimeText(false, TimeTaken()));
 }
 
-QString TGlyphtrovePlayer::GetPuzzleFolder() const {
+QString TGlyphtrovePlayer::GetPuzzleFolder() {
     QString folder;
     GetSpecialFolder(DocumentsFolderKind, folder);
     if (folder.isEmpty())

@@ -103,7 +103,7 @@ public:
     void DrawFoundWords();
     QString GetTimeTakenText() const;
     // The "My Puzzles" folder, created when missing; no trailing delimiter.
-    QString GetPuzzleFolder() const;
+    static QString GetPuzzleFolder();
 
 protected:
     void Paint() override;

@@ -4,7 +4,9 @@
 
 #include "support/EndToEnd.h"
 #include "support/FakeServices.h"
+#include "support/TestFiles.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -49,6 +51,46 @@ protected:
         return question;
     }
 
+    // Editor on the start window, New... in the game manager, then Create
+    // at the size offered: the new game's editor window.
+    QString OpenNewGame(ProgramRun& Run) {
+        Run.Click(StartButton(StartWindowPlace, 8));
+        if (Run.WaitForWindow("Game Manager").isEmpty())
+            return QString();
+        Run.Click(GameManagerPlace + QPoint(192 + 40, 80 + 12));
+        const QString newGame = Run.WaitForWindow("New Game");
+        if (newGame.isEmpty())
+            return QString();
+        Run.Type(newGame, "Return");
+        return Run.WaitForWindow("Glyphtrove Game Editor");
+    }
+
+    // Finish fills the grid with filler letters; one of them made a dummy
+    // letter through the grid's menu is a change.
+    static void ChangeTheGame(ProgramRun& Run, const QString& Editor) {
+        Run.XDoTool({"windowfocus", "--sync", Editor});
+        Run.XDoTool({"key", "--clearmodifiers", "alt+g"});
+        Run.XDoTool({"key", "--clearmodifiers", "f"});
+        const QPoint inGrid = Run.WindowOrigin(Editor) + QPoint(150, 250);
+        Run.XDoTool({"mousemove", "--sync", QString::number(inGrid.x()),
+                     QString::number(inGrid.y()), "click", "3"});
+        Run.XDoTool({"key", "--clearmodifiers", "m"});
+    }
+
+    // A visible window whose name starts with Name, other than Not.
+    static QString WaitForAnotherWindow(ProgramRun& Run, const QString& Name, const QString& Not) {
+        QString found;
+        WaitUntil([&] {
+            const QStringList ids =
+                Run.XDoTool({"search", "--onlyvisible", "--name", "^" + Name}).split('\n');
+            for (const QString& id : ids)
+                if (!id.isEmpty() && id != Not)
+                    found = id;
+            return !found.isEmpty();
+        });
+        return found;
+    }
+
     FakeServices Fake;
     VirtualScreen Screen;
 };
@@ -62,28 +104,10 @@ TEST_F(DesignerEndToEnd, NewGameThenQuitThroughTheSaveQuestions) {
     EXPECT_EQ(run.WindowOrigin(startWindow), StartWindowPlace);
     EXPECT_TRUE(run.XDoTool({"search", "--onlyvisible", "--name", "^Game Manager"}).isEmpty());
 
-    run.Click(StartButton(StartWindowPlace, 8));
-    const QString manager = run.WaitForWindow("Game Manager");
-    ASSERT_FALSE(manager.isEmpty()) << "Editor did not show the game manager";
-    EXPECT_EQ(run.WindowOrigin(manager), GameManagerPlace);
-
-    // New..., then Create at the size offered.
-    run.Click(GameManagerPlace + QPoint(192 + 40, 80 + 12));
-    const QString newGame = run.WaitForWindow("New Game");
-    ASSERT_FALSE(newGame.isEmpty()) << "New... did not ask for the size";
-    run.Type(newGame, "Return");
-    const QString editor = run.WaitForWindow("Glyphtrove Game Editor");
+    const QString editor = OpenNewGame(run);
     ASSERT_FALSE(editor.isEmpty()) << "no editor for the new game";
-
-    // Finish fills the grid with filler letters; one of them made a dummy
-    // letter through the grid's menu is a change.
-    run.XDoTool({"windowfocus", "--sync", editor});
-    run.XDoTool({"key", "--clearmodifiers", "alt+g"});
-    run.XDoTool({"key", "--clearmodifiers", "f"});
-    const QPoint inGrid = run.WindowOrigin(editor) + QPoint(150, 250);
-    run.XDoTool({"mousemove", "--sync", QString::number(inGrid.x()), QString::number(inGrid.y()),
-                 "click", "3"});
-    run.XDoTool({"key", "--clearmodifiers", "m"});
+    EXPECT_EQ(run.WindowOrigin(run.WaitForWindow("Game Manager")), GameManagerPlace);
+    ChangeTheGame(run, editor);
 
     // Cancel at the save question keeps the program, its editors hidden.
     QString question = ExitAndWaitForQuestion(run, startWindow);
@@ -117,4 +141,99 @@ TEST_F(DesignerEndToEnd, NewGameThenQuitThroughTheSaveQuestions) {
     EXPECT_EQ(key.value("MainY").toInt(), StartWindowPlace.y());
     EXPECT_EQ(key.value("GameMgrX").toInt(), GameManagerPlace.x());
     EXPECT_EQ(key.value("GameMgrY").toInt(), GameManagerPlace.y());
+}
+
+TEST_F(DesignerEndToEnd, YesToClosingThenEscapeInSaveAsKeepsTheGame) {
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_DESIGNER_BINARY, {});
+    const QString startWindow = run.WaitForWindow("Glyphtrove Designer");
+    ASSERT_FALSE(startWindow.isEmpty()) << "the start window did not show";
+    const QString editor = OpenNewGame(run);
+    ASSERT_FALSE(editor.isEmpty()) << "no editor for the new game";
+    ChangeTheGame(run, editor);
+
+    // Close Editor, Yes; the title is the default one, so Preferences come
+    // first (Escape), then Save As (Escape).
+    run.Type(editor, "ctrl+e");
+    const QString question = run.WaitForWindow("Confirm");
+    ASSERT_FALSE(question.isEmpty()) << "Close asked nothing";
+    run.Type(question, "y");
+    const QString preferences = run.WaitForWindow("Game Preferences");
+    ASSERT_FALSE(preferences.isEmpty()) << "Save did not open the preferences";
+    run.Type(preferences, "Escape");
+    const QString saveAs = run.WaitForWindow("Save Game File");
+    ASSERT_FALSE(saveAs.isEmpty()) << "Save did not ask for a name";
+    run.Type(saveAs, "Escape");
+    ASSERT_TRUE(run.WaitForWindowGone("Save Game File"));
+
+    EXPECT_FALSE(
+        run.XDoTool({"search", "--onlyvisible", "--name", "^Glyphtrove Game Editor"}).isEmpty())
+        << "the unsaved game was closed";
+    // Still in progress and still changed: Exit asks about it.
+    const QString atExit = ExitAndWaitForQuestion(run, startWindow);
+    ASSERT_FALSE(atExit.isEmpty()) << "the game was gone at Exit";
+    run.Type(atExit, "n");
+    const QString last = WaitForAnotherWindow(run, "Confirm", atExit);
+    ASSERT_FALSE(last.isEmpty()) << "not asked again as the program ends";
+    run.Type(last, "n");
+    EXPECT_TRUE(run.Ended()) << "the program did not end";
+}
+
+TEST_F(DesignerEndToEnd, SaveAsAsksAboutTheFileOfTheChosenFilter) {
+    // An export of that name is in the puzzle folder, where a new game's
+    // Save As opens.
+    const QString folder = Fake.Folder() + "/Documents/My Puzzles";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString words = folder + "/words.gtx";
+    WriteBytes(words, "old export");
+
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_DESIGNER_BINARY, {});
+    const QString startWindow = run.WaitForWindow("Glyphtrove Designer");
+    ASSERT_FALSE(startWindow.isEmpty()) << "the start window did not show";
+    const QString editor = OpenNewGame(run);
+    ASSERT_FALSE(editor.isEmpty()) << "no editor for the new game";
+
+    // Save As, the name without extension, then the export filter (the
+    // field after the name) and Save.
+    const auto saveAsWords = [&] {
+        run.Type(editor, "alt+f");
+        run.XDoTool({"key", "--clearmodifiers", "a"});
+        const QString dialog = run.WaitForWindow("Save Game File");
+        if (dialog.isEmpty())
+            return dialog;
+        run.XDoTool({"windowfocus", "--sync", dialog});
+        run.XDoTool({"type", "--delay", "20", "words"});
+        for (const char* key : {"Tab", "Down", "shift+Tab", "Return"})
+            run.XDoTool({"key", "--clearmodifiers", key});
+        return dialog;
+    };
+    QString dialog = saveAsWords();
+    ASSERT_FALSE(dialog.isEmpty()) << "Save As showed no dialog";
+    // The dialog's own question, about words.gtx; No keeps the dialog.
+    QString replace = WaitForAnotherWindow(run, "Save Game File", dialog);
+    ASSERT_FALSE(replace.isEmpty()) << "replaced without a question";
+    EXPECT_TRUE(run.XDoTool({"search", "--onlyvisible", "--name", "^Confirm"}).isEmpty());
+    run.Type(replace, "n");
+    ASSERT_TRUE(WaitUntil([&] {
+        return run.XDoTool({"search", "--onlyvisible", "--name", "^Save Game File"}) == dialog;
+    })) << "No did not go back to the dialog";
+    run.Type(dialog, "Escape");
+    ASSERT_TRUE(run.WaitForWindowGone("Save Game File"));
+    EXPECT_EQ(ReadBytes(words), "old export");
+
+    // Yes replaces it with the export, and nothing else is written.
+    dialog = saveAsWords();
+    replace = WaitForAnotherWindow(run, "Save Game File", dialog);
+    ASSERT_FALSE(replace.isEmpty()) << "replaced without a question";
+    run.Type(replace, "y");
+    ASSERT_TRUE(run.WaitForWindowGone("Save Game File"));
+    EXPECT_TRUE(WaitUntil([&] { return ReadBytes(words) != "old export"; }));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"words.gtx"}));
+
+    // Nothing was changed: Exit ends the program without a question (a
+    // click made while the question still closes is lost, so made again).
+    EXPECT_TRUE(WaitUntil([&] {
+        run.XDoTool({"windowraise", startWindow});
+        run.Click(StartButton(run.WindowOrigin(startWindow), 392));
+        return run.Program().waitForFinished(2000);
+    })) << "the program did not end";
 }

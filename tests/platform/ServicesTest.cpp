@@ -3,10 +3,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -87,6 +91,69 @@ TEST(Services, FileDialogFiltersBecomeQtNameFilters) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.expected, QtNameFilters(c.filter)) << c.filter;
+}
+
+TEST(Services, FilterExtensionsNameOneExtensionOrNone) {
+    EXPECT_EQ(QStringList({"gtg", "gtx", ""}),
+              FilterExtensions("Game File (*.gtg)|*.gtg|Game Export File (*.gtx)|*.gtx|"
+                               "All Files (*.*)|*.*"));
+    EXPECT_EQ(QStringList({"txt", "", "", ""}),
+              FilterExtensions("Text|*.txt;*.text|Any|*|Some|*.g?g|Named|readme"));
+    EXPECT_EQ(QStringList(), FilterExtensions(""));
+}
+
+TEST(Services, TheSaveDialogAsksAboutTheChosenFiltersExtension) {
+    // A name typed without an extension, the filter chosen at the start or
+    // from the keyboard; the file of that name and extension is there.
+    struct Case {
+        int filterIndex;
+        int downKeys;
+        const char* file;
+    };
+    const Case cases[] = {{1, 1, "words.gtx"},
+                          {2, 0, "words.gtx"},
+                          {3, 0, "words.htm"},
+                          {1, 0, "words.gtg"},
+                          {1, 2, "words.htm"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        FakeServices fake;
+        QFile(fake.Folder() + "/" + c.file).open(QIODevice::WriteOnly);
+        TFileDialogOptions options;
+        options.Filter = "Game File (*.gtg)|*.gtg|Game Export File (*.gtx)|*.gtx|"
+                         "HTML File (*.htm)|*.htm";
+        options.FilterIndex = c.filterIndex;
+        options.DefaultExt = "gtg";
+        options.InitialDir = fake.Folder();
+        QString asked;
+        fake.OnModal([&](QDialog& dialog) {
+            auto* type = dialog.findChild<QComboBox*>("fileTypeCombo");
+            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+            EXPECT_TRUE(type && name);
+            if (!type || !name)
+                return int(mrCancel);
+            for (int i = 0; i < c.downKeys; ++i)
+                QTest::keyClick(type, Qt::Key_Down);
+            QTest::keyClicks(name, "words");
+            // Qt's own overwrite question, answered from its event loop.
+            QTimer::singleShot(0, [&] {
+                for (QWidget* widget : QApplication::topLevelWidgets()) {
+                    auto* box = qobject_cast<QMessageBox*>(widget);
+                    if (box && box->isVisible()) {
+                        asked = box->text();
+                        box->button(QMessageBox::Yes)->click();
+                    }
+                }
+            });
+            QTest::keyClick(name, Qt::Key_Return);
+            return int(mrNone);
+        });
+        Services real;
+        ASSERT_TRUE(real.SaveFileDialog(nullptr, options));
+        EXPECT_EQ(options.FileName, fake.Folder() + "/" + c.file);
+        EXPECT_EQ(options.FilterIndex, c.filterIndex + c.downKeys);
+        EXPECT_EQ(asked, QString(c.file) + " already exists.\nDo you want to replace it?");
+    }
 }
 
 TEST(FakeServices, ModalScriptsDriveTheDialogAndGiveItsResult) {

@@ -190,19 +190,171 @@ TEST_F(EditorFilesTest, TheCloseBoxAsksYesNoCancel) {
     EXPECT_TRUE(Editor->close());
     EXPECT_EQ(hidden, 2);
     EXPECT_TRUE(Game->Modified());
-    // Yes saves through Save As; a cancelled Save As still lets it close.
+    // Yes saves through Save As; a cancelled Save As keeps it open.
     Editor->show();
     Fake.Answer(mrYes);
     Preferences->Scripts.push_back([](TWordGameProperties&) { return false; });
     Fake.CancelFileDialog();
-    EXPECT_TRUE(Editor->close());
-    Editor->show();
+    EXPECT_FALSE(Editor->close());
+    EXPECT_TRUE(Editor->isVisible());
     Fake.Answer(mrYes);
     Preferences->Scripts.push_back([](TWordGameProperties&) { return false; });
     Fake.ChooseFile(Path("closing.gtg"), 1);
     EXPECT_TRUE(Editor->close());
     EXPECT_TRUE(QFile::exists(Path("closing.gtg")));
-    EXPECT_EQ(hidden, 4);
+    EXPECT_EQ(hidden, 3);
+}
+
+TEST_F(EditorFilesTest, AYesWhoseSaveDidNotHappenAnswersAsCancel) {
+    // What the user does after Yes; each leaves the game modified.
+    struct Case {
+        const char* what;
+        std::function<void()> script;
+        QString error;
+    };
+    const Case cases[] = {
+        {"Save As cancelled", [this] { Fake.CancelFileDialog(); }, ""},
+        {"a folder that is not there",
+         [this] {
+             Fake.ChooseFile(Path("gone/birds.gtg"), 1);
+             Fake.Answer(mrOk);
+         },
+         "Cannot create file " + Path("gone/birds.gtg")},
+        {"only exported", [this] { Fake.ChooseFile(Path("birds.htm"), 3); }, ""},
+    };
+    Game->GamePreferences()->SetGameTitle("Birds");
+    AddWord("CAT", 0, 0, wdRight);
+    // The three ways a question comes: the close box, Load and the
+    // manager's Close (QuerySave).
+    const std::function<bool()> closings[] = {
+        [this] { return Editor->close(); },
+        [this] { return Editor->LoadGame(); },
+        [this] { return Editor->QuerySave(false); },
+    };
+    for (const Case& c : cases) {
+        for (const auto& closing : closings) {
+            SCOPED_TRACE(c.what);
+            const size_t dialogs = Fake.FileDialogs.size();
+            Fake.Answer(mrYes);
+            c.script();
+            EXPECT_FALSE(closing());
+            EXPECT_TRUE(Editor->isVisible());
+            EXPECT_TRUE(Game->Modified());
+            EXPECT_EQ(Fake.FileDialogs.size(), dialogs + 1) << "no open dialog after it";
+            EXPECT_EQ(Lines(), QStringList({"CAT"}));
+            if (!c.error.isEmpty()) {
+                EXPECT_EQ(Fake.Messages.back().text, c.error);
+            }
+        }
+    }
+    EXPECT_EQ(Editor->FileName(), "");
+}
+
+TEST_F(EditorFilesTest, TheForcedQuestionComesAgainUntilSavedOrNo) {
+    Game->GamePreferences()->SetGameTitle("Birds");
+    AddWord("CAT", 0, 0, wdRight);
+    Fake.Answer(mrYes);
+    Fake.CancelFileDialog();
+    Fake.Answer(mrYes);
+    Fake.ChooseFile(Path("gone/birds.gtg"), 1);
+    Fake.Answer(mrOk); // the error of the failed save
+    Fake.Answer(mrNo);
+    EXPECT_FALSE(Editor->QuerySave(true));
+    EXPECT_TRUE(Game->Modified());
+
+    Fake.Answer(mrYes);
+    Fake.ChooseFile(Path("birds.gtx"), 2); // an export saves no game
+    Fake.Answer(mrYes);
+    Fake.ChooseFile(Path("birds.gtg"), 1);
+    EXPECT_FALSE(Editor->QuerySave(true));
+    EXPECT_FALSE(Game->Modified());
+    EXPECT_TRUE(QFile::exists(Path("birds.gtg")));
+
+    QStringList asked;
+    for (const FakeServices::Message& message : Fake.Messages)
+        asked << (message.buttons == (mbYes | mbNo) ? "question" : message.text);
+    EXPECT_EQ(asked,
+              QStringList({"question", "question", "Cannot create file " + Path("gone/birds.gtg"),
+                           "question", "question", "question"}));
+}
+
+TEST_F(EditorFilesTest, AFailedSaveAsKeepsTheFileName) {
+    const QString file = SaveSample("sample.gtg");
+    AddWord("EMU", 5, 5, wdRight);
+    Fake.ChooseFile(Path("gone/other.gtg"), 1);
+    Fake.Answer(mrOk);
+    Editor->actSaveGameAs->trigger();
+    ASSERT_EQ(Fake.Messages.size(), 1u);
+    EXPECT_EQ(Fake.Messages[0].text, "Cannot create file " + Path("gone/other.gtg"));
+    EXPECT_EQ(Editor->FileName(), file);
+    // Save goes to the game's own file again, without a dialog.
+    Editor->actSaveGame->trigger();
+    EXPECT_EQ(Fake.FileDialogs.size(), 2u);
+    EXPECT_FALSE(Game->Modified());
+    EXPECT_TRUE(QFile::exists(Path("sample.bak")));
+}
+
+TEST_F(EditorFilesTest, ANewGamesDialogsOpenInThePuzzleFolder) {
+    Fake.CancelFileDialog();
+    Editor->LoadGame();
+    Preferences->Scripts.push_back([](TWordGameProperties&) { return false; });
+    Fake.CancelFileDialog();
+    Editor->actSaveGameAs->trigger();
+    ASSERT_EQ(Fake.FileDialogs.size(), 2u);
+    for (const TFileDialogOptions& dialog : Fake.FileDialogs) {
+        EXPECT_EQ(dialog.InitialDir, Fake.DocumentsFolder() + "/My Puzzles");
+        EXPECT_EQ(dialog.FileName, "");
+    }
+    EXPECT_TRUE(QFileInfo(Fake.DocumentsFolder() + "/My Puzzles").isDir());
+}
+
+TEST_F(EditorFilesTest, SaveAsAsksBeforeReplacingTheFileItWrites) {
+    // The dialog asked about the chosen name; the name written differs.
+    struct Case {
+        const char* chosen;
+        int filter;
+        const char* written;
+        bool askedHere;
+    };
+    const Case cases[] = {
+        {"words.txt", 2, "words.gtx", true}, {"words.gtx", 2, "words.gtx", false},
+        {"page.gtg", 3, "page.htm", true},   {"game.txt", 1, "game.gtg", true},
+        {"game.gtg", 1, "game.gtg", false},
+    };
+    Game->GamePreferences()->SetGameTitle("Sample");
+    AddWord("CAT", 0, 0, wdRight);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        Fake.Messages.clear();
+        Fake.FileDialogs.clear();
+        const QString written = Path(c.written);
+        WriteBytes(written, "old");
+        // No: the dialog comes again on the name asked about; then Cancel.
+        Fake.ChooseFile(Path(c.chosen), c.filter);
+        if (c.askedHere) {
+            Fake.Answer(mrNo);
+            Fake.CancelFileDialog();
+        }
+        Editor->actSaveGameAs->trigger();
+        if (!c.askedHere) {
+            EXPECT_TRUE(Fake.Messages.empty());
+            EXPECT_NE(ReadBytes(written), "old");
+            continue;
+        }
+        EXPECT_EQ(ReadBytes(written), "old");
+        ASSERT_EQ(Fake.Messages.size(), 1u);
+        EXPECT_EQ(Fake.Messages[0].text,
+                  QString(c.written) + " already exists.\r\nDo you want to replace it?");
+        EXPECT_EQ(Fake.Messages[0].buttons, mbYes | mbNo);
+        ASSERT_EQ(Fake.FileDialogs.size(), 2u);
+        EXPECT_EQ(Fake.FileDialogs[1].FileName, written);
+        EXPECT_EQ(Fake.FileDialogs[1].FilterIndex, c.filter);
+        // Yes replaces it.
+        Fake.ChooseFile(Path(c.chosen), c.filter);
+        Fake.Answer(mrYes);
+        Editor->actSaveGameAs->trigger();
+        EXPECT_NE(ReadBytes(written), "old");
+    }
 }
 
 TEST_F(EditorFilesTest, TheForcedQuestionSavesOnYesAndAlwaysAnswersFalse) {

@@ -203,8 +203,9 @@ TEST_F(GameManagerTest, CloseAsksTheSaveQuestionOfAModifiedGame) {
         bool closed;
         bool saved;
     };
-    for (const Case& c :
-         {Case{mrCancel, false, false}, Case{mrNo, true, false}, Case{mrYes, true, true}}) {
+    // Yes with the Save As dialog cancelled saves nothing: the game stays.
+    for (const Case& c : {Case{mrCancel, false, false}, Case{mrNo, true, false},
+                          Case{mrYes, false, false}, Case{mrYes, true, true}}) {
         SCOPED_TRACE(c.answer);
         ClickNew();
         const int last = Manager().EditorCount() - 1;
@@ -213,6 +214,8 @@ TEST_F(GameManagerTest, CloseAsksTheSaveQuestionOfAModifiedGame) {
         Fake.Answer(c.answer);
         if (c.saved)
             Fake.ChooseFile(file);
+        else if (c.answer == mrYes)
+            Fake.CancelFileDialog();
         SelectLine(last);
         QTest::mouseClick(Window.btnCloseGame, Qt::LeftButton);
         ASSERT_FALSE(Fake.Messages.empty());
@@ -222,7 +225,8 @@ TEST_F(GameManagerTest, CloseAsksTheSaveQuestionOfAModifiedGame) {
         EXPECT_EQ(Lines().size(), Manager().EditorCount());
         EXPECT_EQ(QFile::exists(file), c.saved);
     }
-    // The game kept by Cancel is asked once more as the window goes.
+    // The games kept are asked once more as the window goes.
+    Fake.Answer(mrNo);
     Fake.Answer(mrNo);
 }
 
