@@ -950,6 +950,17 @@ protected:
         Puzzle.SaveToStream(&buffer);
         return int(buffer.Bytes().size());
     }
+    // Saves the game twice, a word more the second time: the file and its
+    // backup then hold two different good games.
+    std::pair<QByteArray, QByteArray> SaveTwoGames(const QString& FileName) {
+        Puzzle.ClearGrid();
+        Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
+        Puzzle.SaveToFile(FileName);
+        const QByteArray older = ReadBytes(FileName);
+        Puzzle.PlaceWord(0, 1, wdRight, "DOG", false);
+        Puzzle.SaveToFile(FileName);
+        return {older, ReadBytes(FileName)};
+    }
     std::string Save(const QString& FileName) {
         return MessageOf([&] { Puzzle.SaveToFile(FileName); });
     }
@@ -963,13 +974,7 @@ TEST_F(FailedSaveTest, SavesCutShortKeepTheLastGoodGameAndItsBackup) {
         SCOPED_TRACE(backupRefused ? "a folder holds the backup's name" : "a plain backup");
         QDir(Game("")).removeRecursively();
         QDir().mkpath(Game(""));
-        Puzzle.ClearGrid();
-        Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
-        Puzzle.SaveToFile(path);
-        const QByteArray older = ReadBytes(path);
-        Puzzle.PlaceWord(0, 1, wdRight, "DOG", false);
-        Puzzle.SaveToFile(path);
-        const QByteArray good = ReadBytes(path);
+        const auto [older, good] = SaveTwoGames(path);
         if (backupRefused) {
             QFile::remove(backup);
             ASSERT_TRUE(QDir().mkpath(backup));
@@ -1039,12 +1044,7 @@ TEST_F(FailedSaveTest, AFailedFirstSaveLeavesTheFolderAsItWas) {
 // up after itself; the game and its backup must still be whole.
 TEST_F(FailedSaveTest, ASaveKilledWhileWritingKeepsTheGameAndItsBackup) {
     const QString path = Game("animals.gtg"), backup = Game("animals.bak");
-    Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
-    Puzzle.SaveToFile(path);
-    const QByteArray older = ReadBytes(path);
-    Puzzle.PlaceWord(0, 1, wdRight, "DOG", false);
-    Puzzle.SaveToFile(path);
-    const QByteArray good = ReadBytes(path);
+    const auto [older, good] = SaveTwoGames(path);
     Puzzle.PlaceWord(0, 2, wdRight, "EMU", false);
     for (int attempt = 0; attempt < 2; ++attempt) {
         const pid_t child = fork();
