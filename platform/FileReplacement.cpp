@@ -15,8 +15,8 @@ namespace {
 // Names are drawn until one is free; a user's file is never opened.
 constexpr int NameAttempts = 100;
 
-// Hidden, and the same length whatever the game is called, so that it
-// always fits where the game's own name fits.
+// Hidden, and short whatever the file is called, so that a long name still
+// leaves room for it.
 QString TemporaryNameBeside(const QString& FileName) {
     static const char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     QString name = QStringLiteral(".glyphtrove-");
