@@ -128,6 +128,10 @@ bool MoveFile(const QString& OldName, const QString& NewName) {
     return rename(NativeName(OldName).constData(), NativeName(NewName).constData()) == 0;
 }
 
+bool LinkFile(const QString& OldName, const QString& NewName) {
+    return link(NativeName(OldName).constData(), NativeName(NewName).constData()) == 0;
+}
+
 bool ForceDirectories(const QString& Dir) {
     return !Dir.isEmpty() && QDir().mkpath(Dir);
 }

@@ -35,6 +35,9 @@ bool FileExists(const QString& FileName);
 bool DeleteFile(const QString& FileName);
 // Renames within the file system; an existing NewName is replaced.
 bool MoveFile(const QString& OldName, const QString& NewName);
+// Gives the file a second name; false when NewName exists or the file
+// system keeps one name a file.
+bool LinkFile(const QString& OldName, const QString& NewName);
 // Creates the folder and every missing parent; true when it exists after.
 bool ForceDirectories(const QString& Dir);
 

@@ -4,6 +4,7 @@
 #include "engine/htmlexport/HTMLExportUn.h"
 #include "engine/typestream/TypeStreamUn.h"
 #include "platform/FileHandle.h"
+#include "platform/FileReplacement.h"
 #include "platform/Services.h"
 #include "platform/TextBytes.h"
 
@@ -248,18 +249,17 @@ void TCustomGlyphtrove::SaveToFile(const QString& FileName) {
         const TGridUpdate update(*this);
         HideAllWords(true, true);
     }
-    MakeBackup(FileName);
     if (GamePreferences()->GetAutoFinish())
         FillRandomLetters();
     GamePreferences()->StampModified();
-    TFileTypeStream stream(FileName, tsmWrite);
-    // The file takes the game in one write, not one a value.
     TBufferTypeStream buffer(tsmWrite);
     SaveToStream(&buffer);
+    // The game is written beside its file and takes its place only when
+    // whole: a failed save leaves the game file and its backup as they were.
+    TFileReplacement file(FileName);
+    THandleTypeStream stream(file.Handle(), tsmWrite);
     stream.WriteBuffer(buffer.Bytes().constData(), int(buffer.Bytes().size()));
-    // The stream overwrites without truncating: cut off whatever an older,
-    // longer file left beyond the new end.
-    stream.SetSize(stream.Position());
+    file.Commit([&] { MakeBackup(FileName); });
     FModified = false;
     FFileName = FileName;
 }
@@ -273,7 +273,10 @@ void TCustomGlyphtrove::MakeBackup(const QString& FileName) const {
     if (backup == FileName)
         return;
     DeleteFile(backup);
-    MoveFile(FileName, backup);
+    // A second name keeps the old game at its own name until the new one
+    // takes it; a file system without links moves it.
+    if (!LinkFile(FileName, backup))
+        MoveFile(FileName, backup);
 }
 
 void TCustomGlyphtrove::SaveToStream(TTypeStream* Stream) {

@@ -2,6 +2,7 @@
 #include "engine/puzzle/GameFileBuilder.h"
 #include "engine/puzzle/GlyphtroveUn.h"
 #include "engine/typestream/TypeStreamUn.h"
+#include "platform/FileHandle.h"
 #include "support/FakeServices.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
@@ -14,6 +15,9 @@
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -921,7 +925,185 @@ TEST_F(PuzzleTest, AFailedSaveKeepsTheFileNameAndTheModifiedMark) {
         FileSizeLimit limit(64);
         EXPECT_THROW(Puzzle.SaveToFile(path), Exception);
     }
-    EXPECT_EQ(ReadBytes(Path("animals.bak")), saved);
+    EXPECT_EQ(ReadBytes(path), saved);
+    EXPECT_FALSE(QFile::exists(Path("animals.bak")));
+}
+
+// --- A save that fails part way
+
+// Games in a folder of their own, so that a listing shows every file a save
+// leaves behind, hidden ones included.
+class FailedSaveTest : public PuzzleTest {
+protected:
+    FailedSaveTest() { QDir().mkpath(Game("")); }
+
+    QString Game(const QString& Name) const { return Path("games/") + Name; }
+    QString Listing() const {
+        return QDir(Game(""))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDir::Name)
+            .join(",");
+    }
+    // The size of the file a save would write now.
+    int SizeOfNextSave() {
+        TBufferTypeStream buffer(tsmWrite);
+        Puzzle.SaveToStream(&buffer);
+        return int(buffer.Bytes().size());
+    }
+    // Saves the game twice, a word more the second time: the file and its
+    // backup then hold two different good games.
+    std::pair<QByteArray, QByteArray> SaveTwoGames(const QString& FileName) {
+        Puzzle.ClearGrid();
+        Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
+        Puzzle.SaveToFile(FileName);
+        const QByteArray older = ReadBytes(FileName);
+        Puzzle.PlaceWord(0, 1, wdRight, "DOG", false);
+        Puzzle.SaveToFile(FileName);
+        return {older, ReadBytes(FileName)};
+    }
+    std::string Save(const QString& FileName) {
+        return MessageOf([&] { Puzzle.SaveToFile(FileName); });
+    }
+};
+
+// The user's natural retry after "Stream write error" is a second save while
+// the disk is still full: neither may cost the last good game or its backup.
+TEST_F(FailedSaveTest, SavesCutShortKeepTheLastGoodGameAndItsBackup) {
+    const QString path = Game("animals.gtg"), backup = Game("animals.bak");
+    for (const bool backupRefused : {false, true}) {
+        SCOPED_TRACE(backupRefused ? "a folder holds the backup's name" : "a plain backup");
+        QDir(Game("")).removeRecursively();
+        QDir().mkpath(Game(""));
+        const auto [older, good] = SaveTwoGames(path);
+        if (backupRefused) {
+            QFile::remove(backup);
+            ASSERT_TRUE(QDir().mkpath(backup));
+            WriteBytes(backup + "/keep", "keep");
+        }
+        // The folder in the backup's place stays as the user left it.
+        const auto ExpectBackup = [&](const QByteArray& Bytes) {
+            if (backupRefused)
+                EXPECT_EQ(ReadBytes(backup + "/keep"), "keep");
+            else
+                EXPECT_EQ(ReadBytes(backup), Bytes);
+        };
+        Puzzle.PlaceWord(0, 2, wdRight, "EMU", false);
+        const int full = SizeOfNextSave();
+        ASSERT_GT(full, good.size());
+        for (const int limit : {0, 1, 30, int(good.size()) / 2, int(good.size()), full - 1}) {
+            SCOPED_TRACE(limit);
+            {
+                const FileSizeLimit fileSize{rlim_t(limit)};
+                EXPECT_EQ(Save(path), "Stream write error");
+                EXPECT_EQ(Save(path), "Stream write error");
+            }
+            EXPECT_EQ(ReadBytes(path), good);
+            ExpectBackup(older);
+            EXPECT_EQ(S(Listing()), "animals.bak,animals.gtg");
+            EXPECT_TRUE(Puzzle.Modified());
+            EXPECT_EQ(S(Puzzle.FileName()), S(path));
+        }
+        Puzzle.SaveToFile(path);
+        EXPECT_FALSE(Puzzle.Modified());
+        ExpectBackup(good);
+        EXPECT_EQ(S(Listing()), "animals.bak,animals.gtg");
+        Loader.LoadFromFile(path);
+        EXPECT_EQ(Loader.WordCount(), 3);
+    }
+}
+
+// Where nothing stood at the name, a failed save leaves nothing there, and
+// nothing of its own beside it.
+TEST_F(FailedSaveTest, AFailedFirstSaveLeavesTheFolderAsItWas) {
+    ASSERT_TRUE(QDir().mkpath(Game("folder.gtg")));
+    const struct {
+        QString Name;
+        rlim_t Limit;
+        std::string Message;
+    } cases[] = {
+        {"new.gtg", 0, "Stream write error"},
+        {"new.gtg", 40, "Stream write error"},
+        {"missing/new.gtg", RLIM_INFINITY, S("Cannot create file " + Game("missing/new.gtg"))},
+        {"folder.gtg", RLIM_INFINITY, S("Cannot create file " + Game("folder.gtg"))},
+    };
+    Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(S(c.Name) + " " + std::to_string(c.Limit));
+        {
+            const FileSizeLimit fileSize{c.Limit};
+            EXPECT_EQ(Save(Game(c.Name)), c.Message);
+        }
+        EXPECT_EQ(S(Listing()), "folder.gtg");
+        EXPECT_TRUE(QDir(Game("folder.gtg")).isEmpty());
+        EXPECT_TRUE(Puzzle.Modified());
+        EXPECT_TRUE(Puzzle.FileName().isEmpty());
+    }
+}
+
+// A save killed while it writes (here by the file-size signal) cannot clean
+// up after itself; the game and its backup must still be whole.
+TEST_F(FailedSaveTest, ASaveKilledWhileWritingKeepsTheGameAndItsBackup) {
+    const QString path = Game("animals.gtg"), backup = Game("animals.bak");
+    const auto [older, good] = SaveTwoGames(path);
+    Puzzle.PlaceWord(0, 2, wdRight, "EMU", false);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_DFL);
+            const rlimit limit{rlim_t(good.size() / 2), rlim_t(good.size() / 2)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            try {
+                Puzzle.SaveToFile(path);
+            } catch (...) {
+            }
+            _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+    }
+    EXPECT_EQ(ReadBytes(path), good);
+    EXPECT_EQ(ReadBytes(backup), older);
+    Puzzle.SaveToFile(path);
+    EXPECT_EQ(ReadBytes(backup), good);
+}
+
+// A reader holding the game open (the player loading it) or a read-only
+// game does not stop a save: the old file only changes its name.
+TEST_F(FailedSaveTest, ASaveOverAGameOpenElsewhereOrReadOnlyReplacesIt) {
+    const QString path = Game("animals.gtg"), backup = Game("animals.bak");
+    Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
+    Puzzle.SaveToFile(path);
+    const QByteArray first = ReadBytes(path);
+    const int reader = FileOpen(path, faRead);
+    ASSERT_GE(reader, 0);
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    Puzzle.PlaceWord(0, 1, wdRight, "DOG", false);
+    EXPECT_EQ(Save(path), "");
+    FileClose(reader);
+    EXPECT_EQ(ReadBytes(backup), first);
+    Loader.LoadFromFile(path);
+    EXPECT_EQ(Loader.WordCount(), 2);
+    EXPECT_EQ(S(Listing()), "animals.bak,animals.gtg");
+}
+
+// The saved file is readable as any file the user makes, not private to
+// the user as a temporary file would be.
+TEST_F(FailedSaveTest, ASavedGameGetsTheUsualMode) {
+    struct Umask {
+        mode_t Old = umask(022);
+        ~Umask() { umask(Old); }
+    } const usual;
+    const QString path = Game("animals.gtg");
+    Puzzle.SaveToFile(path);
+    struct stat info {};
+    ASSERT_EQ(stat(QFile::encodeName(path).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0644u);
+    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0600), 0);
+    Puzzle.SaveToFile(path);
+    ASSERT_EQ(stat(QFile::encodeName(path).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0644u);
 }
 
 TEST_F(PuzzleTest, SavingHidesHighlightsAndFinishesWhenAsked) {

@@ -1,0 +1,62 @@
+#include "platform/FileReplacement.h"
+
+#include "platform/Exception.h"
+#include "platform/FileHandle.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// Names are drawn until one is free; a user's file is never opened.
+constexpr int NameAttempts = 100;
+
+// Hidden, and short whatever the file is called, so that a long name still
+// leaves room for it.
+QString TemporaryNameBeside(const QString& FileName) {
+    static const char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString name = QStringLiteral(".glyphtrove-");
+    for (int i = 0; i < 8; ++i)
+        name += QLatin1Char(Letters[QRandomGenerator::system()->bounded(int(sizeof Letters) - 1)]);
+    return QFileInfo(FileName).path() + '/' + name;
+}
+
+} // namespace
+
+TFileReplacement::TFileReplacement(const QString& FileName) : FFileName(FileName) {
+    for (int attempt = 0; attempt < NameAttempts && FHandle < 0; ++attempt) {
+        FTemporaryName = TemporaryNameBeside(FileName);
+        // The mode a new file of the user's gets: 0666 less the umask.
+        FHandle = open(QFile::encodeName(FTemporaryName).constData(),
+                       O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (FHandle < 0 && errno != EEXIST)
+            break;
+    }
+    if (FHandle < 0)
+        throw EFCreateError(Format("Cannot create file %s", FileName));
+}
+
+TFileReplacement::~TFileReplacement() {
+    if (FHandle >= 0)
+        close(FHandle);
+    if (!FCommitted)
+        DeleteFile(FTemporaryName);
+}
+
+void TFileReplacement::Commit(const std::function<void()>& BeforeSwap) {
+    // The bytes reach the disk before the name moves, so that a crash leaves
+    // the old file or the whole new one at the name, never an empty one.
+    const bool flushed = fsync(FHandle) == 0;
+    const bool closed = close(FHandle) == 0;
+    FHandle = -1;
+    if (!flushed || !closed)
+        throw EWriteError();
+    BeforeSwap();
+    if (!MoveFile(FTemporaryName, FFileName))
+        throw EFCreateError(Format("Cannot create file %s", FFileName));
+    FCommitted = true;
+}
