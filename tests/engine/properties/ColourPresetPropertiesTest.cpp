@@ -4,6 +4,7 @@
 
 #include "support/FakeServices.h"
 #include "support/FileSizeLimit.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -247,6 +248,26 @@ TEST_F(ColourPresets, NamesSetOnASchemeDirectlyCannotBreakTheFile) {
     }
     const TPresets again;
     EXPECT_EQ(QStringList({"Bad  Name", "Plain Gray", "Blue Skies", "Fiery Red"}), Names(again));
+}
+
+TEST_F(ColourPresets, ASchemeNameIsWrittenInWindows1252WhereThatHoldsIt) {
+    const struct {
+        QString name;
+        QByteArray section;
+    } cases[] = {{"Caf\u00e9", "\n[Caf\xE9]\nWordText=1\n"},
+                 {"\u014ctsu", "\n[\xC5\x8Ctsu]\nWordText=1\n"}};
+    for (const auto& c : cases) {
+        {
+            TPresets presets;
+            presets.LoadDefaults();
+            presets.AddScheme(c.name, kCustom);
+        }
+        const QByteArray bytes = ReadFile();
+        EXPECT_TRUE(bytes.contains(c.section)) << bytes.toStdString();
+        const TPresets again;
+        EXPECT_EQ(again.GetSchemeName(6), c.name);
+        EXPECT_EQ(FileValues(*again.GetScheme(6))[0], 1);
+    }
 }
 
 TEST_F(ColourPresets, ASchemeNamedGeneralSharesTheTitleSection) {
