@@ -594,6 +594,7 @@ void TfrmPreferences::actColourStoreExecute() {
     QString name = cbxPresets->currentText();
     if (!dialog.Execute(name))
         return;
+    FPresets->CheckNewSchemeName(name);
     StoreScheme(name);
     FillSchemeCombo();
     UpdateSchemeCombo();
@@ -620,6 +621,7 @@ void TfrmPreferences::actColourRenameExecute() {
     const int i = FPresets->IndexOfScheme(old);
     if (i <= 0)
         return;
+    FPresets->CheckNewSchemeName(name, i);
     FPresets->RenameScheme(i, name);
     FillSchemeCombo();
     UpdateSchemeCombo();
