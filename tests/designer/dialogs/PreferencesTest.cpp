@@ -579,10 +579,33 @@ TEST_F(PreferencesTest, PageChangeRaisesThePageHint) {
     EXPECT_TRUE(hints[2].endsWith("\r\nDo not forget to type in your name as the author!"));
 }
 
-TEST_F(PreferencesTest, BadStampEndsExecuteBeforeTheDialogShows) {
-    dialog.GetGameProperties()->SetGameModified("not a stamp");
-    EXPECT_FALSE(MessageOf([&] { dialog.Execute(); }).empty());
-    EXPECT_TRUE(fake.ModalsRun.empty());
+// A game file may hold any text as its stamps: the dialog still opens.
+TEST_F(PreferencesTest, ATextThatIsNotAStampIsShownAsItIs) {
+    TWordGameProperties& properties = *dialog.GetGameProperties();
+    const QString stamp = "25122024 133000";
+    const struct {
+        QString created, modified;
+    } cases[] = {{stamp, "not a stamp"},
+                 {"", stamp},
+                 {"31022024 120000", "25122024 126000"},
+                 {"yesterday", "1.1.0"}};
+    for (const auto& c : cases) {
+        properties.SetGameCreated(c.created);
+        properties.SetGameModified(c.modified);
+        User([&](TfrmPreferences& form) {
+            for (const auto& [label, text] :
+                 {std::pair(form.txtCreated, c.created), std::pair(form.txtModified, c.modified)}) {
+                if (text == stamp)
+                    EXPECT_TRUE(label->text().contains("2024")) << "a stamp reads as a date";
+                else
+                    EXPECT_EQ(label->text(), text);
+            }
+            return Click(form.btnOK);
+        });
+        EXPECT_TRUE(dialog.Execute()) << c.created.toStdString();
+    }
+    EXPECT_EQ(fake.ModalsRun.size(), std::size(cases));
+    EXPECT_TRUE(fake.Messages.empty());
 }
 
 TEST_F(PreferencesTest, PreviewFollowsFinishAndUnfinish) {
