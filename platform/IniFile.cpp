@@ -164,11 +164,11 @@ void TIniFile::UpdateFile() {
     if (FData->Ini.Save(text, false) < 0)
         throw EFCreateError(Format("Cannot create file \"%s\". The data cannot be written",
                                    QDir::toNativeSeparators(FFileName)));
-    // Unbuffered, so that a short write shows at once: a buffered QSaveFile
-    // can lose the error of its final flush and commit a truncated file.
     // The file is read back as one text, so it is written as one: a file of
     // mixed encodings would read as Windows-1252 throughout.
     const QByteArray bytes = TextToBytes(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    // Unbuffered, so that a short write shows at once: a buffered QSaveFile
+    // can lose the error of its final flush and commit a truncated file.
     QSaveFile file(FFileName);
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
                          file.write(bytes) == bytes.size() && file.commit();

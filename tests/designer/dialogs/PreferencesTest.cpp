@@ -636,3 +636,16 @@ TEST_F(PreferencesTest, Screenshot) {
     });
     dialog.Execute();
 }
+
+TEST_F(PreferencesTest, ScreenshotOfACreationTextThatIsNoDate) {
+    TWordGameProperties& properties = *dialog.GetGameProperties();
+    properties.SetGameTitle("Woodland Walk");
+    properties.SetGameCreated("Christmas 2024");
+    properties.SetGameModified("02012025 091500");
+    User([&](TfrmPreferences& form) {
+        TakeScreenshot(form, "preferences-created-no-date");
+        EXPECT_EQ(form.txtCreated->text(), "Christmas 2024");
+        return int(mrCancel);
+    });
+    EXPECT_FALSE(dialog.Execute());
+}
