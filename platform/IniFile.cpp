@@ -164,15 +164,27 @@ void TIniFile::UpdateFile() {
     if (FData->Ini.Save(text, false) < 0)
         throw EFCreateError(Format("Cannot create file \"%s\". The data cannot be written",
                                    QDir::toNativeSeparators(FFileName)));
+    // The file is read back as one text, so it is written as one: a file of
+    // mixed encodings would read as Windows-1252 throughout.
+    const QByteArray bytes = TextToBytes(QString::fromUtf8(text.data(), qsizetype(text.size())));
     // Unbuffered, so that a short write shows at once: a buffered QSaveFile
     // can lose the error of its final flush and commit a truncated file.
     QSaveFile file(FFileName);
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(text.data(), qint64(text.size())) == qint64(text.size()) &&
-                         file.commit();
+                         file.write(bytes) == bytes.size() && file.commit();
     if (!written)
         throw EFCreateError(Format("Cannot create file \"%s\". %s",
                                    QDir::toNativeSeparators(FFileName), file.errorString()));
+}
+
+bool SameIniName(const QString& A, const QString& B) {
+    if (A.size() != B.size())
+        return false;
+    auto fold = [](QChar c) { return c >= 'A' && c <= 'Z' ? QChar(c.unicode() + 32) : c; };
+    for (qsizetype i = 0; i < A.size(); ++i)
+        if (fold(A[i]) != fold(B[i]))
+            return false;
+    return true;
 }
 
 QString SettingsFolder() {

@@ -5,9 +5,10 @@
 #include <memory>
 
 // An INI file held in memory: sections and keys keep file order, names are
-// compared without regard to case. Reading takes UTF-8, or Windows-1252 for
-// other bytes; writing gives UTF-8. Changes reach the disk only through
-// UpdateFile, which replaces the file in one step.
+// compared as SameIniName does. The file is one text in the system's text
+// rule (TextBytes.h): read as UTF-8, or Windows-1252 for other bytes;
+// written in Windows-1252 when that holds it, else in UTF-8. Changes reach
+// the disk only through UpdateFile, which replaces the file in one step.
 class TIniFile {
 public:
     enum TOpenMode { omLoad, omEmpty };
@@ -51,6 +52,10 @@ private:
     QString FFileName;
     std::unique_ptr<TData> FData;
 };
+
+// Whether two section or key names are one in the file: letter case is
+// ignored for A-Z only, as the INI layer compares them.
+bool SameIniName(const QString& A, const QString& B);
 
 // The folder of the settings files, with a trailing separator: the
 // program's folder when it is writable, else a per-user folder under the

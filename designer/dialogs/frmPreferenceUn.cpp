@@ -594,6 +594,7 @@ void TfrmPreferences::actColourStoreExecute() {
     QString name = cbxPresets->currentText();
     if (!dialog.Execute(name))
         return;
+    FPresets->CheckNewSchemeName(name);
     StoreScheme(name);
     FillSchemeCombo();
     UpdateSchemeCombo();
@@ -620,6 +621,7 @@ void TfrmPreferences::actColourRenameExecute() {
     const int i = FPresets->IndexOfScheme(old);
     if (i <= 0)
         return;
+    FPresets->CheckNewSchemeName(name, i);
     FPresets->RenameScheme(i, name);
     FillSchemeCombo();
     UpdateSchemeCombo();
@@ -673,9 +675,15 @@ void TfrmPreferences::LoadTextFields() {
     txtModified->setText(modified);
 }
 
-// The long date and the short time of the user's locale.
+// The long date and the short time of the user's locale. A text that is not
+// a stamp (a game file may hold any text) is shown as it is.
 QString TfrmPreferences::FormatStamp(const QString& Stamp) {
-    const TDateTime moment = TWordGameProperties::StrToStamp(Stamp);
+    TDateTime moment = 0;
+    try {
+        moment = TWordGameProperties::StrToStamp(Stamp);
+    } catch (const EConvertError&) {
+        return Stamp;
+    }
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, msec = 0;
     DecodeDate(moment, year, month, day);
     DecodeTime(moment, hour, minute, second, msec);

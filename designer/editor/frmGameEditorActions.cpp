@@ -37,6 +37,8 @@ void TfrmGameEditor::actResetGameExecute() {
         return;
     ClearGame();
     SetLastAction(1);
+    // An emptied game is not worth a save question, as the cleared mark says.
+    FGame->ClearModified();
     ClearModifiedMark();
 }
 

@@ -211,6 +211,21 @@ void TGlyphtroveGameColourPresetProperties::LoadDefaults() {
         AddScheme(scheme.Name, scheme.Indexes);
 }
 
+void TGlyphtroveGameColourPresetProperties::CheckNewSchemeName(const QString& Name,
+                                                               int Index) const {
+    const QString name = SanitiseSchemeName(Name);
+    if (SameIniName(name, kGeneralSection))
+        throw Exception(Format("The name \"%s\" is used by the colour scheme file itself. "
+                               "Please choose another name.",
+                               name));
+    const int kept = Index >= 0 ? Index : IndexOfScheme(name);
+    for (int i = 0; i < Count(); ++i)
+        if (i != kept && SameIniName(GetSchemeName(i), name))
+            throw Exception(Format("There is already a colour scheme named \"%s\". Please "
+                                   "choose another name.",
+                                   GetSchemeName(i)));
+}
+
 QString TGlyphtroveGameColourPresetProperties::SanitiseSchemeName(const QString& Name) {
     const QString safe = SafeSectionName(Name);
     if (safe.isEmpty())

@@ -51,6 +51,13 @@ public:
     QString FileName() const;
     bool Modified() const { return FModified; }
 
+    // Raises, with a message for the user, when Name as it would be stored
+    // would share its section of the file with the file's title or with a
+    // scheme other than the one at Index: the file tells names apart without
+    // regard to case. Index is the scheme being renamed; -1 checks a name to
+    // be added, where the scheme of exactly that name is replaced.
+    void CheckNewSchemeName(const QString& Name, int Index = -1) const;
+
     // A scheme name must survive as an INI section name: line breaks and
     // other control characters, brackets and "=" become blanks and blanks at
     // the ends go. Raises when nothing is left.

@@ -192,6 +192,8 @@ public:
     // Invalidates the whole control and paints it at once.
     virtual void Repaint();
     void SetModified();
+    // The game counts as unchanged, as after NewGame, without new stamps.
+    void ClearModified() { FModified = false; }
     virtual void NewGame(const QString& Title, const QString& Description);
     void ClearWords();
     void ClearGrid();

@@ -2,14 +2,22 @@
 // user would drive it: the start window, the game manager, a new game, and
 // the questions on the way out.
 
+#include "designer/dialogs/frmPreferenceUn.h"
 #include "support/EndToEnd.h"
 #include "support/FakeServices.h"
+#include "support/Screenshot.h"
 #include "support/TestFiles.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,9 +59,10 @@ protected:
         return question;
     }
 
-    // Editor on the start window, New... in the game manager, then Create
-    // at the size offered: the new game's editor window.
+    // A new game's editor, through the start window and the game manager.
     QString OpenNewGame(ProgramRun& Run) {
+        if (Run.WaitForWindow("Glyphtrove Designer").isEmpty())
+            return QString();
         Run.Click(StartButton(StartWindowPlace, 8));
         if (Run.WaitForWindow("Game Manager").isEmpty())
             return QString();
@@ -91,9 +100,37 @@ protected:
         return found;
     }
 
+    // The whole screen, kept when screenshots are asked for.
+    void KeepScreen(const QString& Name) {
+        if (qEnvironmentVariableIsEmpty("GLYPHTROVE_SCREENSHOTS") ||
+            QStandardPaths::findExecutable("import").isEmpty())
+            return;
+        const QString file = Fake.Folder() + "/screen.png";
+        QProcess::execute("import", {"-window", "root", "-display", Screen.Display(), file});
+        KeepScreenshot(QImage(file), Name);
+    }
+
     FakeServices Fake;
     VirtualScreen Screen;
 };
+
+// Where a control of the preferences dialog sits in it, from a dialog of
+// this process built the same way.
+struct TPreferencesPlaces {
+    QPoint ColoursTab, Presets, RenameTool;
+};
+
+TPreferencesPlaces PreferencesPlaces() {
+    TfrmPreferences probe(nullptr);
+    probe.pgcPreferences->setCurrentIndex(1);
+    probe.show();
+    QApplication::processEvents();
+    const QTabBar* tabs = probe.pgcPreferences->findChild<QTabBar*>();
+    const QWidget* tool = probe.tbrSchemes->widgetForAction(probe.actColourRename);
+    return {tabs->mapTo(&probe, tabs->tabRect(1).center()),
+            probe.cbxPresets->mapTo(&probe, probe.cbxPresets->rect().center()),
+            tool->mapTo(&probe, tool->rect().center())};
+}
 
 } // namespace
 
@@ -236,4 +273,58 @@ TEST_F(DesignerEndToEnd, SaveAsAsksAboutTheFileOfTheChosenFilter) {
         run.Click(StartButton(run.WindowOrigin(startWindow), 392));
         return run.Program().waitForFinished(2000);
     })) << "the program did not end";
+}
+
+// The schemes file merges sections whose names differ in case only: a
+// rename to another scheme's name in other letters is refused, and the
+// schemes written at the end are the built-ins, each with its colours.
+TEST_F(DesignerEndToEnd, RenamingASchemeToAnotherSchemesNameIsRefused) {
+    const TPreferencesPlaces places = PreferencesPlaces();
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_DESIGNER_BINARY, {});
+    const QString editor = OpenNewGame(run);
+    ASSERT_FALSE(editor.isEmpty()) << "no editor for a new game";
+
+    run.XDoTool({"windowfocus", "--sync", editor});
+    run.XDoTool({"key", "--clearmodifiers", "alt+g"});
+    run.XDoTool({"key", "--clearmodifiers", "p"});
+    const QString preferences = run.WaitForWindow("Game Preferences");
+    ASSERT_FALSE(preferences.isEmpty()) << "Preferences did not open";
+    const QPoint origin = run.WindowOrigin(preferences);
+    run.Click(origin + places.ColoursTab);
+    run.Click(origin + places.Presets);
+    run.XDoTool({"key", "--clearmodifiers", "n", "Return"});
+
+    run.Click(origin + places.RenameTool);
+    const QString name = run.WaitForWindow("Puzzle Colour Scheme");
+    ASSERT_FALSE(name.isEmpty()) << "Rename did not ask for the name";
+    run.Type(name, "ctrl+a");
+    run.XDoTool({"type", "--delay", "20", "default"});
+    run.Type(name, "Return");
+    const QString refusal = run.WaitForWindow("Error");
+    ASSERT_FALSE(refusal.isEmpty()) << "the name was not refused";
+    KeepScreen("designer-scheme-name-refused");
+    run.Type(refusal, "Return");
+    ASSERT_TRUE(run.WaitForWindowGone("Error"));
+
+    // A rename to a free name is kept, so the schemes are written at the end.
+    run.Click(origin + places.RenameTool);
+    const QString again = run.WaitForWindow("Puzzle Colour Scheme");
+    ASSERT_FALSE(again.isEmpty());
+    run.Type(again, "ctrl+a");
+    run.XDoTool({"type", "--delay", "20", "Midnight"});
+    run.Type(again, "Return");
+    ASSERT_TRUE(run.WaitForWindowGone("Puzzle Colour Scheme"));
+    run.Type(preferences, "Escape");
+    ASSERT_TRUE(run.WaitForWindowGone("Game Preferences"));
+
+    const QString startWindow = run.WaitForWindow("Glyphtrove Designer");
+    run.XDoTool({"windowraise", startWindow});
+    run.Click(StartButton(run.WindowOrigin(startWindow), 392));
+    ASSERT_TRUE(run.Ended()) << "the program did not end";
+
+    const QByteArray schemes = ReadBytes(run.ProgramFolder() + "/Colour Schemes.dat");
+    EXPECT_TRUE(schemes.contains("\n[Default]\nWordText=0\nWordBG=15\n")) << schemes.data();
+    EXPECT_TRUE(schemes.contains("\n[Midnight]\nWordText=12\nWordBG=0\n")) << schemes.data();
+    EXPECT_FALSE(schemes.contains("Nighttime"));
+    EXPECT_FALSE(schemes.contains("[default]"));
 }

@@ -41,27 +41,66 @@ TEST(IniFile, ReadIntegerFallsBackToDefault) {
         EXPECT_EQ(c.expected, ini.ReadInteger("N", c.key, -1)) << c.key;
 }
 
-TEST(IniFile, WritesUtf8AndReadsOtherBytesAsWindows1252) {
+// The whole file is one text: Windows-1252 when that code page holds all of
+// it and its bytes do not read back as other UTF-8, else UTF-8 throughout.
+TEST(IniFile, WritesWindows1252WhereItHoldsTheFileElseUtf8) {
+    FakeServices fake;
+    const QString name = fake.Folder() + "/text.ini";
+    const struct {
+        QString section, value;
+        QByteArray bytes;
+    } cases[] = {
+        {"Caf\u00e9", "\u20ac 5 \u0152", "[Caf\xE9]\nk=\x80 5 \x8C\n"},
+        {"Caf\u00e9", "\u014ctsu", "[Caf\xC3\xA9]\nk=\xC5\x8Ctsu\n"},
+        {"Caf\u00c3\u00a9", "x", "[Caf\xC3\x83\xC2\xA9]\nk=x\n"},
+        {"Plain", "ascii", "[Plain]\nk=ascii\n"},
+    };
+    for (const auto& c : cases) {
+        {
+            TIniFile ini(name, TIniFile::omEmpty);
+            ini.WriteString(c.section, "k", c.value);
+            ini.UpdateFile();
+        }
+        EXPECT_EQ(ReadBytes(name), c.bytes) << c.section.toStdString();
+        const TIniFile back(name);
+        EXPECT_EQ(back.ReadSections(), QStringList({c.section}));
+        EXPECT_EQ(back.ReadString(c.section, "k", QString()), c.value);
+    }
+}
+
+TEST(IniFile, ReadsUtf8AndOtherBytesAsWindows1252) {
     FakeServices fake;
     const QString name = fake.Folder() + "/text.ini";
     WriteBytes(name, "[Caf\xE9]\nsign=\x80 5\n");
-    {
-        TIniFile ini(name);
-        EXPECT_EQ(QStringList({QString::fromUtf8("Caf\u00e9")}), ini.ReadSections());
-        EXPECT_EQ(QString::fromUtf8("\u20ac 5"),
-                  ini.ReadString(QString::fromUtf8("Caf\u00e9"), "sign", QString()));
-        ini.WriteString("New", "name", QString::fromUtf8("Gr\u00fc\u00dfe"));
-        ini.UpdateFile();
-    }
-    const QByteArray bytes = ReadBytes(name);
-    EXPECT_TRUE(bytes.contains("[Caf\xC3\xA9]"));
-    EXPECT_TRUE(bytes.contains("name=Gr\xC3\xBC\xC3\x9F"
-                               "e"));
-    EXPECT_EQ(QString::fromUtf8("Gr\u00fc\u00dfe"),
-              TIniFile(name).ReadString("new", "NAME", QString()));
+    EXPECT_EQ(QStringList({QString::fromUtf8("Caf\u00e9")}), TIniFile(name).ReadSections());
+    EXPECT_EQ(QString::fromUtf8("\u20ac 5"),
+              TIniFile(name).ReadString(QString::fromUtf8("Caf\u00e9"), "sign", QString()));
     WriteBytes(name, "\xEF\xBB\xBF[First]\nk=\xC3\xA9\n");
     EXPECT_EQ(QStringList({"First"}), TIniFile(name).ReadSections());
     EXPECT_EQ(QString::fromUtf8("\u00e9"), TIniFile(name).ReadString("First", "k", QString()));
+}
+
+// Names are one in the file when they differ in the case of A-Z only.
+TEST(IniFile, SameIniNameTellsNamesApartAsTheFileDoes) {
+    FakeServices fake;
+    const struct {
+        QString a, b;
+        bool same;
+    } cases[] = {{"Default", "dEFAULT", true},
+                 {"General", "general", true},
+                 {"Plain Gray", "Plain  Gray", false},
+                 {"Caf\u00e9", "CAF\u00e9", true},
+                 {"Caf\u00e9", "CAF\u00c9", false},
+                 {"@x", "`x", false},
+                 {"[x", "{x", false},
+                 {"Mine", "Mine", true}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(SameIniName(c.a, c.b), c.same) << c.a.toStdString() << "/" << c.b.toStdString();
+        TIniFile ini(fake.Folder() + "/names.ini", TIniFile::omEmpty);
+        ini.WriteString(c.a, "k", "1");
+        ini.WriteString(c.b, "k", "2");
+        EXPECT_EQ(ini.ReadSections().size(), c.same ? 1 : 2) << c.a.toStdString();
+    }
 }
 
 TEST(IniFile, WriteRoundTripKeepsOrderAndReplacesValues) {

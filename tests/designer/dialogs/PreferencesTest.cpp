@@ -260,6 +260,71 @@ TEST_F(PreferencesTest, SchemesAreStoredRenamedAndDeleted) {
                                                     "TfrmColourSchemeName"}));
 }
 
+// The schemes file tells section names apart without regard to case and
+// keeps its title in [General]: a name that would share a section with
+// another scheme or the title is refused, and the file keeps every scheme.
+TEST_F(PreferencesTest, StoreAndRenameRefuseANameTheFileWouldMergeWithAnother) {
+    const QString taken = "There is already a colour scheme named \"%1\". Please choose another "
+                          "name.";
+    const QString title = "The name \"%1\" is used by the colour scheme file itself. Please "
+                          "choose another name.";
+    const struct {
+        QAction* TfrmPreferences::*action;
+        QString name, message;
+    } cases[] = {
+        {&TfrmPreferences::actColourStore, "default", taken.arg("Default")},
+        {&TfrmPreferences::actColourStore, "GENERAL", title.arg("GENERAL")},
+        {&TfrmPreferences::actColourRename, "default", taken.arg("Default")},
+        {&TfrmPreferences::actColourRename, "Plain Gray", taken.arg("Plain Gray")},
+        {&TfrmPreferences::actColourRename, "BLUE skies", taken.arg("Blue Skies")},
+        {&TfrmPreferences::actColourRename, " General ", title.arg("General")},
+    };
+    {
+        TfrmPreferences form(&owner);
+        form.SelectDefaultScheme();
+        User([&](TfrmPreferences& shown) {
+            ShowPage(shown, 1);
+            shown.cbxPresets->setFocus();
+            while (shown.cbxPresets->currentText() != "Nighttime")
+                QTest::keyClick(shown.cbxPresets, Qt::Key_Down);
+            for (const auto& c : cases) {
+                NameDialog(c.name);
+                fake.Answer(mrOk);
+                const size_t shownBefore = fake.Messages.size();
+                Trigger(shown.tbrSchemes, shown.*(c.action));
+                if (fake.Messages.size() != shownBefore + 1) {
+                    ADD_FAILURE() << "no refusal for " << c.name.toStdString();
+                    break;
+                }
+                EXPECT_EQ(fake.Messages.back().text, c.message) << c.name.toStdString();
+                EXPECT_EQ(fake.Messages.back().type, mtError);
+                EXPECT_EQ(SchemeNames(shown.PresetStore()).join(","),
+                          "Default,Nighttime,Plain Gray,Blue Skies,Fiery Red,Leafy Green");
+                EXPECT_EQ(shown.cbxPresets->currentText(), "Nighttime");
+            }
+            // Its own name in other letters is no clash.
+            NameDialog("NightTime");
+            Trigger(shown.tbrSchemes, shown.actColourRename);
+            EXPECT_EQ(shown.cbxPresets->currentText(), "NightTime");
+            return int(mrCancel);
+        });
+        form.Execute();
+    }
+    EXPECT_EQ(fake.Messages.size(), std::size(cases));
+    TfrmPreferences reopened(&owner);
+    const TGlyphtroveGameColourPresetProperties& store = reopened.PresetStore();
+    ASSERT_EQ(SchemeNames(store).join(","),
+              "Default,NightTime,Plain Gray,Blue Skies,Fiery Red,Leafy Green");
+    const struct {
+        int scheme;
+        TColor foreground, background;
+    } words[] = {{0, Black, White}, {1, Blue, Black}, {2, Black, Silver}};
+    for (const auto& w : words) {
+        EXPECT_EQ(store.GetScheme(w.scheme)->Foreground(crNormalWord), w.foreground) << w.scheme;
+        EXPECT_EQ(store.GetScheme(w.scheme)->Background(crNormalWord), w.background) << w.scheme;
+    }
+}
+
 TEST_F(PreferencesTest, ChoosingASchemeAppliesIt) {
     dialog.SelectDefaultScheme();
     User([&](TfrmPreferences& form) {
@@ -514,10 +579,33 @@ TEST_F(PreferencesTest, PageChangeRaisesThePageHint) {
     EXPECT_TRUE(hints[2].endsWith("\r\nDo not forget to type in your name as the author!"));
 }
 
-TEST_F(PreferencesTest, BadStampEndsExecuteBeforeTheDialogShows) {
-    dialog.GetGameProperties()->SetGameModified("not a stamp");
-    EXPECT_FALSE(MessageOf([&] { dialog.Execute(); }).empty());
-    EXPECT_TRUE(fake.ModalsRun.empty());
+// A game file may hold any text as its stamps: the dialog still opens.
+TEST_F(PreferencesTest, ATextThatIsNotAStampIsShownAsItIs) {
+    TWordGameProperties& properties = *dialog.GetGameProperties();
+    const QString stamp = "25122024 133000";
+    const struct {
+        QString created, modified;
+    } cases[] = {{stamp, "not a stamp"},
+                 {"", stamp},
+                 {"31022024 120000", "25122024 126000"},
+                 {"yesterday", "1.1.0"}};
+    for (const auto& c : cases) {
+        properties.SetGameCreated(c.created);
+        properties.SetGameModified(c.modified);
+        User([&](TfrmPreferences& form) {
+            for (const auto& [label, text] :
+                 {std::pair(form.txtCreated, c.created), std::pair(form.txtModified, c.modified)}) {
+                if (text == stamp)
+                    EXPECT_TRUE(label->text().contains("2024")) << "a stamp reads as a date";
+                else
+                    EXPECT_EQ(label->text(), text);
+            }
+            return Click(form.btnOK);
+        });
+        EXPECT_TRUE(dialog.Execute()) << c.created.toStdString();
+    }
+    EXPECT_EQ(fake.ModalsRun.size(), std::size(cases));
+    EXPECT_TRUE(fake.Messages.empty());
 }
 
 TEST_F(PreferencesTest, PreviewFollowsFinishAndUnfinish) {
@@ -547,4 +635,17 @@ TEST_F(PreferencesTest, Screenshot) {
         return int(mrCancel);
     });
     dialog.Execute();
+}
+
+TEST_F(PreferencesTest, ScreenshotOfACreationTextThatIsNoDate) {
+    TWordGameProperties& properties = *dialog.GetGameProperties();
+    properties.SetGameTitle("Woodland Walk");
+    properties.SetGameCreated("Christmas 2024");
+    properties.SetGameModified("02012025 091500");
+    User([&](TfrmPreferences& form) {
+        TakeScreenshot(form, "preferences-created-no-date");
+        EXPECT_EQ(form.txtCreated->text(), "Christmas 2024");
+        return int(mrCancel);
+    });
+    EXPECT_FALSE(dialog.Execute());
 }

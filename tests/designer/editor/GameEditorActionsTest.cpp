@@ -70,6 +70,36 @@ TEST_F(EditorTest, ResetAsksOnlyForAModifiedGameWithWords) {
     EXPECT_EQ(Editor->HelpPanelText(), Help(65280));
 }
 
+// A reset game is empty and unmarked: closing it asks nothing, whether the
+// game had words (Reset asked) or only changed properties (it did not).
+TEST_F(EditorTest, AResetGameClosesWithoutASaveQuestion) {
+    Editor->SetGameManager(&Manager);
+    const struct {
+        bool withWord;
+        size_t questions;
+    } cases[] = {{true, 1}, {false, 0}};
+    for (const auto& c : cases) {
+        Fake.Messages.clear();
+        if (c.withWord) {
+            AddWord("CAT", 0, 0, wdRight);
+            Fake.Answer(mrYes);
+        } else {
+            Preferences->Scripts.push_back([](TWordGameProperties& edited) {
+                edited.SetGameAuthor("Ann");
+                return true;
+            });
+            Editor->actPreferences->trigger();
+        }
+        ASSERT_TRUE(Game->Modified());
+        Editor->actResetGame->trigger();
+        EXPECT_FALSE(Game->Modified()) << c.withWord;
+        EXPECT_EQ(Editor->StatusText(0), "");
+        EXPECT_TRUE(Editor->close());
+        EXPECT_EQ(Fake.Messages.size(), c.questions) << c.withWord;
+        Editor->show();
+    }
+}
+
 TEST_F(EditorTest, RemoveWordAsksAboutEachSelectedLineInOrder) {
     AddWord("CAT", 0, 0, wdRight);
     AddWord("DOG", 0, 2, wdRight);

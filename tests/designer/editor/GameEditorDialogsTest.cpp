@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -204,6 +205,35 @@ TEST_F(EditorWithDialogsTest, LoadingAGameHandsItsColoursAndOptionsToThePreferen
     EXPECT_EQ(preferences.cbxPresets->currentText(), "Blue Skies");
     EXPECT_EQ(preferences.edHintsAllowed->text(), "7");
     EXPECT_TRUE(preferences.cbxIncludeColourScheme->isChecked());
+}
+
+// Save asks for a title first when the game has the default one; a game
+// file whose creation text is no date must not stop it.
+TEST_F(EditorWithDialogsTest, SaveOfAGameWhoseCreationTextIsNoDateShowsItAndSaves) {
+    TypeWord(1, 1, "OWL");
+    Editor.Game()->GamePreferences()->SetGameCreated("Christmas 2024");
+    const QString file = Fake.Folder() + "/odd.gtg";
+    Editor.Game()->SaveToFile(file);
+    Fake.ChooseFile(file, 1);
+    Editor.actLoadGame->trigger();
+    ASSERT_EQ(Editor.GetGameTitle(), "Glyphtrove Game 1");
+    const QByteArray before = ReadBytes(file);
+
+    Editor.SetGameManager(&Manager);
+    Fake.OnModal([](QDialog& dialog) {
+        auto& preferences = dynamic_cast<TfrmPreferences&>(dialog);
+        EXPECT_EQ(preferences.txtCreated->text(), "Christmas 2024");
+        preferences.coledAuthor->setFocus();
+        QTest::keyClicks(preferences.coledAuthor, "Ann");
+        QTest::mouseClick(preferences.btnOK, Qt::LeftButton);
+        return int(mrNone);
+    });
+    Editor.actSaveGame->trigger();
+    EXPECT_TRUE(Fake.Messages.empty());
+    EXPECT_EQ(Editor.StatusText(7), "Game file saved");
+    EXPECT_FALSE(Editor.Game()->Modified());
+    EXPECT_EQ(ReadBytes(Fake.Folder() + "/odd.bak"), before);
+    EXPECT_TRUE(ReadBytes(file).contains("Ann"));
 }
 
 TEST_F(EditorWithDialogsTest, ScreenshotOfTheEditorAfterPreferencesChangedItsColours) {

@@ -1,9 +1,11 @@
 #include "engine/properties/ColourPresetPropertiesUn.h"
 
 #include "platform/Exception.h"
+#include "platform/Format.h"
 
 #include "support/FakeServices.h"
 #include "support/FileSizeLimit.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -247,6 +249,64 @@ TEST_F(ColourPresets, NamesSetOnASchemeDirectlyCannotBreakTheFile) {
     }
     const TPresets again;
     EXPECT_EQ(QStringList({"Bad  Name", "Plain Gray", "Blue Skies", "Fiery Red"}), Names(again));
+}
+
+TEST_F(ColourPresets, ASchemeNameIsWrittenInWindows1252WhereThatHoldsIt) {
+    const struct {
+        QString name;
+        QByteArray section;
+    } cases[] = {{"Caf\u00e9", "\n[Caf\xE9]\nWordText=1\n"},
+                 {"\u014ctsu", "\n[\xC5\x8Ctsu]\nWordText=1\n"}};
+    for (const auto& c : cases) {
+        {
+            TPresets presets;
+            presets.LoadDefaults();
+            presets.AddScheme(c.name, kCustom);
+        }
+        const QByteArray bytes = ReadFile();
+        EXPECT_TRUE(bytes.contains(c.section)) << bytes.toStdString();
+        const TPresets again;
+        EXPECT_EQ(again.GetSchemeName(6), c.name);
+        EXPECT_EQ(FileValues(*again.GetScheme(6))[0], 1);
+    }
+}
+
+// Store and Rename ask before a name goes in: one the file would merge with
+// another scheme's section or with its title is refused.
+TEST_F(ColourPresets, CheckNewSchemeNameRefusesNamesTheFileWouldMerge) {
+    const auto taken = [](const char* name) {
+        return Format("There is already a colour scheme named \"%s\". Please choose another "
+                      "name.",
+                      QString(name))
+            .toStdString();
+    };
+    const auto reserved = [](const char* name) {
+        return Format("The name \"%s\" is used by the colour scheme file itself. Please choose "
+                      "another name.",
+                      QString(name))
+            .toStdString();
+    };
+    TPresets presets;
+    presets.AddScheme("Caf\u00e9", kCustom);
+    const struct {
+        QString name;
+        int index; // the scheme renamed, -1 for one added
+        std::string message;
+    } cases[] = {
+        {"Nighttime", -1, ""}, // replaces that scheme
+        {"nighttime", -1, taken("Nighttime")},
+        {"Nighttime", 2, taken("Nighttime")},
+        {"NIGHTTIME", 1, ""}, // its own name
+        {"[Plain GRAY]", 0, taken("Plain Gray")},
+        {"general", -1, reserved("general")},
+        {" General\n", 3, reserved("General")},
+        {"Generals", -1, ""},
+        {"Caf\u00c9", -1, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MessageOf([&] { presets.CheckNewSchemeName(c.name, c.index); }), c.message)
+            << c.name.toStdString();
+    EXPECT_FALSE(MessageOf([&] { presets.CheckNewSchemeName("\n"); }).empty());
 }
 
 TEST_F(ColourPresets, ASchemeNamedGeneralSharesTheTitleSection) {

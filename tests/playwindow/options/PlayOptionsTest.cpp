@@ -66,6 +66,30 @@ TEST(PlayerOptions, SavesTheFileAsWrittenByHand) {
     EXPECT_TRUE(ReadBytes(setting.FileName()).contains("\nColourScheme=Default\n"));
 }
 
+TEST(PlayerOptions, ASchemeNameIsWrittenInWindows1252WhereThatHoldsIt) {
+    const struct {
+        QString name;
+        QByteArray line;
+    } cases[] = {{"Caf\u00e9", "\nColourScheme=Caf\xE9\n"},
+                 {"\u0152uvre \u20ac", "\nColourScheme=\x8Cuvre \x80\n"},
+                 {"\u014ctsu", "\nColourScheme=\xC5\x8Ctsu\n"}};
+    for (const auto& c : cases) {
+        Setting setting;
+        setting.presets.AddScheme(c.name, {});
+        TPlayerOptions options;
+        options.SetColourSchemes(&setting.presets);
+        options.SetUseDefaultScheme(false);
+        options.SelectSchemeByName(c.name);
+        options.Save();
+        const QByteArray bytes = ReadBytes(setting.FileName());
+        EXPECT_TRUE(bytes.contains(c.line)) << bytes.toStdString();
+        TPlayerOptions again;
+        again.SetColourSchemes(&setting.presets);
+        again.Load();
+        EXPECT_EQ(again.ColourSchemeTitle(), c.name);
+    }
+}
+
 TEST(PlayerOptions, LoadCases) {
     const std::string defaults =
         "auto 1 default 1 max 1 status 1 title 1 toolbar 1 words 1 timer 0 scheme 0 Default";
