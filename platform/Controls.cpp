@@ -1,6 +1,8 @@
 #include "platform/Controls.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QWidget>
 
 bool HasMouseButton(Qt::MouseButton button) {
@@ -53,8 +55,13 @@ QChar KeyCharOf(const QKeyEvent& event) {
     const bool control = event.modifiers() & Qt::ControlModifier;
     if (control && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
         return QChar(event.key() - Qt::Key_A + 1);
+    // Delete, the arrows, Home, End, Insert and the function keys type
+    // nothing, whatever text X11 gives them (Delete comes with #127).
+    const bool typingKey = event.key() < Qt::Key_Escape || event.key() == Qt::Key_unknown;
     const QString text = event.text();
-    return text.isEmpty() || control ? QChar(0) : text.front();
+    if (control || !typingKey || text.isEmpty() || text.front().category() == QChar::Other_Control)
+        return QChar(0);
+    return text.front();
 }
 
 int KeyCodeOf(QChar Key) {
@@ -68,6 +75,8 @@ int KeyCodeOf(QChar Key) {
 bool ApplyKeyRule(QObject& Field, QEvent& Event, const std::function<void(QChar& Key)>& Rule) {
     // A character typed again as changed passes the rule unasked.
     static bool retyping = false;
+    if (IsSelectionPaste(Event))
+        return true;
     if (retyping || Event.type() != QEvent::KeyPress)
         return false;
     const auto& press = static_cast<const QKeyEvent&>(Event);
@@ -93,6 +102,16 @@ bool ApplyKeyRule(QObject& Field, QEvent& Event, const std::function<void(QChar&
     QCoreApplication::sendEvent(&Field, &changed);
     retyping = false;
     return true;
+}
+
+bool IsSelectionPaste(const QEvent& Event) {
+    return Event.type() == QEvent::MouseButtonRelease &&
+           static_cast<const QMouseEvent&>(Event).button() == Qt::MiddleButton &&
+           QGuiApplication::clipboard()->supportsSelection();
+}
+
+QString SelectionText() {
+    return QGuiApplication::clipboard()->text(QClipboard::Selection);
 }
 
 bool IsKeyUp(const QEvent& Event) {

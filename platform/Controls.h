@@ -40,7 +40,8 @@ TShiftState ShiftStateOf(const QMouseEvent& event);
 
 // The character a key press types, as the system's character message
 // carries it: Backspace #8, Tab #9, Return #13, Escape #27, Ctrl+letter
-// #1-#26, else the typed text; #0 when the key types nothing.
+// #1-#26, else the typed text; #0 when the key types nothing (Delete, the
+// arrows, Home, End, Insert, the function keys).
 QChar KeyCharOf(const QKeyEvent& event);
 // The key that types Key, for a key press made up to type it.
 int KeyCodeOf(QChar Key);
@@ -50,8 +51,15 @@ int KeyCodeOf(QChar Key);
 // swallow it (#0). True when the filter consumes the event: the character
 // was swallowed, or was typed into Field again as changed. A swallowed
 // Return or Escape goes on to the dialog (Return as OK). Tab is never the
-// rule's: it moves the focus on.
+// rule's: it moves the focus on. A middle-click paste into Field would pass
+// by the rule, so it is refused.
 bool ApplyKeyRule(QObject& Field, QEvent& Event, const std::function<void(QChar& Key)>& Rule);
+
+// The middle-button release with which X11 pastes its selection into the
+// field under the mouse.
+bool IsSelectionPaste(const QEvent& Event);
+// The text such a paste brings.
+QString SelectionText();
 
 // A key released, once per press: the releases of auto-repeat don't count.
 bool IsKeyUp(const QEvent& Event);

@@ -32,6 +32,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -39,6 +41,8 @@ const QString DefaultScheme = "Default";
 const QString MissingDefaultLine = "DEFAULT MISSING";
 constexpr int DefaultHints = 5;
 constexpr int MaxHints = 999;
+// Typing stops at three digits; a count the program shows may be longer.
+constexpr int HintsLength = 3;
 
 // The page help texts, by page index.
 const char* const PropertiesPageHint =
@@ -345,7 +349,8 @@ void TfrmPreferences::CreateHintsFrame() {
     btnHintDown->setIcon(DialogPicture("arrow-left"));
     edHintsAllowed = new TColourEdit(grpHints);
     edHintsAllowed->setGeometry(34, 35, 41, 21);
-    edHintsAllowed->setMaxLength(3);
+    // Its Paste would pass by the box's key rule.
+    edHintsAllowed->setContextMenuPolicy(Qt::NoContextMenu);
     edHintsAllowed->setAlignment(Qt::AlignRight);
     edHintsAllowed->SetActiveColour(clInfoBk);
     edHintsAllowed->SetInactiveColour(clWindow);
@@ -724,15 +729,23 @@ void TfrmPreferences::ApplyTimerRule() {
     dtpTime->setEnabled(cbxUseTimer->isChecked() && cbxCountDown->isChecked());
 }
 
+// The box holds no fewer than 0 hints, though a game file may give a
+// negative count.
 int TfrmPreferences::HintsValue() const {
     int value = 0;
-    return TryStrToInt(edHintsAllowed->text(), value) ? value : DefaultHints;
+    return TryStrToInt(edHintsAllowed->text(), value) ? std::max(value, 0) : DefaultHints;
 }
 
+// Up stops at the most that can be typed; down only at 0. Taken in a wider
+// type: a game file may give the largest int.
 void TfrmPreferences::StepHints(int Step) {
     int value = 0;
-    value = TryStrToInt(edHintsAllowed->text(), value) ? std::clamp(value + Step, 0, MaxHints)
-                                                       : DefaultHints;
+    if (TryStrToInt(edHintsAllowed->text(), value)) {
+        const int64_t most = Step > 0 ? MaxHints : std::numeric_limits<int>::max();
+        value = int(std::clamp<int64_t>(int64_t(value) + Step, 0, most));
+    } else {
+        value = DefaultHints;
+    }
     edHintsAllowed->setText(QString::number(value));
 }
 
@@ -745,7 +758,11 @@ void TfrmPreferences::btnHintUpClick() {
 }
 
 void TfrmPreferences::edHintsAllowedKeyPress(QChar& Key) {
-    if (!(Key >= '0' && Key <= '9') && Key != QChar(8))
+    if (Key == QChar(8))
+        return;
+    // A typed digit replaces the selection.
+    const qsizetype kept = edHintsAllowed->text().size() - edHintsAllowed->selectedText().size();
+    if (!(Key >= '0' && Key <= '9') || kept >= HintsLength)
         Key = QChar(0);
 }
 

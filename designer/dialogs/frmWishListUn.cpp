@@ -189,6 +189,11 @@ bool TfrmWordWishList::eventFilter(QObject* watched, QEvent* event) {
         if (watched == memAllWordList->viewport()) {
             if (event->type() == QEvent::MouseButtonRelease)
                 memAllWordListMouseUp();
+            // A middle click pastes the X11 selection as Paste does the clipboard.
+            if (IsSelectionPaste(*event)) {
+                PasteWords(SelectionText());
+                consumed = true;
+            }
         } else if (event->type() == QEvent::ShortcutOverride) {
             // The form's copy and paste come before the fields' own.
             consumed = IsActionShortcut(*event);
@@ -346,10 +351,14 @@ void TfrmWordWishList::actCopyExecute() {
 }
 
 void TfrmWordWishList::actPasteExecute() {
-    const QString text = FilterClipboardText(QGuiApplication::clipboard()->text());
-    QGuiApplication::clipboard()->setText(text);
-    memAllWordList->insertPlainText(text);
+    QGuiApplication::clipboard()->setText(PasteWords(QGuiApplication::clipboard()->text()));
+}
+
+QString TfrmWordWishList::PasteWords(const QString& Text) {
+    const QString words = FilterClipboardText(Text);
+    memAllWordList->insertPlainText(words);
     UpdateActions();
+    return words;
 }
 
 void TfrmWordWishList::actFitWord2Execute() {

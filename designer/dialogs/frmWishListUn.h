@@ -95,6 +95,8 @@ private:
     void cedSearchKeyUp();
 
     bool IsActionShortcut(const QEvent& event) const;
+    // Inserts Text at the caret as the memo takes it; gives what it inserted.
+    QString PasteWords(const QString& Text);
     void LoadMemo();
     void SetWishListFromMemo();
     void CommitMemo();

@@ -23,6 +23,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -51,10 +52,11 @@ int NumberKeyUp(QLineEdit& Field) {
 }
 
 // One arrow step, kept within 0..Max; a text that is no number gives 0.
+// The step is taken in a wider type: the text may hold the largest int.
 int StepNumber(QLineEdit& Field, int Step, int Max) {
     int value = 0;
     if (TryStrToInt(Field.text(), value))
-        value = std::clamp(value + Step, 0, std::max(Max, 0));
+        value = int(std::clamp<int64_t>(int64_t(value) + Step, 0, std::max(Max, 0)));
     Field.setText(QString::number(value));
     return value;
 }
@@ -110,7 +112,9 @@ void TfrmWordEditor::CreateControls() {
     btnOK->setDefault(true);
     BitBtn2 = CancelButton(QRect(256, 44, 73, 25));
 
-    for (QWidget* field : std::initializer_list<QWidget*>{cbxWord, coledColumn, coledRow})
+    // The word box's own line edit gets the mouse, and with it the middle-click paste.
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{cbxWord, cbxWord->lineEdit(), coledColumn, coledRow})
         field->installEventFilter(this);
     connect(cbxWord, &QComboBox::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(cbxWord->mapToGlobal(at)); });
@@ -240,7 +244,13 @@ void TfrmWordEditor::SetDummy(bool Checked) {
 bool TfrmWordEditor::eventFilter(QObject* watched, QEvent* event) {
     bool consumed = false;
     Guarded([&] {
-        if (event->type() == QEvent::ShortcutOverride) {
+        if (watched == cbxWord->lineEdit()) {
+            // A middle click pastes the X11 selection as Paste does the clipboard.
+            if (IsSelectionPaste(*event)) {
+                PasteWord(SelectionText());
+                consumed = true;
+            }
+        } else if (event->type() == QEvent::ShortcutOverride) {
             // The form's actions come before the fields' own copy and paste.
             consumed = IsActionShortcut(*event);
         } else if (IsKeyUp(*event)) {
@@ -375,7 +385,11 @@ void TfrmWordEditor::actCopyExecute() {
 }
 
 void TfrmWordEditor::actPasteExecute() {
-    SetWordText(WordCharacters(QGuiApplication::clipboard()->text()));
+    PasteWord(QGuiApplication::clipboard()->text());
+}
+
+void TfrmWordEditor::PasteWord(const QString& Text) {
+    SetWordText(WordCharacters(Text));
 }
 
 void TfrmWordEditor::actFitWordExecute() {

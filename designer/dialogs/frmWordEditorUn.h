@@ -108,6 +108,8 @@ private:
     bool IsActionShortcut(const QEvent& event) const;
     void SelectDirection(TWordDirectionType Direction);
     void SetWordText(const QString& Text);
+    // The word box := Text's letters and digits, upper-cased.
+    void PasteWord(const QString& Text);
     void WordChange();
     void RaiseWordChange();
     void ApplyEnablingRule();

@@ -132,6 +132,54 @@ TPreferencesPlaces PreferencesPlaces() {
             tool->mapTo(&probe, tool->rect().center())};
 }
 
+// The test's own client of its X server: it holds a text as the PRIMARY
+// selection, reads the CLIPBOARD, takes screenshots.
+class X11Client {
+public:
+    explicit X11Client(const QString& Display) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", Display);
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        FTool.setProcessEnvironment(environment);
+    }
+    ~X11Client() { Disown(); }
+    // True once Text is the selection that a middle click pastes.
+    bool Own(const QString& Text) {
+        Disown();
+        FTool.start(GLYPHTROVE_X11CLIENT_BINARY, {"own", Text});
+        return WaitUntil([this] {
+                   FTool.waitForReadyRead(50);
+                   return FTool.canReadLine() || FTool.state() == QProcess::NotRunning;
+               }) &&
+               FTool.readLine().trimmed() == "owned";
+    }
+    QString Clipboard() { return Run({"clipboard"}); }
+    // Where $GLYPHTROVE_SCREENSHOTS names a folder, the screen as Name.png.
+    void Screenshot(const QString& Name) {
+        const QString folder = qEnvironmentVariable("GLYPHTROVE_SCREENSHOTS");
+        if (!folder.isEmpty())
+            Run({"shot", folder + "/" + Name + ".png"});
+    }
+
+private:
+    void Disown() {
+        if (FTool.state() != QProcess::NotRunning) {
+            FTool.kill();
+            FTool.waitForFinished(5000);
+        }
+    }
+    QString Run(const QStringList& Arguments) {
+        QProcess tool;
+        tool.setProcessEnvironment(FTool.processEnvironment());
+        tool.start(GLYPHTROVE_X11CLIENT_BINARY, Arguments);
+        tool.waitForFinished(WaitLimitMs);
+        return QString::fromUtf8(tool.readAllStandardOutput());
+    }
+
+    // The one that holds the selection.
+    QProcess FTool;
+};
+
 } // namespace
 
 TEST_F(DesignerEndToEnd, NewGameThenQuitThroughTheSaveQuestions) {
@@ -327,4 +375,55 @@ TEST_F(DesignerEndToEnd, RenamingASchemeToAnotherSchemesNameIsRefused) {
     EXPECT_TRUE(schemes.contains("\n[Midnight]\nWordText=12\nWordBG=0\n")) << schemes.data();
     EXPECT_FALSE(schemes.contains("Nighttime"));
     EXPECT_FALSE(schemes.contains("[default]"));
+}
+
+// Typing into the wish list with X11's own keys: Delete and Backspace edit
+// the words, a middle click pastes the selection as Paste does (filtered),
+// and the search box refuses it.
+TEST_F(DesignerEndToEnd, WishListTakesKeysAndMiddleClickPastesAsX11DeliversThem) {
+    X11Client x11(Screen.Display());
+    ASSERT_TRUE(x11.Own("hello, world")) << "the selection tool did not start";
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_DESIGNER_BINARY, {});
+    ASSERT_FALSE(run.WaitForWindow("Glyphtrove Designer").isEmpty());
+    const QString editor = OpenNewGame(run);
+    ASSERT_FALSE(editor.isEmpty());
+    run.Type(editor, "ctrl+w");
+    const QString wishList = run.WaitForWindow("Word Wish List Editor");
+    ASSERT_FALSE(wishList.isEmpty()) << "Ctrl+W did not open the wish list";
+    const QPoint origin = run.WindowOrigin(wishList);
+    // The memo and the search box, in the frame at (8, 4).
+    const QPoint memo = origin + QPoint(8 + 10, 4 + 44);
+    const QPoint search = origin + QPoint(8 + 10 + 70, 4 + 19 + 10);
+    const auto middleClick = [&](QPoint at) {
+        run.XDoTool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()),
+                     "click", "2"});
+    };
+
+    // "egrxeet", back three, Backspace takes the x and Delete an e.
+    run.XDoTool({"windowfocus", "--sync", wishList});
+    run.XDoTool({"key", "--clearmodifiers", "e", "g", "r", "x", "e", "e", "t", "Left", "Left",
+                 "Left", "BackSpace", "Delete", "ctrl+End", "Return"});
+    // Below the lines: the paste goes to the end.
+    middleClick(memo + QPoint(60, 120));
+    run.XDoTool({"key", "--clearmodifiers", "ctrl+Home", "ctrl+shift+End", "ctrl+c"});
+    QString copied;
+    EXPECT_TRUE(WaitUntil([&] {
+        copied = x11.Clipboard();
+        return copied == "EGRET\nHELLOWORLD";
+    })) << copied.toStdString();
+    x11.Screenshot("end-to-end-wish-list");
+
+    // The search box: a click commits the memo; the middle click pastes
+    // nothing, so "e" finds both words.
+    ASSERT_TRUE(x11.Own("hello, world")) << "the selection is the tool's again";
+    run.Click(search);
+    middleClick(search);
+    run.XDoTool({"key", "--clearmodifiers", "e"});
+    const QPoint firstLine = memo + QPoint(30, 8);
+    run.Click(firstLine);
+    run.XDoTool({"key", "--clearmodifiers", "ctrl+c"});
+    EXPECT_TRUE(WaitUntil([&] {
+        copied = x11.Clipboard();
+        return copied == "EGRET";
+    })) << copied.toStdString();
 }

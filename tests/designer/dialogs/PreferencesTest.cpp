@@ -8,6 +8,7 @@
 #include "support/FakeServices.h"
 #include "support/Screenshot.h"
 #include "support/TestFiles.h"
+#include "support/XcbKeys.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -417,7 +418,7 @@ TEST_F(PreferencesTest, OkStoresTextsAndOptions) {
         EXPECT_EQ(form.txtVersion->text(), "1.1.0");
         EXPECT_TRUE(form.txtCreated->text().contains("2024"));
         form.coledAuthor->setFocus();
-        QTest::keyClicks(form.coledAuthor, "Ann");
+        XcbKeyClicks(form.coledAuthor, "Ann");
         ShowPage(form, 2);
         Click(form.cbxCountDown);
         EXPECT_TRUE(form.dtpTime->isEnabled());
@@ -432,8 +433,14 @@ TEST_F(PreferencesTest, OkStoresTextsAndOptions) {
         QTest::mouseClick(blank, Qt::LeftButton, Qt::NoModifier, QPoint(8, blank->height() / 2));
         form.edHintsAllowed->setFocus();
         form.edHintsAllowed->selectAll();
-        QTest::keyClicks(form.edHintsAllowed, "x1-2");
+        XcbKeyClicks(form.edHintsAllowed, "x1-2");
         EXPECT_EQ(form.edHintsAllowed->text(), "12");
+        XcbKeyClick(form.edHintsAllowed, Qt::Key_Home);
+        XcbKeyClick(form.edHintsAllowed, Qt::Key_Delete);
+        XcbKeyClicks(form.edHintsAllowed, "345");
+        EXPECT_EQ(form.edHintsAllowed->text(), "342") << "Delete deletes; three digits are typed";
+        XcbKeyClick(form.edHintsAllowed, Qt::Key_End);
+        XcbKeyClick(form.edHintsAllowed, Qt::Key_Backspace);
         return Click(form.btnOK);
     });
     EXPECT_TRUE(dialog.Execute());
@@ -443,7 +450,38 @@ TEST_F(PreferencesTest, OkStoresTextsAndOptions) {
         << "the time though the timer is off";
     EXPECT_FALSE(properties.GetCanGiveIn());
     EXPECT_EQ(properties.GetUnusedSpace(), usLeftBlank);
-    EXPECT_EQ(properties.GetHints(), 12);
+    EXPECT_EQ(properties.GetHints(), 34);
+}
+
+// Only typing stops at three digits: a count the program sets shows whole
+// and is stored as it is, but never below 0.
+TEST_F(PreferencesTest, HintsTheProgramSetsShowWhole) {
+    const struct {
+        int loaded;
+        QString shown;
+        int stored;
+    } cases[] = {{1500, "1500", 1500}, {2147483647, "2147483647", 2147483647}, {-7, "-7", 0}};
+    TWordGameProperties& properties = *dialog.GetGameProperties();
+    for (const auto& c : cases) {
+        properties.SetHints(c.loaded);
+        dialog.LoadOptions(properties);
+        User([&](TfrmPreferences& form) {
+            ShowPage(form, 2);
+            EXPECT_EQ(form.edHintsAllowed->text(), c.shown);
+            form.chkUseHints->setChecked(true);
+            form.edHintsAllowed->setFocus();
+            XcbKeyClick(form.edHintsAllowed, Qt::Key_End);
+            XcbKeyClicks(form.edHintsAllowed, "1");
+            if (c.shown.size() >= 3) {
+                EXPECT_EQ(form.edHintsAllowed->text(), c.shown) << "no fourth digit typed";
+            } else {
+                XcbKeyClick(form.edHintsAllowed, Qt::Key_Backspace);
+            }
+            return Click(form.btnOK);
+        });
+        EXPECT_TRUE(dialog.Execute());
+        EXPECT_EQ(properties.GetHints(), c.stored) << c.loaded;
+    }
 }
 
 TEST_F(PreferencesTest, ControlsShowTheirWholeTexts) {
@@ -477,7 +515,7 @@ TEST_F(PreferencesTest, CancelStoresNothing) {
     properties.SetGameTitle("Woodland");
     User([&](TfrmPreferences& form) {
         form.coledTitle->setFocus();
-        QTest::keyClicks(form.coledTitle, " Walk");
+        XcbKeyClicks(form.coledTitle, " Walk");
         return Click(form.btnCancel);
     });
     EXPECT_FALSE(dialog.Execute());
@@ -489,8 +527,10 @@ TEST_F(PreferencesTest, HintButtonsAndUseHints) {
         QString text;
         bool up;
         QString result;
-    } steps[] = {{"0", false, "0"}, {"999", true, "999"}, {"", false, "5"},
-                 {"", true, "5"},   {"7", true, "8"},     {"7", false, "6"}};
+    } steps[] = {{"0", false, "0"},     {"999", true, "999"},       {"", false, "5"},
+                 {"", true, "5"},       {"7", true, "8"},           {"7", false, "6"},
+                 {"1500", true, "999"}, {"1500", false, "1499"},    {"2147483647", true, "999"},
+                 {"-7", true, "0"},     {"-2147483648", false, "0"}};
     User([&](TfrmPreferences& form) {
         ShowPage(form, 2);
         for (const auto& step : steps) {

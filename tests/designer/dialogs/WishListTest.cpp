@@ -6,6 +6,7 @@
 #include "support/FakeServices.h"
 #include "support/Screenshot.h"
 #include "support/TestFiles.h"
+#include "support/XcbKeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,11 +47,11 @@ protected:
     // Types each line into the memo, Return between them.
     static void TypeLines(TfrmWordWishList& form, const QStringList& lines) {
         form.memAllWordList->setFocus();
-        QTest::keyClick(form.memAllWordList, Qt::Key_End, Qt::ControlModifier);
+        XcbKeyClick(form.memAllWordList, Qt::Key_End, Qt::ControlModifier);
         for (int i = 0; i < lines.size(); ++i) {
             if (i > 0)
-                QTest::keyClick(form.memAllWordList, Qt::Key_Return);
-            QTest::keyClicks(form.memAllWordList, lines[i]);
+                XcbKeyClick(form.memAllWordList, Qt::Key_Return);
+            XcbKeyClicks(form.memAllWordList, lines[i]);
         }
     }
     // Drags the mouse over the memo's first line, as a user selects a word.
@@ -123,9 +124,13 @@ TEST_F(WishListTest, NoWishListRaises) {
 TEST_F(WishListTest, TypedLinesBecomeTheWishListOnOk) {
     User([&](TfrmWordWishList& form) {
         EXPECT_TRUE(form.memAllWordList->hasFocus());
-        TypeLines(form, {"cat", "d-o g", "dog", "ab"});
+        TypeLines(form, {"cat", "d-o g", "dog", "abxy"});
+        XcbKeyClick(form.memAllWordList, Qt::Key_Left);
+        XcbKeyClick(form.memAllWordList, Qt::Key_Delete);
+        XcbKeyClick(form.memAllWordList, Qt::Key_Backspace);
         EXPECT_EQ(form.memAllWordList->Lines(), QStringList({"CAT", "DOG", "DOG", "AB"}))
-            << "upper case at once; blanks and punctuation never reach the memo";
+            << "upper case at once; blanks and punctuation never reach the memo; Delete and "
+               "Backspace delete";
         return Click(form.btnOK);
     });
     EXPECT_TRUE(dialog.Execute(&wishes));
@@ -195,14 +200,17 @@ TEST_F(WishListTest, FilterBoxCommitsTheMemoAndNarrowsTheWords) {
         EXPECT_EQ(form.memAllWordList->Lines(), QStringList({"ATE", "BAT", "CAT", "DOG", "R2D2"}))
             << "committed: sorted, and the puzzle's word is gone";
         EXPECT_EQ(form.cedSearch->text(), "");
-        QTest::keyClicks(form.cedSearch, "a2t");
+        XcbKeyClicks(form.cedSearch, "a2t");
         EXPECT_EQ(form.cedSearch->text(), "AT") << "no digits in the filter";
         EXPECT_TRUE(form.memAllWordList->isHidden());
         EXPECT_EQ(form.lbxFilteredWordList->Items().Lines(), QStringList({"ATE", "BAT", "CAT"}));
-        QTest::keyClick(form.cedSearch, Qt::Key_Backspace);
-        QTest::keyClick(form.cedSearch, Qt::Key_Backspace);
+        XcbKeyClick(form.cedSearch, Qt::Key_Home);
+        XcbKeyClick(form.cedSearch, Qt::Key_Delete);
+        EXPECT_EQ(form.cedSearch->text(), "T") << "Delete deletes";
+        XcbKeyClick(form.cedSearch, Qt::Key_End);
+        XcbKeyClick(form.cedSearch, Qt::Key_Backspace);
         EXPECT_FALSE(form.memAllWordList->isHidden()) << "an empty filter shows the memo";
-        QTest::keyClick(form.cedSearch, Qt::Key_Tab);
+        XcbKeyClick(form.cedSearch, Qt::Key_Tab);
         EXPECT_EQ(form.cedSearch->text(), "<search criteria>");
         return Click(form.btnOK);
     });
@@ -215,7 +223,7 @@ TEST_F(WishListTest, PasteFiltersTheClipboardText) {
     User([&](TfrmWordWishList& form) {
         EXPECT_TRUE(form.actPaste2->isEnabled());
         form.memAllWordList->setFocus();
-        QTest::keyClick(form.memAllWordList, Qt::Key_V, Qt::ControlModifier);
+        XcbKeyClick(form.memAllWordList, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(form.memAllWordList->Lines(), QStringList({"REDGREEN", "BLUE"}));
         return Click(form.btnOK);
     });
@@ -237,7 +245,7 @@ TEST_F(WishListTest, FitWordHandsTheSelectedWordToTheEditor) {
         EXPECT_FALSE(form.actCopy->isEnabled());
         SelectFirstLine(form);
         EXPECT_TRUE(form.actFitWord->isEnabled());
-        QTest::keyClick(form.memAllWordList, Qt::Key_C, Qt::ControlModifier);
+        XcbKeyClick(form.memAllWordList, Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(QApplication::clipboard()->text(), "CAT");
         return Click(form.btnFitWord);
     });
@@ -262,7 +270,7 @@ TEST_F(WishListTest, FilteredWordCanBeCopiedAndFitted) {
     };
     User([&](TfrmWordWishList& form) {
         ClickSearchBox(form);
-        QTest::keyClicks(form.cedSearch, "at");
+        XcbKeyClicks(form.cedSearch, "at");
         TColourListBox* list = form.lbxFilteredWordList;
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
                           list->visualItemRect(list->item(1)).center());
@@ -281,13 +289,13 @@ TEST_F(WishListTest, MemoKeysAndEnabling) {
     User([&](TfrmWordWishList& form) {
         EXPECT_TRUE(form.actExport->isEnabled());
         EXPECT_FALSE(form.actPaste->isEnabled()) << "nothing on the clipboard";
-        QTest::keyClick(form.memAllWordList, Qt::Key_A, Qt::ControlModifier);
+        XcbKeyClick(form.memAllWordList, Qt::Key_A, Qt::ControlModifier);
         EXPECT_FALSE(form.memAllWordList->textCursor().hasSelection()) << "Ctrl+A is dropped";
         form.memAllWordList->selectAll();
-        QTest::keyClick(form.memAllWordList, Qt::Key_Backspace);
+        XcbKeyClick(form.memAllWordList, Qt::Key_Backspace);
         EXPECT_FALSE(form.actExport->isEnabled()) << "nothing to export";
         EXPECT_TRUE(form.actExport2->isEnabled()) << "the speed button stays";
-        QTest::keyClick(form.memAllWordList, Qt::Key_Tab);
+        XcbKeyClick(form.memAllWordList, Qt::Key_Tab);
         EXPECT_TRUE(form.btnOK->hasFocus() || form.cedSearch->hasFocus())
             << "Tab moves on and types nothing";
         EXPECT_EQ(form.memAllWordList->toPlainText(), "");
@@ -303,7 +311,7 @@ TEST_F(WishListTest, Screenshot) {
         SelectFirstLine(form);
         TakeScreenshot(form, "wish-list");
         ClickSearchBox(form);
-        QTest::keyClicks(form.cedSearch, "e");
+        XcbKeyClicks(form.cedSearch, "e");
         TakeScreenshot(form, "wish-list-filtered");
         return Click(form.btnCancel);
     });

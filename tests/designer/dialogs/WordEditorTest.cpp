@@ -3,6 +3,7 @@
 #include "engine/wishlist/WordWishListUn.h"
 #include "support/FakeServices.h"
 #include "support/Screenshot.h"
+#include "support/XcbKeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,9 +52,9 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton);
         return mrNone;
     }
-    static void Type(QWidget* field, const QString& keys) { QTest::keyClicks(field, keys); }
+    static void Type(QWidget* field, const QString& keys) { XcbKeyClicks(field, keys); }
     static void Key(QWidget* field, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::keyClick(field, key, modifiers);
+        XcbKeyClick(field, key, modifiers);
     }
     const WordChange& Last() const { return changes.back(); }
 
@@ -159,6 +160,10 @@ TEST_F(WordEditorTest, WordBoxTakesLettersAndDigitsOnly) {
         EXPECT_EQ(form.cbxWord->currentText(), "AB7");
         Key(form.cbxWord, Qt::Key_Backspace);
         EXPECT_EQ(form.cbxWord->currentText(), "AB");
+        Key(form.cbxWord, Qt::Key_Home);
+        Key(form.cbxWord, Qt::Key_Delete);
+        EXPECT_EQ(form.cbxWord->currentText(), "B");
+        EXPECT_EQ(Last().word, "B");
         return int(mrCancel);
     });
     Run();
@@ -240,6 +245,10 @@ TEST_F(WordEditorTest, ColumnAndRowKeys) {
         Type(field, "556");
         EXPECT_EQ(field->text(), "155") << "the text before the digit decides";
         EXPECT_EQ(Last().column, 155);
+        Key(field, Qt::Key_Home);
+        Key(field, Qt::Key_Delete);
+        EXPECT_EQ(field->text(), "55");
+        EXPECT_EQ(Last().column, 55);
 
         field = form.coledRow;
         field->setFocus();
@@ -275,6 +284,23 @@ TEST_F(WordEditorTest, ArrowsStayWithinTheGrid) {
     });
     column = 15;
     row = 0;
+    Run();
+}
+
+// The field's own menu can paste any number; the arrows step from it
+// without overflow.
+TEST_F(WordEditorTest, ArrowsStepFromTheLargestNumbers) {
+    User([&](TfrmWordEditor& form) {
+        form.coledColumn->setText("2147483647");
+        Click(form.btnColUp);
+        EXPECT_EQ(form.coledColumn->text(), "15");
+        form.coledRow->setText("-2147483648");
+        Click(form.btnRowUp);
+        EXPECT_EQ(form.coledRow->text(), "0");
+        return int(mrCancel);
+    });
+    column = 3;
+    row = 3;
     Run();
 }
 
