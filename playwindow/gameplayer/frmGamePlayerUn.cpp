@@ -36,6 +36,7 @@ constexpr int PlayerHelpContext = 19;
 constexpr int GridMargin = 8;
 constexpr int EmptyBoardSide = 15;
 constexpr int RightPanelWidth = 180;
+constexpr int TimerBoxPadding = 2;
 
 // The time of day of a clock value as "hh:nn:ss" (none below zero).
 QString ClockText(TDateTime Time) {
@@ -136,13 +137,18 @@ QWidget* TfrmGamePlayer::CreateToolbarPanel() {
     pnlTimer->setMinimumWidth(116);
     pnlTimer->setMouseTracking(true);
     auto* timerRow = new QHBoxLayout(pnlTimer);
-    timerRow->setContentsMargins(2, 2, 2, 2);
-    timerRow->setSpacing(4);
+    timerRow->setContentsMargins(0, 2, 2, 2);
+    timerRow->setSpacing(2);
     lblTime = new QLabel(QStringLiteral("Elapsed time"), pnlTimer);
     lblTime->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The caption gives way, never the clock: the two together would ask
+    // for more than the panel has and push the clock's box past its edge.
+    lblTime->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     txtTimer = new QLabel(QStringLiteral("00:00:00"), pnlTimer);
     SunkenLabelFrame(txtTimer);
     txtTimer->setAlignment(Qt::AlignCenter);
+    txtTimer->setFixedWidth(txtTimer->fontMetrics().horizontalAdvance(txtTimer->text()) +
+                            2 * txtTimer->frameWidth() + 2 * TimerBoxPadding);
     for (QLabel* label : {lblTime, txtTimer}) {
         label->setMouseTracking(true);
         label->installEventFilter(this);
@@ -233,8 +239,7 @@ void TfrmGamePlayer::CreateGamePanel() {
 }
 
 void TfrmGamePlayer::CreateStatusBar() {
-    sbrInfo = new QStatusBar(this);
-    sbrInfo->setSizeGripEnabled(false);
+    sbrInfo = NewPanelStatusBar(this);
     struct PanelLayout {
         int Width;
         Qt::Alignment Alignment;
@@ -258,7 +263,6 @@ void TfrmGamePlayer::CreateStatusBar() {
         sbrInfo->addWidget(panel);
         FStatusPanels[i] = panel;
     }
-    setStatusBar(sbrInfo);
 }
 
 QAction* TfrmGamePlayer::NewAction(const QString& caption, const QString& hint, int imageIndex,
@@ -417,10 +421,17 @@ bool TfrmGamePlayer::PlayGame(const QString& fileName) {
         actOpen->trigger();
     SetScreenModeFromOptions();
     if (FGameLoaded)
-        show();
+        ShowInFront();
     else
         ShowCallerForm();
     return FGameLoaded;
+}
+
+// A window shown already may lie behind the one that asked for the game.
+void TfrmGamePlayer::ShowInFront() {
+    show();
+    raise();
+    activateWindow();
 }
 
 void TfrmGamePlayer::actOpenExecute() {
@@ -455,7 +466,9 @@ void TfrmGamePlayer::OpenGame(const QString& fileName) {
 }
 
 // The empty board, list, title and status of no game, its actions disabled.
+// A later Play asks for a file rather than showing the empty board.
 void TfrmGamePlayer::ShowNoGame() {
+    FGameLoaded = false;
     EndFlash();
     FPlayer->GamePreferences()->Reset();
     FPlayer->SetGridSize(EmptyBoardSide, EmptyBoardSide);
@@ -633,8 +646,6 @@ void TfrmGamePlayer::actCloseExecute() {
     ClearHelpQueue();
     FPlayer->GiveUp(false);
     ShowNoGame();
-    // A later Play asks for a file rather than showing the empty board.
-    FGameLoaded = false;
     close();
 }
 
@@ -756,7 +767,7 @@ QString TfrmGamePlayer::PrintPagePath() const {
     const QString gameFile = FPlayer->FileName();
     if (gameFile.isEmpty() || QFileInfo(QFileInfo(gameFile).absolutePath()).isWritable())
         return QString();
-    return GetTempDirectory() + QFileInfo(gameFile).completeBaseName() + ".html";
+    return TempFilePath(QFileInfo(gameFile).completeBaseName() + ".html");
 }
 
 void TfrmGamePlayer::actAboutExecute() {
@@ -923,7 +934,10 @@ void TfrmGamePlayer::PlayerTimer(TDateTime time) {
     txtTimer->setText(ClockText(time));
 }
 
+// Every start repaints the cells afresh: a flash going on would invert the
+// new colours of its cell and leave them so.
 void TfrmGamePlayer::PlayerGameStarted() {
+    EndFlash();
     UnmarkAllWords();
     UpdateStatusBar();
     LeavePause();

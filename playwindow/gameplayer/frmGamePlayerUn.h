@@ -133,6 +133,7 @@ private:
     void BindPlayerEvents();
 
     void OpenGame(const QString& fileName);
+    void ShowInFront();
     void ShowNoGame();
     void UpdateStatusBar();
     void UpdateTitle();
