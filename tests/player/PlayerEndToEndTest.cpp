@@ -49,15 +49,21 @@ QPoint ExitButton(const QJsonObject& StartWindow) {
            QPoint(8 + 272 + 40, 8 + 240 + 32);
 }
 
-// The play options beside the program, there before it starts: the window
-// opens at its form size or full screen, and every game has the clock.
-void WriteOptions(const QString& ProgramFolder, bool Maximise) {
-    ASSERT_TRUE(QDir().mkpath(ProgramFolder));
-    WriteBytes(ProgramFolder + "/Options.dat",
+// Garden Birds in the test's folder and the play options beside the
+// program, there before it starts: the window opens at its form size or
+// full screen, and every game has the clock. The game's path, or "".
+QString PrepareTimedGame(const QString& Folder, bool Maximise) {
+    const QString game = Folder + "/Garden Birds.gtg";
+    const QString program = Folder + "/program";
+    if (!QFile::copy(QString(GLYPHTROVE_EXAMPLES) + "/Garden Birds.gtg", game) ||
+        !QDir().mkpath(program))
+        return QString();
+    WriteBytes(program + "/Options.dat",
                QByteArray("[OPTIONS]\r\nAutoSave=0\r\nUseDefaultScheme=1\r\nMaximiseWindow=") +
                    (Maximise ? "1" : "0") +
                    "\r\nShowStatusbar=1\r\nShowTitle=1\r\nShowToolbar=1\r\nShowWordList=1"
                    "\r\nTimer=1\r\n");
+    return game;
 }
 
 // A control's place in the play window, from the state report.
@@ -181,9 +187,8 @@ TEST_F(PlayerEndToEnd, CorruptFileGivesOneErrorBox) {
 // row inside the game panel; a tool bar button under the mouse shows its
 // hint as a tool tip and leaves the status bar's panels where they are.
 TEST_F(PlayerEndToEnd, TheFormSizeWindowShowsTheWholeGridAndKeepsItsPanelsOnHover) {
-    const QString game = Fake.Folder() + "/Garden Birds.gtg";
-    ASSERT_TRUE(QFile::copy(QString(GLYPHTROVE_EXAMPLES) + "/Garden Birds.gtg", game));
-    WriteOptions(Fake.Folder() + "/program", false);
+    const QString game = PrepareTimedGame(Fake.Folder(), false);
+    ASSERT_FALSE(game.isEmpty());
     ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {game});
     const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
     ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
@@ -230,9 +235,8 @@ TEST_F(PlayerEndToEnd, TheTimerBoxStaysWholeInFullScreen) {
     windowManager.start(manager, {"--sm-disable"});
     ASSERT_TRUE(windowManager.waitForStarted());
 
-    const QString game = Fake.Folder() + "/Garden Birds.gtg";
-    ASSERT_TRUE(QFile::copy(QString(GLYPHTROVE_EXAMPLES) + "/Garden Birds.gtg", game));
-    WriteOptions(Fake.Folder() + "/program", true);
+    const QString game = PrepareTimedGame(Fake.Folder(), true);
+    ASSERT_FALSE(game.isEmpty());
     ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {game});
     const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
     ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
