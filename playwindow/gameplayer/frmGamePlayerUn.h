@@ -115,6 +115,8 @@ protected:
 
 private:
     enum TScreenMode { smNormal, smFull };
+    // The board of no game, columns and rows.
+    static constexpr int EmptyBoardSide = 15;
 
     // Building the form.
     void CreateControls();
