@@ -6,8 +6,26 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QIcon>
+#include <QMainWindow>
 #include <QPixmap>
+#include <QStatusBar>
 #include <QVBoxLayout>
+
+namespace {
+
+// Takes the status tips that reach its window, before the window puts them
+// into its status bar.
+class StatusTipSink : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override {
+        return Watched == parent() && Event->type() == QEvent::StatusTip;
+    }
+};
+
+} // namespace
 
 TFont TitleFont(int points, bool bold) {
     TFont font;
@@ -37,6 +55,14 @@ QAction* NewFormAction(QWidget* Form, const TImageList& Images, const QString& C
                          [Handler = std::move(Handler)] { Guarded(Handler); });
     Form->addAction(action);
     return action;
+}
+
+QStatusBar* NewPanelStatusBar(QMainWindow* Window) {
+    auto* bar = new QStatusBar(Window);
+    bar->setSizeGripEnabled(false);
+    Window->installEventFilter(new StatusTipSink(Window));
+    Window->setStatusBar(bar);
+    return bar;
 }
 
 bool AcceptCloseIf(QCloseEvent* Event, const std::function<bool()>& Query) {

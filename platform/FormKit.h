@@ -11,7 +11,9 @@
 class QCloseEvent;
 class QComboBox;
 class QEvent;
+class QMainWindow;
 class QObject;
+class QStatusBar;
 class QVBoxLayout;
 
 // The bold or plain Arial font of title blocks and word lists.
@@ -27,6 +29,11 @@ QWidget* NewColumn(QWidget* Parent, QVBoxLayout*& Layout);
 // shortcut works while no menu is open.
 QAction* NewFormAction(QWidget* Form, const TImageList& Images, const QString& Caption,
                        const QString& Hint, int Picture, std::function<void()> Handler);
+
+// The status bar of a window whose panels show its state, set as the
+// window's own. The hints of the window's actions and controls show as tool
+// tips; none replaces the panels, as a status tip in Qt's status bar would.
+QStatusBar* NewPanelStatusBar(QMainWindow* Window);
 
 // Accepts the close only when Query, run through the guard, allows it; a
 // query that fails keeps the window open. Says whether the close goes on.

@@ -1,6 +1,7 @@
 #include "player/PlayStateReportUn.h"
 
 #include "engine/puzzle/GlyphtrovePlayerUn.h"
+#include "playwindow/gameplayer/frmGamePlayerUn.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -8,9 +9,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSaveFile>
+#include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolTip>
 #include <QWidget>
 
 namespace {
@@ -22,6 +27,31 @@ QJsonObject WindowState(const QWidget* Window) {
             {"y", area.y()},
             {"width", area.width()},
             {"height", area.height()}};
+}
+
+// A control's place in its window.
+QJsonObject PlaceInWindow(const QWidget* Control) {
+    const QPoint origin = Control->mapTo(Control->window(), QPoint(0, 0));
+    return {{"visible", Control->isVisible()},
+            {"x", origin.x()},
+            {"y", origin.y()},
+            {"width", Control->width()},
+            {"height", Control->height()}};
+}
+
+// What the play window shows around the puzzle: the game panel, a tool bar
+// button, the clock's box and the status bar's panels or message.
+QJsonObject PlayControlsState(const TfrmGamePlayer& Window) {
+    QJsonArray panels;
+    for (int i = 0; i < 6; ++i)
+        panels.append(Window.StatusPanel(i)->isVisible());
+    return {
+        {"gamePanel", PlaceInWindow(Window.Player()->parentWidget())},
+        {"restartButton", PlaceInWindow(Window.tbMain->widgetForAction(Window.actRestartPuzzle))},
+        {"timerPanel", PlaceInWindow(Window.pnlTimer)},
+        {"timerBox", PlaceInWindow(Window.txtTimer)},
+        {"statusPanels", panels},
+        {"statusMessage", Window.sbrInfo->currentMessage()}};
 }
 
 QJsonArray RectArray(const TRect& Rect) {
@@ -107,6 +137,9 @@ QByteArray TPlayStateReport::Snapshot() const {
                       {"gridPaintedAt", FFirstGridPaint}};
     if (const auto* grid = FPlayWindow->findChild<TGlyphtrovePlayer*>())
         state["grid"] = GridState(grid);
+    if (const auto* window = dynamic_cast<const TfrmGamePlayer*>(FPlayWindow))
+        state["playControls"] = PlayControlsState(*window);
+    state["toolTip"] = QToolTip::isVisible() ? QToolTip::text() : QString();
     return QJsonDocument(state).toJson(QJsonDocument::Compact);
 }
 

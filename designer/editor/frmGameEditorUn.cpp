@@ -166,8 +166,7 @@ QWidget* TfrmGameEditor::CreateRightPane() {
 }
 
 void TfrmGameEditor::CreateStatusBar() {
-    sbInfo = new QStatusBar(this);
-    sbInfo->setSizeGripEnabled(false);
+    sbInfo = NewPanelStatusBar(this);
     sbInfo->setToolTip(QStringLiteral("the information bar"));
     struct PanelLayout {
         int Width;
@@ -195,7 +194,6 @@ void TfrmGameEditor::CreateStatusBar() {
         sbInfo->addWidget(panel, last ? 1 : 0);
         FStatusPanels[i] = panel;
     }
-    setStatusBar(sbInfo);
 }
 
 QAction* TfrmGameEditor::NewAction(const QString& Caption, const QString& Hint, int Picture,

@@ -137,15 +137,22 @@ QString ElapsedTimeText(bool SinceNow, TDateTime Moment) {
 }
 
 QString GetTempDirectory() {
-    errno = 0;
-    QString folder = services().TempFolder();
-    if (folder.isEmpty()) {
-        ErrorMessageFmt("Cannot find a valid TEMP directory (%d)", errno);
+    try {
+        return TempFilePath(QString());
+    } catch (const Exception& error) {
+        ErrorMessage(error.Message());
         return QString();
     }
+}
+
+QString TempFilePath(const QString& Name) {
+    errno = 0;
+    QString folder = services().TempFolder();
+    if (folder.isEmpty())
+        throw Exception::CreateFmt("Cannot find a valid TEMP directory (%d)", errno);
     if (!folder.endsWith('/'))
         folder += '/';
-    return folder;
+    return folder + Name;
 }
 
 void GetSpecialFolder(int Kind, QString& Path) {

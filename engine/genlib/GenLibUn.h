@@ -40,6 +40,10 @@ QString ElapsedTimeText(bool SinceNow, TDateTime Moment);
 // The private temporary folder with a trailing '/'; shows an error box and
 // gives "" when there is none.
 QString GetTempDirectory();
+// The file Name in the private temporary folder. Without the folder it
+// raises the error GetTempDirectory shows, so that no file goes to the
+// working folder in its stead.
+QString TempFilePath(const QString& Name);
 
 // The shell's special folder kind 5, the documents folder, is the one the
 // system uses. Path is "" for a folder that is unknown or has no path.

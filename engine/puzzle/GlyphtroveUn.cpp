@@ -200,7 +200,7 @@ void TCustomGlyphtrove::ExportHTML(const QString& Path, QString& ResultPath) {
     else if (!FFileName.isEmpty())
         ChangeFileExtension(FFileName, "html", ResultPath);
     else
-        ResultPath = GetTempDirectory() + "tmp.html";
+        ResultPath = TempFilePath("tmp.html");
     {
         TGlyphtroveHTMLExport exporter;
         exporter.SetTitle(ApplicationTitle());

@@ -83,9 +83,8 @@ void TfrmGamePlayer::pnlTimerMouseMove() {
 
 // --- Hints
 
-// On every open and restart, which also end a flash under way.
+// On every open and restart.
 void TfrmGamePlayer::ResetHints() {
-    EndFlash();
     FHintsLeft = FPlayer->GamePreferences()->GetHints();
     actShowHint->setEnabled(FHintsLeft > 0);
 }

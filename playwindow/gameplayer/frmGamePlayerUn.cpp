@@ -1,22 +1,19 @@
+// The play window's form: its controls, actions, menus and tool bar, the
+// layout of the grid beside the side panel, and showing and hiding.
+
 #include "playwindow/gameplayer/frmGamePlayerUn.h"
 
-#include "engine/genlib/DrawTextUn.h"
-#include "engine/genlib/GenLibUn.h"
 #include "engine/genlib/IntegerListUn.h"
 #include "engine/properties/ColourPresetPropertiesUn.h"
 #include "platform/FormKit.h"
 #include "platform/Guard.h"
-#include "platform/Rounding.h"
-#include "playwindow/about/frmAboutUn.h"
 #include "playwindow/controls/StaticListBoxUn.h"
 #include "playwindow/controls/TitleBlockUn.h"
 #include "playwindow/gameplayer/PlayHelpTextsUn.h"
 #include "playwindow/gameplayer/PlayPicturesUn.h"
 #include "playwindow/options/frmPlayOptionsUn.h"
-#include "playwindow/printpreview/frmHTMLPrintPreviewUn.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -30,19 +27,9 @@
 
 namespace {
 
-const QString NoGameTitle = QStringLiteral("<no game loaded>");
-constexpr int HelpContentsContext = 2;
-constexpr int PlayerHelpContext = 19;
 constexpr int GridMargin = 8;
-constexpr int EmptyBoardSide = 15;
 constexpr int RightPanelWidth = 180;
-
-// The time of day of a clock value as "hh:nn:ss" (none below zero).
-QString ClockText(TDateTime Time) {
-    const int64_t seconds = std::max<int64_t>(DateTimeToMSecs(Time), 0) / 1000 % 86400;
-    return QString::asprintf("%02d:%02d:%02d", int(seconds / 3600), int(seconds / 60 % 60),
-                             int(seconds % 60));
-}
+constexpr int TimerBoxPadding = 2;
 
 QFont ArialFont(int points) {
     return FormFont(QStringLiteral("Arial"), points);
@@ -74,8 +61,6 @@ TfrmGamePlayer::~TfrmGamePlayer() {
 TPlayerOptions& TfrmGamePlayer::Options() const {
     return FOptionsDialog->Options();
 }
-
-// --- The form
 
 void TfrmGamePlayer::CreateControls() {
     setWindowTitle(QStringLiteral("Glyphtrove Puzzle Player"));
@@ -136,13 +121,18 @@ QWidget* TfrmGamePlayer::CreateToolbarPanel() {
     pnlTimer->setMinimumWidth(116);
     pnlTimer->setMouseTracking(true);
     auto* timerRow = new QHBoxLayout(pnlTimer);
-    timerRow->setContentsMargins(2, 2, 2, 2);
-    timerRow->setSpacing(4);
+    timerRow->setContentsMargins(0, 2, 2, 2);
+    timerRow->setSpacing(2);
     lblTime = new QLabel(QStringLiteral("Elapsed time"), pnlTimer);
     lblTime->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The caption gives way, never the clock: the two together would ask
+    // for more than the panel has and push the clock's box past its edge.
+    lblTime->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     txtTimer = new QLabel(QStringLiteral("00:00:00"), pnlTimer);
     SunkenLabelFrame(txtTimer);
     txtTimer->setAlignment(Qt::AlignCenter);
+    txtTimer->setFixedWidth(txtTimer->fontMetrics().horizontalAdvance(txtTimer->text()) +
+                            2 * txtTimer->frameWidth() + 2 * TimerBoxPadding);
     for (QLabel* label : {lblTime, txtTimer}) {
         label->setMouseTracking(true);
         label->installEventFilter(this);
@@ -233,8 +223,7 @@ void TfrmGamePlayer::CreateGamePanel() {
 }
 
 void TfrmGamePlayer::CreateStatusBar() {
-    sbrInfo = new QStatusBar(this);
-    sbrInfo->setSizeGripEnabled(false);
+    sbrInfo = NewPanelStatusBar(this);
     struct PanelLayout {
         int Width;
         Qt::Alignment Alignment;
@@ -258,7 +247,6 @@ void TfrmGamePlayer::CreateStatusBar() {
         sbrInfo->addWidget(panel);
         FStatusPanels[i] = panel;
     }
-    setStatusBar(sbrInfo);
 }
 
 QAction* TfrmGamePlayer::NewAction(const QString& caption, const QString& hint, int imageIndex,
@@ -397,410 +385,6 @@ void TfrmGamePlayer::BindPlayerEvents() {
     FPlayer->OnResize = [this](TObject*) { FitSidePanel(); };
 }
 
-// --- Playing
-
-bool TfrmGamePlayer::PlayGame(const QString& fileName) {
-    Options().Load();
-    ApplyLayoutOptions();
-    FLastGamePath = FPlayer->GetPuzzleFolder() + '/';
-    if (!fileName.isEmpty()) {
-        // A file that cannot be played is reported here, once, and the
-        // window stays as it was.
-        bool opened = false;
-        Guarded([&] {
-            OpenGame(fileName);
-            opened = true;
-        });
-        if (!opened)
-            return FGameLoaded;
-    } else if (!FGameLoaded)
-        actOpen->trigger();
-    SetScreenModeFromOptions();
-    if (FGameLoaded)
-        show();
-    else
-        ShowCallerForm();
-    return FGameLoaded;
-}
-
-void TfrmGamePlayer::actOpenExecute() {
-    TFileDialogOptions dialog;
-    dialog.DefaultExt = QStringLiteral("gtg");
-    dialog.Filter = Format("Game File (*.%s)|*.%s|All Files (*.*)|*.*", "gtg", "gtg");
-    dialog.FilterIndex = 1;
-    const int split = FLastGamePath.lastIndexOf('/') + 1;
-    dialog.InitialDir = FLastGamePath.left(split);
-    dialog.FileName = FLastGamePath.mid(split);
-    if (services().OpenFileDialog(this, dialog))
-        OpenGame(dialog.FileName);
-}
-
-void TfrmGamePlayer::OpenGame(const QString& fileName) {
-    FLastGamePath = fileName;
-    lbxWords->Items().Clear();
-    try {
-        FPlayer->LoadFromFile(fileName);
-    } catch (...) {
-        // Nothing of a half-read game stays: the error box shows over the
-        // empty board.
-        ShowNoGame();
-        throw;
-    }
-    ApplyColourScheme();
-    UpdateTitle();
-    UpdateStatusBar();
-    ResetHints();
-    ApplyTimerOption(true);
-    FGameLoaded = true;
-}
-
-// The empty board, list, title and status of no game, its actions disabled.
-void TfrmGamePlayer::ShowNoGame() {
-    EndFlash();
-    FPlayer->GamePreferences()->Reset();
-    FPlayer->SetGridSize(EmptyBoardSide, EmptyBoardSide);
-    FPlayer->NewGame(NoGameTitle, QString());
-    lbxWords->Items().Clear();
-    FHintsLeft = 0;
-    UpdateTitle();
-    UpdateStatusBar();
-    LeavePause();
-    EnableGameActions(false);
-}
-
-void TfrmGamePlayer::UpdateStatusBar() {
-    const int total = FPlayer->GetWordCount();
-    const int found = total - FPlayer->FoundWords();
-    StatusPanel(1)->setText(QString::number(total));
-    StatusPanel(3)->setText(QString::number(found));
-    StatusPanel(4)->setText(found <= 0
-                                ? QStringLiteral("no words")
-                                : Format("%d%% Completed", RoundHalfEven(100 * found, total)));
-}
-
-void TfrmGamePlayer::UpdateTitle() {
-    const TWordGameProperties& properties = *FPlayer->GamePreferences();
-    QString text = properties.GetGameTitle();
-    if (!properties.GetGameDescription().isEmpty())
-        text = Format("%s, %s", text, properties.GetGameDescription());
-    if (!properties.GetGameAuthor().isEmpty())
-        text = Format("%s by %s", text, properties.GetGameAuthor());
-    tbPuzzleTitle->SetCaption(text);
-    const TWordGameColourPreferences& colours = *properties.ColourPreferences();
-    for (TTitleBlock* block : {tbPuzzleTitle, tbWordList, tbHelp}) {
-        block->SetColour(colours.GetNewWordBackground());
-        TFont font = block->Font();
-        font.SetColor(colours.GetNewWordForeground());
-        block->SetFont(font);
-    }
-}
-
-void TfrmGamePlayer::ApplyColourScheme() {
-    if (!Options().UseDefaultScheme() && Options().ColourScheme())
-        FPlayer->ApplyColourScheme(*Options().ColourScheme(), true);
-    const TWordGameColourPreferences& colours = *FPlayer->GamePreferences()->ColourPreferences();
-    lbxWords->SetColor(colours.GetHighlightedBackground());
-    TFont font = lbxWords->Font();
-    font.SetColor(colours.GetHighlightedForeground());
-    lbxWords->SetFont(font);
-    lbxWords->viewport()->update();
-}
-
-void TfrmGamePlayer::ApplyLayoutOptions() {
-    sbrInfo->setVisible(Options().ShowStatusbar());
-    pnlToolbar->setVisible(Options().ShowToolbar());
-    tbPuzzleTitle->setVisible(Options().ShowTitle());
-    tbWordList->setVisible(Options().ShowWordList());
-}
-
-void TfrmGamePlayer::EnableGameActions(bool on) {
-    actShowHint->setEnabled(on && FHintsLeft > 0);
-    actHideFoundWords->setEnabled(on);
-    actShowFoundWords->setEnabled(on);
-    actUseTimer->setEnabled(on);
-    actPause->setEnabled(on && FTimerInUse);
-    actContinue->setEnabled(on && FTimerInUse);
-    actGiveUp->setEnabled(on && FPlayer->GamePreferences()->GetCanGiveIn());
-}
-
-void TfrmGamePlayer::ShowTimerState() {
-    if (FPaused)
-        lblTime->setText(QStringLiteral("Paused at"));
-    else if (FPlayer->CountDown())
-        lblTime->setText(QStringLiteral("Time left"));
-    else
-        lblTime->setText(QStringLiteral("Elapsed time"));
-    tbnTimer->setVisible(FTimerInUse);
-    pnlTimer->setVisible(FTimerInUse);
-    actPause->setVisible(FTimerInUse && !FPaused);
-    actContinue->setVisible(FTimerInUse && FPaused);
-}
-
-// --- The timer setting
-
-void TfrmGamePlayer::ApplyTimerOption(bool force) {
-    const bool previous = FTimerWanted;
-    switch (Options().Timer()) {
-    case toAlwaysOn:
-        FTimerWanted = true;
-        break;
-    case toAlwaysOff:
-        FTimerWanted = false;
-        break;
-    default:
-        FTimerWanted = FPlayer->GamePreferences()->GetUseTimer();
-        break;
-    }
-    if ((force || FTimerWanted != previous) && ConfirmTimerRestart(FTimerWanted)) {
-        FTimerInUse = FTimerWanted;
-        ApplyTimer();
-    }
-    actUseTimer->setChecked(FTimerInUse);
-    ShowTimerState();
-}
-
-bool TfrmGamePlayer::ConfirmTimerRestart(bool turningOn) {
-    if (!FPlayer->IsGameUnderway())
-        return true;
-    if (turningOn) {
-        ShowHelpNow(hiTimerOnQuestion);
-        return ConfirmMessage(sTimerOnQuestion);
-    }
-    ShowHelpNow(hiTimerOffQuestion);
-    return ConfirmMessage(sTimerOffQuestion);
-}
-
-void TfrmGamePlayer::ApplyTimer() {
-    tlbUseTimer->setChecked(FTimerInUse);
-    FPlayer->SetTimed(FTimerInUse);
-    FPlayer->RestartGame();
-}
-
-void TfrmGamePlayer::actUseTimerExecute() {
-    // The button toggles its check itself; the game decides it.
-    actUseTimer->setChecked(FTimerInUse);
-    if (!ConfirmTimerRestart(!FTimerInUse))
-        return;
-    FTimerInUse = !FTimerInUse;
-    actUseTimer->setChecked(FTimerInUse);
-    ShowHelpNow(FTimerInUse ? hiTimerOn : hiTimerOff);
-    ApplyTimer();
-}
-
-// --- Game actions
-
-void TfrmGamePlayer::actRestartPuzzleExecute() {
-    ShowHelpNow(hiRestartPuzzle);
-    if (!ConfirmMessage(QStringLiteral("Restart the puzzle?")))
-        return;
-    FPlayer->RestartGame();
-    ResetHints();
-    ApplyTimerOption(false);
-}
-
-void TfrmGamePlayer::actShowOptionsExecute() {
-    ShowHelpNow(hiOptions);
-    if (!FOptionsDialog->Execute())
-        return;
-    ApplyColourScheme();
-    UpdateTitle();
-    SetScreenModeFromOptions();
-    ApplyLayoutOptions();
-    ApplyTimerOption(false);
-}
-
-void TfrmGamePlayer::actGiveUpExecute() {
-    bool consent = true;
-    if (FPlayer->IsGameUnderway()) {
-        ShowHelpNow(hiGiveUpQuestion);
-        consent = ConfirmMessage(QStringLiteral("Give up the game now?"));
-    }
-    if (!consent)
-        return;
-    FPlayer->GiveUp(true);
-    EnableGameActions(false);
-    ShowHelpNow(hiGivenUp);
-}
-
-void TfrmGamePlayer::actCloseExecute() {
-    bool consent = true;
-    if (FPlayer->IsGameUnderway()) {
-        ShowHelpNow(hiCloseQuestion);
-        consent = ConfirmMessage(QStringLiteral("Give up the game now?"));
-    }
-    if (!consent)
-        return;
-    ClearHelpQueue();
-    FPlayer->GiveUp(false);
-    ShowNoGame();
-    // A later Play asks for a file rather than showing the empty board.
-    FGameLoaded = false;
-    close();
-}
-
-void TfrmGamePlayer::actHideFoundWordsExecute() {
-    FPlayer->SetHideFoundWords(true);
-    actHideFoundWords->setVisible(false);
-    actShowFoundWords->setVisible(true);
-    ShowHelpNow(hiHideFoundWords);
-}
-
-void TfrmGamePlayer::actShowFoundWordsExecute() {
-    FPlayer->SetHideFoundWords(false);
-    actShowFoundWords->setVisible(false);
-    actHideFoundWords->setVisible(true);
-    ShowHelpNow(hiShowFoundWords);
-}
-
-void TfrmGamePlayer::actPauseExecute() {
-    actPause->setVisible(false);
-    actContinue->setVisible(true);
-    FPlayer->hide();
-    pnlPause->show();
-    EnableGameActions(false);
-    actContinue->setEnabled(true);
-    FPlayer->PauseGame();
-    FPaused = true;
-    ShowTimerState();
-    ShowHelpNow(hiPaused);
-}
-
-void TfrmGamePlayer::actContinueExecute() {
-    actPause->setVisible(true);
-    actContinue->setVisible(false);
-    pnlPause->hide();
-    EnableGameActions(true);
-    FPlayer->show();
-    FPlayer->ContinueGame();
-    FPaused = false;
-    ShowTimerState();
-    ShowHelpNow(hiContinued);
-}
-
-void TfrmGamePlayer::actFullscreenExecute() {
-    SetScreenMode(smFull);
-}
-
-void TfrmGamePlayer::actNormalScreenExecute() {
-    SetScreenMode(smNormal);
-}
-
-void TfrmGamePlayer::SetScreenModeFromOptions() {
-    SetScreenMode(Options().MaximiseWindow() ? smFull : smNormal);
-}
-
-void TfrmGamePlayer::SetScreenMode(TScreenMode mode) {
-    if (mode == smNormal) {
-        if (windowFlags() & Qt::FramelessWindowHint) {
-            setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
-            SetFrameless(false);
-            RestoreNormalPlace();
-        }
-        actFullscreen->setVisible(true);
-        actNormalScreen->setVisible(false);
-        FitSidePanel();
-        ShowHelpNow(hiNormalWindow);
-        return;
-    }
-    if (!(windowFlags() & Qt::FramelessWindowHint))
-        RememberNormalPlace();
-    SetFrameless(true);
-    setWindowState(windowState() | Qt::WindowMaximized);
-    actFullscreen->setVisible(false);
-    actNormalScreen->setVisible(true);
-    ShowHelpNow(hiFullScreen);
-}
-
-// A window not shown yet has no place of its own: it keeps the one it gets.
-void TfrmGamePlayer::RememberNormalPlace() {
-    FNormalSize = size();
-    FNormalPos = isVisible() ? std::optional<QPoint>(pos()) : std::nullopt;
-    FNormalRightWidth = pnlRight->width();
-}
-
-// The re-created frame would otherwise start where the full screen was, and
-// the side panel would keep the width it took there, squeezing the grid.
-void TfrmGamePlayer::RestoreNormalPlace() {
-    resize(FNormalSize);
-    if (FNormalPos)
-        move(*FNormalPos);
-    if (FShownBefore && FNormalRightWidth > 0) {
-        SetRightPanelWidth(FNormalRightWidth);
-        ResizeGrid();
-    }
-}
-
-// A new frame re-creates the window, which hides it for a moment: that is
-// no closing, so the game runs on and the caller window stays hidden.
-void TfrmGamePlayer::SetFrameless(bool frameless) {
-    const bool shown = isVisible();
-    FChangingFrame = true;
-    setWindowFlag(Qt::FramelessWindowHint, frameless);
-    if (shown)
-        show();
-    FChangingFrame = false;
-}
-
-void TfrmGamePlayer::actPrintExecute() {
-    ShowHelpNow(hiPrint);
-    TfrmHTMLPrintPreview preview(this);
-    QString pagePath;
-    FPlayer->ExportHTML(PrintPagePath(), pagePath);
-    preview.LoadFile(pagePath);
-    preview.Execute();
-}
-
-// Empty for the page beside the game file; a page in the private temporary
-// folder when the game's folder takes no new file.
-QString TfrmGamePlayer::PrintPagePath() const {
-    const QString gameFile = FPlayer->FileName();
-    if (gameFile.isEmpty() || QFileInfo(QFileInfo(gameFile).absolutePath()).isWritable())
-        return QString();
-    return GetTempDirectory() + QFileInfo(gameFile).completeBaseName() + ".html";
-}
-
-void TfrmGamePlayer::actAboutExecute() {
-    TfrmAboutDesigner about(this);
-    about.ShowAbout();
-}
-
-void TfrmGamePlayer::SetHelpAvailable(bool available) {
-    FHelpAvailable = available;
-    actHelpContents->setEnabled(available);
-    actHelpPlayer->setEnabled(available);
-}
-
-void TfrmGamePlayer::actHelpContentsExecute() {
-    ShowHelpFile(HelpContentsContext);
-}
-
-void TfrmGamePlayer::actHelpPlayerExecute() {
-    ShowHelpFile(PlayerHelpContext);
-}
-
-// The help document beside the program, at a context.
-void TfrmGamePlayer::ShowHelpFile(int context) {
-    services().ShowHelp(HelpFileBesideProgram(), context);
-}
-
-void TfrmGamePlayer::actShowHelpExecute() {
-    pnlHelp->show();
-    actShowHelp->setVisible(false);
-    actHideHelp->setVisible(true);
-}
-
-void TfrmGamePlayer::actHideHelpExecute() {
-    pnlHelp->hide();
-    actHideHelp->setVisible(false);
-    actShowHelp->setVisible(true);
-}
-
-void TfrmGamePlayer::SaveOptions() {
-    Guarded([&] { FOptionsDialog->SaveIfAutoSave(); });
-}
-
-// --- Layout
-
 void TfrmGamePlayer::ResizeGrid() {
     if (!FPlayer)
         return;
@@ -886,116 +470,4 @@ bool TfrmGamePlayer::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-// --- Puzzle control events
-
-void TfrmGamePlayer::PlayerWordAdded(const QString& word) {
-    lbxWords->Items().Add(word);
-}
-
-void TfrmGamePlayer::PlayerMouseDown() {
-    ShowHelpNow(hiGridPress);
-}
-
-void TfrmGamePlayer::PlayerMouseMove() {
-    if (FHelpShown != hiGridMove)
-        QueueHelp(hiGridMove);
-}
-
-void TfrmGamePlayer::PlayerWordFound(const QString& word) {
-    const int index = WordItemIndex(word);
-    if (index < 0) {
-        ShowHelpNowFmt(hiWordNotFound, word);
-        return;
-    }
-    lbxWords->SetSelected(index, true);
-    lbxWords->viewport()->update();
-    UpdateStatusBar();
-    ShowHelpNowFmt(hiWordFound, word);
-}
-
-void TfrmGamePlayer::PlayerWordNotFound(const QString& text) {
-    ShowHelpNowFmt(hiWordNotFound, text);
-}
-
-void TfrmGamePlayer::PlayerTimer(TDateTime time) {
-    txtTimer->setText(ClockText(time));
-}
-
-void TfrmGamePlayer::PlayerGameStarted() {
-    UnmarkAllWords();
-    UpdateStatusBar();
-    LeavePause();
-    EnableGameActions(true);
-}
-
-// The grid shows again and the clock tells the time, not the pause.
-void TfrmGamePlayer::LeavePause() {
-    FPaused = false;
-    pnlPause->hide();
-    FPlayer->show();
-    ShowTimerState();
-}
-
-void TfrmGamePlayer::PlayerGameStateChange(TWordGameStateType state) {
-    if (state == wgsInProgress)
-        return;
-    EnableGameActions(false);
-    ShowEndOfGame(state);
-}
-
-int TfrmGamePlayer::WordItemIndex(const QString& word) const {
-    int first = -1;
-    for (int i = 0; i < lbxWords->Items().Count(); ++i) {
-        if (lbxWords->Items()[i].compare(word, Qt::CaseInsensitive) != 0)
-            continue;
-        if (!IsItemMarked(i))
-            return i;
-        if (first < 0)
-            first = i;
-    }
-    return first;
-}
-
-bool TfrmGamePlayer::IsItemMarked(int index) const {
-    return lbxWords->GetSelected(index);
-}
-
-void TfrmGamePlayer::UnmarkAllWords() {
-    for (int i = 0; i < lbxWords->Items().Count(); ++i)
-        lbxWords->SetSelected(i, false);
-    lbxWords->viewport()->update();
-}
-
-// A found word in the Dummy Word colour, small and struck out; any other in
-// the Highlighted colour, larger and bold.
-TFont TfrmGamePlayer::WordItemFont(int index) const {
-    const TWordGameColourPreferences& colours = *FPlayer->GamePreferences()->ColourPreferences();
-    TFont font;
-    font.SetName(QStringLiteral("Arial"));
-    if (IsItemMarked(index)) {
-        font.SetSize(8);
-        font.SetStrikeOut(true);
-        font.SetColor(colours.GetDummyWordForeground());
-    } else {
-        font.SetSize(10);
-        font.SetBold(true);
-        font.SetColor(colours.GetHighlightedForeground());
-    }
-    return font;
-}
-
-void TfrmGamePlayer::lbxWordsDrawItem(int index, const TRect& rect) {
-    TCanvas& canvas = lbxWords->Canvas();
-    canvas.Brush().SetColor(
-        FPlayer->GamePreferences()->ColourPreferences()->GetHighlightedBackground());
-    canvas.Font() = WordItemFont(index);
-    DrawTextInRect(canvas, rect, lbxWords->Items()[index], 1, 0);
-}
-
-void TfrmGamePlayer::lbxWordsMeasureItem(int index, int& height) {
-    TCanvas& canvas = lbxWords->Canvas();
-    canvas.Font() = WordItemFont(index);
-    height = canvas.TextHeight(lbxWords->Items()[index]) + 2;
 }

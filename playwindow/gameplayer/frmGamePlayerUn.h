@@ -115,6 +115,8 @@ protected:
 
 private:
     enum TScreenMode { smNormal, smFull };
+    // The board of no game, columns and rows.
+    static constexpr int EmptyBoardSide = 15;
 
     // Building the form.
     void CreateControls();
@@ -133,6 +135,7 @@ private:
     void BindPlayerEvents();
 
     void OpenGame(const QString& fileName);
+    void ShowInFront();
     void ShowNoGame();
     void UpdateStatusBar();
     void UpdateTitle();

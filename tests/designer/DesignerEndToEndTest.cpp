@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QSettings>
@@ -426,4 +427,39 @@ TEST_F(DesignerEndToEnd, WishListTakesKeysAndMiddleClickPastesAsX11DeliversThem)
         copied = x11.Clipboard();
         return copied == "EGRET";
     })) << copied.toStdString();
+}
+
+// Play on the start window, above the play window shown before, brings the
+// play window to the front with the keyboard.
+TEST_F(DesignerEndToEnd, PlayBringsTheShownPlayWindowToTheFront) {
+    const QString game = Fake.Folder() + "/Garden Birds.gtg";
+    ASSERT_TRUE(QFile::copy(QString(GLYPHTROVE_EXAMPLES) + "/Garden Birds.gtg", game));
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_DESIGNER_BINARY, {});
+    const QString startWindow = run.WaitForWindow("Glyphtrove Designer");
+    ASSERT_FALSE(startWindow.isEmpty()) << "the start window did not show";
+    run.Click(StartButton(StartWindowPlace, 104));
+    const QString open = run.WaitForWindow("Open");
+    ASSERT_FALSE(open.isEmpty()) << "Play did not ask for a game";
+    run.XDoTool({"windowfocus", "--sync", open});
+    run.XDoTool({"type", "--delay", "20", game});
+    run.XDoTool({"key", "Return"});
+    const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
+    ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
+
+    // The windows' ids from the top of the stack down: X lists them bottom up.
+    const auto topWindow = [&] {
+        return run.XDoTool({"search", "--onlyvisible", "--name", "^Glyphtrove (Designer|Puzzle)"})
+            .split('\n')
+            .last();
+    };
+    // The start window overlaps the play window; the user brings it up.
+    run.XDoTool({"windowraise", startWindow});
+    run.XDoTool({"windowfocus", "--sync", startWindow});
+    ASSERT_TRUE(WaitUntil([&] { return topWindow() == startWindow; }))
+        << "the start window did not come up";
+    run.Click(StartButton(StartWindowPlace, 104));
+    EXPECT_TRUE(WaitUntil([&] { return topWindow() == playWindow; }, 10000))
+        << "the play window stayed behind";
+    EXPECT_TRUE(WaitUntil([&] { return run.XDoTool({"getwindowfocus"}) == playWindow; }, 10000))
+        << "the play window did not get the keyboard";
 }

@@ -8,6 +8,7 @@
 #include "support/FakeServices.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -46,6 +47,41 @@ QPoint CellCentre(const QPoint& WindowOrigin, const QJsonObject& Grid, int Colum
 QPoint ExitButton(const QJsonObject& StartWindow) {
     return QPoint(StartWindow["x"].toInt(), StartWindow["y"].toInt()) +
            QPoint(8 + 272 + 40, 8 + 240 + 32);
+}
+
+// Garden Birds in the test's folder and the play options beside the
+// program, there before it starts: the window opens at its form size or
+// full screen, and every game has the clock. The game's path, or "".
+QString PrepareTimedGame(const QString& Folder, bool Maximise) {
+    const QString game = Folder + "/Garden Birds.gtg";
+    const QString program = Folder + "/program";
+    if (!QFile::copy(QString(GLYPHTROVE_EXAMPLES) + "/Garden Birds.gtg", game) ||
+        !QDir().mkpath(program))
+        return QString();
+    WriteBytes(program + "/Options.dat",
+               QByteArray("[OPTIONS]\r\nAutoSave=0\r\nUseDefaultScheme=1\r\nMaximiseWindow=") +
+                   (Maximise ? "1" : "0") +
+                   "\r\nShowStatusbar=1\r\nShowTitle=1\r\nShowToolbar=1\r\nShowWordList=1"
+                   "\r\nTimer=1\r\n");
+    return game;
+}
+
+// A control's place in the play window, from the state report.
+QRect Place(const QJsonObject& State, const char* Control) {
+    const QJsonObject place = State["playControls"][QString::fromLatin1(Control)].toObject();
+    return QRect(place["x"].toInt(), place["y"].toInt(), place["width"].toInt(),
+                 place["height"].toInt());
+}
+
+// The screen as the user sees it, kept where $GLYPHTROVE_SCREENSHOTS asks
+// (tools/screenshots.sh) when ImageMagick's import is at hand.
+void KeepScreen(const VirtualScreen& Screen, const QString& Name) {
+    const QString folder = qEnvironmentVariable("GLYPHTROVE_SCREENSHOTS");
+    const QString import = QStandardPaths::findExecutable("import");
+    if (folder.isEmpty() || import.isEmpty())
+        return;
+    QProcess::execute(import, {"-display", Screen.Display(), "-window", "root",
+                               QDir(folder).filePath(Name + ".png")});
 }
 
 class PlayerEndToEnd : public ::testing::Test {
@@ -145,4 +181,88 @@ TEST_F(PlayerEndToEnd, CorruptFileGivesOneErrorBox) {
     ASSERT_EQ(2, boxes.size()) << boxes.join(" | ").toStdString();
     EXPECT_EQ(QString("Error: File \"%1\" is not a valid game file").arg(bad), boxes[0]);
     EXPECT_FALSE(run.State()["playWindow"].toObject()["visible"].toBool());
+}
+
+// At its form size the window shows the whole grid, its last column and
+// row inside the game panel; a tool bar button under the mouse shows its
+// hint as a tool tip and leaves the status bar's panels where they are.
+TEST_F(PlayerEndToEnd, TheFormSizeWindowShowsTheWholeGridAndKeepsItsPanelsOnHover) {
+    const QString game = PrepareTimedGame(Fake.Folder(), false);
+    ASSERT_FALSE(game.isEmpty());
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {game});
+    const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
+    ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
+    ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
+        return s["playWindow"]["visible"].toBool() && s["gridPaintedAt"].toDouble() > 0 &&
+               s["playControls"]["timerBox"]["visible"].toBool();
+    })) << "the puzzle was not painted";
+    const QJsonObject state = run.State();
+    EXPECT_EQ(state["playWindow"]["width"].toInt(), 583);
+    EXPECT_EQ(state["playWindow"]["height"].toInt(), 514);
+    const QJsonObject grid = state["grid"].toObject();
+    const QJsonArray last = grid["lastCell"].toArray();
+    const QRect panel = Place(state, "gamePanel");
+    // Inside the panel's one-pixel sunken frame, with the cell's border line.
+    EXPECT_LE(grid["x"].toInt() + last[2].toInt() + 1, panel.right())
+        << "the last column passes the game panel's edge at " << panel.right();
+    EXPECT_LE(grid["y"].toInt() + last[3].toInt() + 1, panel.bottom());
+    KeepScreen(Screen, "player-e2e-form-size");
+
+    const QPoint button = run.WindowOrigin(playWindow) + Place(state, "restartButton").center();
+    run.XDoTool({"mousemove", "--sync", QString::number(button.x()), QString::number(button.y())});
+    // The tool tip shows, or the hint went to the status bar instead.
+    ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
+        return s["toolTip"].toString() == "restart the puzzle" ||
+               !s["playControls"]["statusMessage"].toString().isEmpty();
+    })) << "the hint showed nowhere";
+    const QJsonObject hovered = run.State();
+    EXPECT_EQ(hovered["playControls"]["statusMessage"].toString().toStdString(), "");
+    for (const QJsonValue& visible : hovered["playControls"]["statusPanels"].toArray())
+        EXPECT_TRUE(visible.toBool()) << "a status panel gave way to the hint";
+    KeepScreen(Screen, "player-e2e-hover");
+}
+
+// Full screen under a window manager: the clock's box keeps its size and
+// stays inside its panel and the screen, and so again back in the window.
+TEST_F(PlayerEndToEnd, TheTimerBoxStaysWholeInFullScreen) {
+    const QString manager = QStandardPaths::findExecutable("openbox");
+    ASSERT_FALSE(manager.isEmpty()) << "openbox is not installed";
+    QProcess windowManager;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", Screen.Display());
+    environment.insert("HOME", Fake.Folder());
+    windowManager.setProcessEnvironment(environment);
+    windowManager.start(manager, {"--sm-disable"});
+    ASSERT_TRUE(windowManager.waitForStarted());
+
+    const QString game = PrepareTimedGame(Fake.Folder(), true);
+    ASSERT_FALSE(game.isEmpty());
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {game});
+    const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
+    ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
+    const auto expectWholeBox = [&](const char* mode) {
+        const QJsonObject state = run.State();
+        const QRect box = Place(state, "timerBox");
+        const QRect panel = Place(state, "timerPanel");
+        const int windowWidth = state["playWindow"]["width"].toInt();
+        EXPECT_TRUE(panel.contains(box)) << mode << ": box " << box.left() << "-" << box.right()
+                                         << ", panel " << panel.left() << "-" << panel.right();
+        EXPECT_LE(box.right(), windowWidth - 1) << mode;
+        EXPECT_GE(box.width(), 46) << mode;
+    };
+    ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
+        return s["playWindow"]["width"].toInt() == 1024 &&
+               s["playControls"]["timerBox"]["visible"].toBool() &&
+               s["gridPaintedAt"].toDouble() > 0;
+    })) << "the window did not go full screen";
+    expectWholeBox("full screen");
+    KeepScreen(Screen, "player-e2e-full-screen");
+
+    run.Type(playWindow, "ctrl+n");
+    ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
+        return s["playWindow"]["width"].toInt() == 583;
+    })) << "Normal Window did not give the form size back";
+    expectWholeBox("normal window");
+    windowManager.kill();
+    windowManager.waitForFinished(5000);
 }

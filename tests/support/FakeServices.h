@@ -105,7 +105,9 @@ public:
     std::unique_ptr<ITimer> CreateTimer() override;
     int ShellOpen(const QString& fileName, const QString& parameters) override;
     QString DocumentsFolder() override;
-    QString TempFolder() override { return FTemp.path(); }
+    // The test folder, or none while TempFolderMissing is set.
+    QString TempFolder() override { return TempFolderMissing ? QString() : FTemp.path(); }
+    bool TempFolderMissing = false;
     // A "home" folder in the test folder.
     QString HomeFolder() override;
     QString ProgramFolder() override { return FTemp.path() + "/program"; }

@@ -77,6 +77,35 @@ TEST_F(EditorTest, FormHasItsCaptionPanelsAndStartState) {
     EXPECT_EQ(Editor->tbPuzzleTitle->Caption(), "Glyphtrove Game 1");
 }
 
+// An open menu with an item under the mouse: Words, Game Size and the other
+// panels stay; no hint takes their place.
+TEST_F(EditorTest, AMenuItemsHintLeavesTheStatusPanelsInPlace) {
+    Editor->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Editor.get()));
+    QMenu* menu = Editor->mnuGame;
+    menu->popup(Editor->mapToGlobal(QPoint(40, 40)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    QAction* item = nullptr;
+    for (QAction* action : menu->actions())
+        if (!action->isSeparator() && !action->statusTip().isEmpty()) {
+            item = action;
+            break;
+        }
+    ASSERT_NE(item, nullptr);
+    const QPoint centre = menu->actionGeometry(item).center();
+    QTest::mouseMove(menu, centre - QPoint(0, 2));
+    QTest::mouseMove(menu, centre);
+    EXPECT_EQ(menu->activeAction(), item);
+    EXPECT_TRUE(Editor->sbInfo->currentMessage().isEmpty())
+        << Editor->sbInfo->currentMessage().toStdString();
+    for (QLabel* panel :
+         Editor->sbInfo->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(panel->isVisible()) << panel->text().toStdString();
+    EXPECT_EQ(Editor->sbInfo->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).size(),
+              8);
+    menu->hide();
+}
+
 TEST_F(EditorTest, WindowIsCentredOnTheDesktopWhenFirstShown) {
     ASSERT_FALSE(Fake.Placements.empty());
     EXPECT_EQ(Fake.Placements[0].first, Editor.get());

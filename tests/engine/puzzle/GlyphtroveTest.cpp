@@ -317,6 +317,28 @@ TEST_F(PuzzleTest, ExportHTMLWritesToThePathOrBesideTheGameOrToThePrivateTempora
     EXPECT_TRUE(QFile::exists(result));
 }
 
+// Without a temporary folder the page of an unsaved game goes nowhere, not
+// into the working folder: the error says why.
+TEST_F(PuzzleTest, ExportHTMLWithoutATemporaryFolderRaisesAndWritesNothing) {
+    Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
+    const QString work = Path("work");
+    ASSERT_TRUE(QDir().mkpath(work));
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(work));
+    Fake.TempFolderMissing = true;
+    QString result;
+    try {
+        Puzzle.ExportHTML("", result);
+        ADD_FAILURE() << "no error raised";
+    } catch (const Exception& error) {
+        EXPECT_TRUE(error.Message().startsWith("Cannot find a valid TEMP directory ("))
+            << S(error.Message());
+    }
+    QDir::setCurrent(previous);
+    EXPECT_TRUE(QDir(work).isEmpty()) << S(QDir(work).entryList().join(", "));
+    EXPECT_TRUE(Fake.Messages.empty());
+}
+
 // --- The game file
 
 TEST_F(PuzzleTest, FileStartsWithTheHeaderAndVersion) {

@@ -19,12 +19,14 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextEdit>
+#include <QToolBar>
 #include <QToolButton>
 #include <functional>
 #include <gtest/gtest.h>
@@ -303,10 +305,11 @@ TEST_F(PlayWindowTest, AFailedOpenLeavesTheEmptyGame) {
             Find(Animals[0]);
         }
         Fake.Answer(mrOk);
-        EXPECT_EQ(Window->PlayGame(bad), loadedBefore);
+        // The empty board is no game: the window and Play agree on that.
+        EXPECT_FALSE(Window->PlayGame(bad));
         ASSERT_FALSE(Fake.Messages.empty());
         EXPECT_EQ(S(Fake.Messages.back().text), S("File \"" + bad + "\" is not a valid game file"));
-        EXPECT_EQ(Window->GameLoaded(), loadedBefore);
+        EXPECT_FALSE(Window->GameLoaded());
         EXPECT_EQ(Window->lbxWords->count(), 0);
         EXPECT_EQ(S(Window->tbPuzzleTitle->Caption()), "<no game loaded>");
         EXPECT_EQ(S(Panel(1)), "0");
@@ -320,6 +323,11 @@ TEST_F(PlayWindowTest, AFailedOpenLeavesTheEmptyGame) {
         for (QAction* action : {Window->actShowHint, Window->actHideFoundWords, Window->actUseTimer,
                                 Window->actPause, Window->actGiveUp})
             EXPECT_FALSE(action->isEnabled()) << S(action->text());
+        // So the next Play asks for a file instead of showing the empty board.
+        const size_t dialogs = Fake.FileDialogs.size();
+        Fake.CancelFileDialog();
+        EXPECT_FALSE(Window->PlayGame(QString()));
+        EXPECT_EQ(Fake.FileDialogs.size(), dialogs + 1);
     }
     EXPECT_EQ(Fake.Messages.size(), 2u);
 }
@@ -333,7 +341,7 @@ TEST_F(PlayWindowTest, AFailedOpenWhilePausedLeavesThePause) {
     const QString bad = QDir(Fake.Folder()).filePath("bad.gtg");
     WriteBytes(bad, "not a game");
     Fake.Answer(mrOk);
-    EXPECT_TRUE(Window->PlayGame(bad));
+    EXPECT_FALSE(Window->PlayGame(bad));
     EXPECT_FALSE(Window->Paused());
     EXPECT_FALSE(Window->pnlPause->isVisible());
     EXPECT_TRUE(Player().isVisible());
@@ -605,6 +613,23 @@ TEST_F(PlayWindowTest, TheSidePanelTakesTheRoomTheSquareGridLeaves) {
     }
 }
 
+// A game of another size opened in the shown window gets its grid fitted
+// too: the last column and row lie inside the game panel, and the side
+// panel takes the room left.
+TEST_F(PlayWindowTest, AGameOfAnotherSizeShowsItsWholeGrid) {
+    for (const int side : {10, 15, 30, 12, 10}) {
+        SCOPED_TRACE(side);
+        Play(MakeGame("game.gtg", {{"OWL", 0, 0, wdRight}}, {}, side));
+        ASSERT_EQ(Player().ColCount(), side);
+        const TRect last = Player().CellRect(side - 1, side - 1);
+        EXPECT_LE(Player().x() + last.Right + 1, Window->pnlGame->contentsRect().right())
+            << "panel " << Window->pnlGame->width();
+        EXPECT_LE(Player().y() + last.Bottom + 1, Window->pnlGame->contentsRect().bottom());
+        EXPECT_EQ(Window->pnlRight->width(),
+                  Window->centralWidget()->width() - Player().ClientWidth() - 16);
+    }
+}
+
 TEST_F(PlayWindowTest, AHintFlashesTheFirstLetterOfTheChosenWord) {
     Play(MakeGame("animals.gtg", Animals, [](TWordGameProperties& p) { p.SetHints(2); }));
     Find(Animals[0]);
@@ -662,6 +687,39 @@ TEST_F(PlayWindowTest, AHintFlashesTheFirstLetterOfTheChosenWord) {
     EXPECT_FALSE(Window->Flashing());
     EXPECT_FALSE(FlashTimer().Enabled());
     EXPECT_EQ(Window->HintsLeft(), 5);
+}
+
+// The timer's restarts end a flash as Restart Puzzle does: the flashed cell
+// keeps the colours the new game gave it.
+TEST_F(PlayWindowTest, ATimerRestartEndsTheFlash) {
+    const std::pair<const char*, std::function<void()>> restarts[] = {
+        {"Use Timer", [this] { Window->actUseTimer->trigger(); }},
+        {"the options' timer switch",
+         [this] {
+             ChooseTimerOption(toAlwaysOn);
+             Window->actShowOptions->trigger();
+         }},
+    };
+    for (const auto& [name, restart] : restarts) {
+        SCOPED_TRACE(name);
+        Window->Options().SetTimer(toDefault);
+        Play(MakeGame("animals.gtg", Animals));
+        const QPoint horse(Animals[2].X, Animals[2].Y);
+        const TColor colour = Player().GetCellColour(horse.x(), horse.y());
+        const TColor textColour = Player().GetCellTextColour(horse.x(), horse.y());
+        PickHint("HORSE");
+        Window->actShowHint->trigger();
+        FlashTimer().Fire();
+        ASSERT_EQ(Player().GetCellColour(horse.x(), horse.y()), textColour) << "not inverted";
+
+        restart();
+        ASSERT_TRUE(Window->TimerInUse());
+        EXPECT_FALSE(Window->Flashing());
+        for (int exchange = 2; exchange <= 4; ++exchange)
+            FlashTimer().Fire();
+        EXPECT_EQ(Player().GetCellColour(horse.x(), horse.y()), colour);
+        EXPECT_EQ(Player().GetCellTextColour(horse.x(), horse.y()), textColour);
+    }
 }
 
 // The end-of-game text tells the hints used, with an "s" for more than one.
@@ -769,6 +827,24 @@ TEST_F(PlayWindowTest, PrintingPreviewsThePageBesideTheGameOrInTheTempFolder) {
     EXPECT_TRUE(navigated[0].endsWith("/animals.html")) << S(navigated[0]);
     EXPECT_TRUE(QFile::exists(navigated[0]));
     EXPECT_EQ(previews, 1);
+
+    // Without that folder either: the error box says so, and no page goes
+    // to the working folder in its stead.
+    const QString work = QDir(Fake.Folder()).filePath("work");
+    ASSERT_TRUE(QDir().mkpath(work));
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(work));
+    Fake.TempFolderMissing = true;
+    navigated.clear();
+    Fake.Answer(mrOk);
+    Window->actPrint->trigger();
+    QDir::setCurrent(previous);
+    ASSERT_FALSE(Fake.Messages.empty());
+    EXPECT_EQ(Fake.Messages.back().type, mtError);
+    EXPECT_TRUE(Fake.Messages.back().text.startsWith("Cannot find a valid TEMP directory ("))
+        << S(Fake.Messages.back().text);
+    EXPECT_TRUE(navigated.empty());
+    EXPECT_TRUE(QDir(work).isEmpty()) << S(QDir(work).entryList().join(", "));
 }
 
 TEST_F(PlayWindowTest, OptionsAreSavedOnlyWhenTheProgramAsks) {
@@ -867,6 +943,56 @@ TEST_F(PlayWindowTest, OptionsShapeTheWindowAndColourThePuzzle) {
 }
 
 // A picture of the window with a dialog drawn over its middle.
+// Hovering a tool bar button or a menu item, as the mouse does: the status
+// bar keeps its six panels and shows no hint in their place.
+TEST_F(PlayWindowTest, HintsLeaveTheStatusPanelsInPlace) {
+    Play(MakeGame("animals.gtg", Animals));
+    const auto expectPanels = [&](const char* where) {
+        EXPECT_TRUE(Window->sbrInfo->currentMessage().isEmpty())
+            << where << ": " << S(Window->sbrInfo->currentMessage());
+        for (int i = 0; i < 6; ++i)
+            EXPECT_TRUE(Window->StatusPanel(i)->isVisible()) << where << ": panel " << i;
+    };
+    QWidget* button = Window->tbMain->widgetForAction(Window->actRestartPuzzle);
+    QTest::mouseMove(button, button->rect().center());
+    EXPECT_TRUE(button->underMouse());
+    expectPanels("tool bar button");
+
+    QMenu* menu = Window->mnuGame;
+    menu->popup(Window->mapToGlobal(QPoint(40, 40)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    const QPoint item = menu->actionGeometry(Window->actRestartPuzzle).center();
+    QTest::mouseMove(menu, item - QPoint(0, 2));
+    QTest::mouseMove(menu, item);
+    EXPECT_EQ(menu->activeAction(), Window->actRestartPuzzle);
+    expectPanels("menu item");
+    menu->hide();
+}
+
+// The clock's box stays whole inside its panel, wide enough to centre its
+// digits, in either screen mode and with each caption.
+TEST_F(PlayWindowTest, TheTimerBoxKeepsItsSizeInBothScreenModes) {
+    Play(MakeGame("timed.gtg", Animals, [](TWordGameProperties& p) { p.SetUseTimer(true); }));
+    const int digits = Window->txtTimer->fontMetrics().horizontalAdvance("00:00:00");
+    for (QAction* mode :
+         {Window->actNormalScreen, Window->actFullscreen, Window->actNormalScreen}) {
+        mode->trigger();
+        QApplication::processEvents();
+        for (QAction* caption : {Window->actPause, Window->actContinue}) {
+            caption->trigger();
+            SCOPED_TRACE(S(mode->text() + ", " + Window->lblTime->text()));
+            ASSERT_TRUE(Window->txtTimer->isVisible());
+            const QRect box = Window->txtTimer->geometry();
+            EXPECT_TRUE(Window->pnlTimer->rect().contains(box))
+                << box.x() << "+" << box.width() << " in " << Window->pnlTimer->width();
+            const QRect onWindow(Window->txtTimer->mapTo(Window.get(), QPoint(0, 0)), box.size());
+            EXPECT_TRUE(Window->rect().contains(onWindow));
+            EXPECT_GT(Window->txtTimer->contentsRect().width(), digits + 2);
+            EXPECT_TRUE(Window->txtTimer->alignment() & Qt::AlignHCenter);
+        }
+    }
+}
+
 QImage WithDialogOver(QWidget& Window, QWidget& Dialog) {
     QImage image = Window.grab().toImage();
     const QImage over = Dialog.grab().toImage();
