@@ -205,6 +205,8 @@ private:
     void BindGameEvents();
     void CreateKeptDialogs();
     void ApplyDefaultScheme();
+    // Makes room for the grid's panel beside a right pane PaneWidth wide.
+    void WidenForGrid(int PaneWidth);
 
     // The word list.
     void lbxWordsDrawItem(int Index, const TRect& Rect, bool Selected);
@@ -232,12 +234,15 @@ private:
     void GameCellMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     void GameCellMouseMove(TShiftState Shift, int Column, int Row);
     void SelectCell(int Column, int Row);
+    // The grid menu's actions go off until the next right click.
+    void EndCellChoice();
     void pnlGameResize();
     void AddWordAtCell(int Column, int Row);
     bool RunWordEditor(QString& Word, TWordDirectionType& Direction, int& Column, int& Row,
                        bool EditMode);
     void PlaceNewWord(int Column, int Row, const QString& Word, TWordDirectionType Direction);
-    void EditWord(int Column, int Row, TWordDirectionType Direction, const QString& Word);
+    // True when the word was changed.
+    bool EditWord(int Column, int Row, TWordDirectionType Direction, const QString& Word);
 
     // The live preview.
     void SetPreview(int Column, int Row, const QString& Word, TWordDirectionType Direction);
@@ -283,6 +288,9 @@ private:
     QString FPreviewWord;
     int FSelectedColumn = 0;
     int FSelectedRow = 0;
+    // A right click chose the selected cell, and its menu has not closed yet.
+    bool FCellChosen = false;
+    unsigned FCellChoices = 0;
     uint8_t FLastAction = 0;
     int FWordTally = 0;
     TGlyphtroveEditor* FGame = nullptr;
