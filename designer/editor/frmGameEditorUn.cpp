@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -371,6 +372,8 @@ void TfrmGameEditor::CreatePopupMenus() {
             [this] { Guarded([&] { ShowHelpId(hiGridPopup); }); });
     // The action chosen from the menu runs after the menu hides, so the
     // choice ends once it has run; a menu closed without a choice ends it too.
+    // The menu takes the keys while it is open: the shortcuts it shows work there.
+    pmGrid->installEventFilter(this);
     connect(pmGrid, &QMenu::aboutToHide, this, [this] {
         QMetaObject::invokeMethod(
             this,
@@ -920,6 +923,18 @@ void TfrmGameEditor::WordEditorDummyChange(bool State) {
     DrawPreview();
 }
 
+bool TfrmGameEditor::RunGridShortcut(const QKeyEvent& Key) {
+    const QKeySequence typed(Key.keyCombination());
+    for (QAction* action : pmGrid->actions())
+        if (action->isEnabled() && !action->shortcut().isEmpty() && action->shortcut() == typed) {
+            // As a click on the item: the menu closes, then the action runs.
+            pmGrid->hide();
+            action->trigger();
+            return true;
+        }
+    return false;
+}
+
 // --- Window events
 
 void TfrmGameEditor::showEvent(QShowEvent* event) {
@@ -945,6 +960,8 @@ void TfrmGameEditor::closeEvent(QCloseEvent* event) {
 }
 
 bool TfrmGameEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == pmGrid && event->type() == QEvent::KeyPress)
+        return RunGridShortcut(*static_cast<QKeyEvent*>(event));
     if (watched == pnlGame) {
         if (event->type() == QEvent::Resize)
             Guarded([&] { pnlGameResize(); });

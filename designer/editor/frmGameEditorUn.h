@@ -16,6 +16,7 @@
 
 class QAction;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QSplitter;
@@ -236,6 +237,8 @@ private:
     void SelectCell(int Column, int Row);
     // The grid menu's actions go off until the next right click.
     void EndCellChoice();
+    // Runs the grid menu's action whose shortcut was typed; false for none.
+    bool RunGridShortcut(const QKeyEvent& Key);
     void pnlGameResize();
     void AddWordAtCell(int Column, int Row);
     bool RunWordEditor(QString& Word, TWordDirectionType& Direction, int& Column, int& Row,

@@ -453,11 +453,24 @@ TEST_F(EditorTest, GridMenuActionsWorkOnlyOnTheCellARightClickChose) {
     EXPECT_FALSE(Editor->actRemoveWord->isEnabled());
 
     // Chosen from the menu, the action runs on the chosen cell, then ends the choice.
+    Game->PlaceWord(5, 5, wdRight, "DOT", true);
     Click(5, 5, Qt::RightButton);
     Editor->actEraseSelection->trigger();
     EXPECT_EQ(Editor->StatusText(7), "Cells made blank");
+    EXPECT_EQ(Game->GetCellText(5, 5), "");
     QApplication::processEvents();
     expectUntouched("after the chosen action ran");
+
+    // The shortcut the open menu shows works there, on its cell.
+    QTest::mouseClick(Game, Qt::RightButton, Qt::NoModifier, CellCentre(2, 0));
+    ASSERT_TRUE(Editor->pmGrid->isVisible());
+    Fake.Answer(mrYes);
+    QTest::sendKeyEvent(QTest::Click, Editor->pmGrid, Qt::Key_Delete, QString("\x7f"),
+                        Qt::ShiftModifier);
+    EXPECT_FALSE(Editor->pmGrid->isVisible());
+    EXPECT_TRUE(Lines().isEmpty());
+    EXPECT_TRUE(Game->CellHasState(2, 0, wgcsDummy));
+    EXPECT_EQ(Editor->StatusText(7), "Selection made into dummy state");
 }
 
 TEST_F(EditorTest, RightClickOnAFillerLetterOffersEraseAndMakeDummyOnly) {
