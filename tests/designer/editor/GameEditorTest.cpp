@@ -551,13 +551,16 @@ TEST_F(EditorTest, TheRightPaneCanBeDraggedNarrowerThanItsDesignWidth) {
         QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, grip);
         QTest::mouseMove(handle, grip + QPoint(step, 0));
         QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, grip + QPoint(step, 0));
-        EXPECT_EQ(Editor->pnlRightPane->width(), width - step);
+        // The grip is where the press was, give or take the pixel it was held by.
+        EXPECT_NEAR(Editor->pnlRightPane->width(), width - step, 1);
     }
+    ASSERT_LT(Editor->pnlRightPane->width(), 160);
     // A new grid too wide for the window widens it and keeps the pane as dragged.
+    const int dragged = Editor->pnlRightPane->width();
     Editor->NewGame(30, 30, false);
     QApplication::processEvents();
     EXPECT_GE(Editor->pnlGame->width(), 480);
-    EXPECT_EQ(Editor->pnlRightPane->width(), 150);
+    EXPECT_EQ(Editor->pnlRightPane->width(), dragged);
 }
 
 TEST_F(EditorTest, HelpPanelHidesAndShowsAgain) {
