@@ -370,10 +370,10 @@ void TfrmGameEditor::CreatePopupMenus() {
     pmGrid->addActions({actRemoveWord, actEraseSelection, actMakeDummy});
     connect(pmGrid, &QMenu::aboutToShow, this,
             [this] { Guarded([&] { ShowHelpId(hiGridPopup); }); });
-    // The action chosen from the menu runs after the menu hides, so the
-    // choice ends once it has run; a menu closed without a choice ends it too.
     // The menu takes the keys while it is open: the shortcuts it shows work there.
     pmGrid->installEventFilter(this);
+    // The action chosen from the menu runs after the menu hides, so the
+    // choice ends once it has run; a menu closed without a choice ends it too.
     connect(pmGrid, &QMenu::aboutToHide, this, [this] {
         QMetaObject::invokeMethod(
             this,
