@@ -105,7 +105,7 @@ public:
     QMenu* mnuGame;
     QMenu* mnuHelp;
     QMenu* pmWordList;
-    QMenu* pmGrid;
+    QMenu* pmGrid = nullptr;
 
     // --- The actions, shared by menus, tool bar and popups
     QAction* actResetGame;
