@@ -21,6 +21,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -32,6 +33,35 @@ constexpr std::array<const char*, 4> PositionNames = {"MainX", "MainY", "GameMgr
 QSettings* OpenPositionsKey() {
     return new QSettings("Fernhallow Software", "GlyphtroveEditor");
 }
+
+// Sets the coordinates it has of a window once the window manager has
+// placed it, at its first show, and keeps the place it chose on the others.
+class TAxisPlacer : public QObject {
+public:
+    TAxisPlacer(QWidget& Window, std::optional<int> X, std::optional<int> Y)
+        : QObject(&Window), FWindow(Window), FX(X), FY(Y) {
+        Window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* Event) override {
+        if (Event->type() == QEvent::Show) {
+            FWindow.removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                &FWindow,
+                [window = &FWindow, x = FX, y = FY] {
+                    window->move(x.value_or(window->x()), y.value_or(window->y()));
+                },
+                Qt::QueuedConnection);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget& FWindow;
+    std::optional<int> FX, FY;
+};
 
 } // namespace
 
@@ -157,7 +187,13 @@ void TfrmFrontMenu::PlaceWindow(QWidget& Window, int X, int Y, int OffsetY) {
         Y = (screen.height() - window.height()) / 2 + OffsetY;
     const bool xFits = 0 <= X && X < screen.width() - window.width();
     const bool yFits = 0 <= Y && Y < screen.height() - window.height();
-    Window.move(xFits ? X : Window.x(), yFits ? Y : Window.y());
+    // A coordinate off the screen is left to the window manager: a window
+    // the program moves is put where it says, on both axes.
+    if (xFits && yFits)
+        Window.move(X, Y);
+    else if (xFits || yFits)
+        new TAxisPlacer(Window, xFits ? std::optional<int>(X) : std::nullopt,
+                        yFits ? std::optional<int>(Y) : std::nullopt);
 }
 
 void TfrmFrontMenu::ShowHint(const QString& Hint) {

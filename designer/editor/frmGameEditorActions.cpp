@@ -117,15 +117,19 @@ void TfrmGameEditor::actRemoveWordExecute() {
             continue;
         }
         const QString text = lbxWords->Items()[line];
-        FGame->ShowWord(line);
+        const int word = FGame->IndexOfWord(text);
+        if (word >= 0)
+            FGame->ShowWord(word);
         ShowHelpId(hiRemoveWordQuestion);
-        if (ConfirmMessageFmt("Delete \"%s\"?", text)) {
-            // Its line goes with it, so the next line moves into this place.
+        const int lines = lbxWords->count();
+        if (ConfirmMessageFmt("Delete \"%s\"?", text))
             FGame->DeleteWordByText(text);
+        // A deleted word takes its line, and the next line moves into this
+        // place; a line whose word the puzzle lacks stays, and is passed.
+        if (lbxWords->count() < lines)
             ++FWordTally;
-        } else {
+        else
             ++line;
-        }
     }
     SetLastAction(12);
     UpdateWordCount();
@@ -148,11 +152,11 @@ void TfrmGameEditor::actWordEditExecute() {
     if (index < 0)
         return;
     const TWordRec rec = FGame->GetWordRec(index);
-    EditWord(rec.X, rec.Y, rec.Direction, rec.Word);
-    SetLastAction(19);
+    if (EditWord(rec.X, rec.Y, rec.Direction, rec.Word))
+        SetLastAction(19);
 }
 
-void TfrmGameEditor::EditWord(int Column, int Row, TWordDirectionType Direction,
+bool TfrmGameEditor::EditWord(int Column, int Row, TWordDirectionType Direction,
                               const QString& Word) {
     IWordEditorDialog& editor = *FWordEditor;
     FPreviewWord = Word;
@@ -171,13 +175,14 @@ void TfrmGameEditor::EditWord(int Column, int Row, TWordDirectionType Direction,
             MakeRoomForTypedWord();
             FGame->ChangeWord(index, column, row, direction, word, FDummyWord);
             RestoreCoveredLetters();
-        } else {
-            ErasePreview();
+            return true;
         }
+        ErasePreview();
     } catch (const Exception& error) {
         ErasePreview();
         ErrorMessage(error.Message());
     }
+    return false;
 }
 
 void TfrmGameEditor::actWordAddExecute() {
@@ -191,22 +196,23 @@ void TfrmGameEditor::actWordAddExecute() {
 }
 
 void TfrmGameEditor::actEraseSelectionExecute() {
-    if (FGame->HighlightedCellCount() <= 0) {
-        bool declined = false;
+    bool declined = false;
+    if (FGame->HighlightedCellCount() <= 0)
         FGame->DeleteAtCell(FSelectedColumn, FSelectedRow, declined);
-    } else {
-        FGame->DeleteHighlightedCells();
-    }
+    else
+        declined = FGame->DeleteHighlightedCells();
     // The words through the erased cells are off the list.
     UpdateWordCount();
-    SetLastAction(21);
+    if (!declined)
+        SetLastAction(21);
 }
 
 void TfrmGameEditor::actMakeDummyExecute() {
-    FGame->MakeDummy(FSelectedColumn, FSelectedRow);
+    const bool declined = FGame->MakeDummy(FSelectedColumn, FSelectedRow);
     // The words through the cells are off the list; their letters stay as dummies.
     UpdateWordCount();
-    SetLastAction(22);
+    if (!declined)
+        SetLastAction(22);
 }
 
 void TfrmGameEditor::actWishListExecute() {

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,6 +23,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -113,8 +115,6 @@ QWidget* TfrmGameEditor::CreateRightPane() {
     pnlRightPane = new QWidget(this);
     auto* paneLayout = new QVBoxLayout(pnlRightPane);
     paneLayout->setContentsMargins(0, 0, 0, 0);
-    // Kept whole: a grid too wide for the window widens the window instead.
-    pnlRightPane->setMinimumWidth(RightPaneWidth);
 
     sptRightPane = new QSplitter(Qt::Vertical, pnlRightPane);
     sptRightPane->setHandleWidth(3);
@@ -368,6 +368,20 @@ void TfrmGameEditor::CreatePopupMenus() {
     pmGrid->addActions({actRemoveWord, actEraseSelection, actMakeDummy});
     connect(pmGrid, &QMenu::aboutToShow, this,
             [this] { Guarded([&] { ShowHelpId(hiGridPopup); }); });
+    // The menu takes the keys while it is open: the shortcuts it shows work there.
+    pmGrid->installEventFilter(this);
+    // The action chosen from the menu runs after the menu hides, so the
+    // choice ends once it has run; a menu closed without a choice ends it too.
+    connect(pmGrid, &QMenu::aboutToHide, this, [this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this, choice = FCellChoices] {
+                // A later right click made a choice of its own.
+                if (choice == FCellChoices)
+                    Guarded([&] { EndCellChoice(); });
+            },
+            Qt::QueuedConnection);
+    });
 
     connect(lbxWords, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { Guarded([&] { lbxWordsContextPopup(pos); }); });
@@ -397,6 +411,11 @@ void TfrmGameEditor::FormCreate() {
     lbxWords->OnClick = [this](TObject*) { lbxWordsClick(); };
     lbxWords->OnDblClick = [this](TObject*) { lbxWordsClick(); };
     lbxWords->OnEnter = [this](TObject*) { ShowHelpId(hiWordListEnter); };
+    // Whatever changes the selection, a click, Show All Words, Find Word or
+    // a right click on the grid, Remove Word follows it.
+    connect(lbxWords->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { Guarded([&] { UpdateRemoveAction(); }); });
+    EndCellChoice();
 }
 
 void TfrmGameEditor::BindGameEvents() {
@@ -478,13 +497,25 @@ void TfrmGameEditor::NewGame(int Columns, int Rows, bool Load) {
     ClearWordList();
     FGame->SetGridSize(Columns, Rows);
     ClearModifiedMark();
+    // The pane keeps the width the user dragged it to; at first, its design width.
+    const int paneWidth = FLayoutSettled ? pnlRightPane->width() : RightPaneWidth;
     pnlGame->setMinimumSize(Columns * MinCellPixels, Rows * MinCellPixels);
+    WidenForGrid(paneWidth);
     SetStatusText(spGridSize, Format("%d x %d", Columns, Rows));
     // The count follows the emptied list, also when the window is shown already.
     UpdateWordCount();
     if (Load)
         actLoadGameExecute();
     show();
+}
+
+void TfrmGameEditor::WidenForGrid(int PaneWidth) {
+    // A grid too wide for the window widens the window, not at the pane's cost.
+    const int handle = sptMain->handleWidth();
+    const int mainWidth =
+        std::max(pnlMain->minimumSizeHint().width(), width() - handle - PaneWidth);
+    resize(mainWidth + handle + PaneWidth, height());
+    sptMain->setSizes({mainWidth, PaneWidth});
 }
 
 void TfrmGameEditor::SetGameManager(TGameManagerLink* Manager) {
@@ -603,7 +634,10 @@ void TfrmGameEditor::lbxWordsContextPopup(const QPoint& Pos) {
 }
 
 void TfrmGameEditor::UpdateRemoveAction() {
-    actRemoveWord->setEnabled(AnyLineSelected());
+    // While a right-clicked cell is chosen, Remove Word takes its words.
+    actRemoveWord->setEnabled(FCellChosen
+                                  ? FGame->CellHasState(FSelectedColumn, FSelectedRow, wgcsWord)
+                                  : AnyLineSelected());
 }
 
 void TfrmGameEditor::UpdateWordCount() {
@@ -726,6 +760,8 @@ void TfrmGameEditor::GameCellMouseDown(TMouseButton Button, TShiftState, int X, 
 void TfrmGameEditor::SelectCell(int Column, int Row) {
     FSelectedColumn = Column;
     FSelectedRow = Row;
+    FCellChosen = true;
+    ++FCellChoices;
     UpdateWordCount();
     const bool random = FGame->CellHasState(Column, Row, wgcsFiller);
     const bool dummy = FGame->CellHasState(Column, Row, wgcsDummy);
@@ -735,7 +771,15 @@ void TfrmGameEditor::SelectCell(int Column, int Row) {
     actWordAdd->setEnabled(highlighted);
     actEraseSelection->setEnabled(dummy || random || word);
     actMakeDummy->setEnabled(word || random);
-    actRemoveWord->setEnabled(word);
+}
+
+void TfrmGameEditor::EndCellChoice() {
+    // Their shortcuts reach them anywhere in the window: without a chosen
+    // cell they would work on one the user never chose.
+    FCellChosen = false;
+    for (QAction* action : {actWordEdit, actWordAdd, actEraseSelection, actMakeDummy})
+        action->setEnabled(false);
+    UpdateRemoveAction();
 }
 
 void TfrmGameEditor::GameCellMouseMove(TShiftState Shift, int Column, int Row) {
@@ -877,6 +921,18 @@ void TfrmGameEditor::WordEditorDummyChange(bool State) {
     DrawPreview();
 }
 
+bool TfrmGameEditor::RunGridShortcut(const QKeyEvent& Key) {
+    const QKeySequence typed(Key.keyCombination());
+    for (QAction* action : pmGrid->actions())
+        if (action->isEnabled() && !action->shortcut().isEmpty() && action->shortcut() == typed) {
+            // As a click on the item: the menu closes, then the action runs.
+            pmGrid->hide();
+            action->trigger();
+            return true;
+        }
+    return false;
+}
+
 // --- Window events
 
 void TfrmGameEditor::showEvent(QShowEvent* event) {
@@ -902,6 +958,8 @@ void TfrmGameEditor::closeEvent(QCloseEvent* event) {
 }
 
 bool TfrmGameEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == pmGrid && event->type() == QEvent::KeyPress)
+        return RunGridShortcut(*static_cast<QKeyEvent*>(event));
     if (watched == pnlGame) {
         if (event->type() == QEvent::Resize)
             Guarded([&] { pnlGameResize(); });

@@ -16,6 +16,7 @@
 
 class QAction;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QSplitter;
@@ -107,7 +108,7 @@ public:
     QMenu* mnuGame;
     QMenu* mnuHelp;
     QMenu* pmWordList;
-    QMenu* pmGrid;
+    QMenu* pmGrid = nullptr;
 
     // --- The actions, shared by menus, tool bar and popups
     QAction* actResetGame;
@@ -208,6 +209,8 @@ private:
     void BindGameEvents();
     void CreateKeptDialogs();
     void ApplyDefaultScheme();
+    // Makes room for the grid's panel beside a right pane PaneWidth wide.
+    void WidenForGrid(int PaneWidth);
 
     // The word list.
     void lbxWordsDrawItem(int Index, const TRect& Rect, bool Selected);
@@ -235,12 +238,17 @@ private:
     void GameCellMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     void GameCellMouseMove(TShiftState Shift, int Column, int Row);
     void SelectCell(int Column, int Row);
+    // The grid menu's actions go off until the next right click.
+    void EndCellChoice();
+    // Runs the grid menu's action whose shortcut was typed; false for none.
+    bool RunGridShortcut(const QKeyEvent& Key);
     void pnlGameResize();
     void AddWordAtCell(int Column, int Row);
     bool RunWordEditor(QString& Word, TWordDirectionType& Direction, int& Column, int& Row,
                        bool EditMode);
     void PlaceNewWord(int Column, int Row, const QString& Word, TWordDirectionType Direction);
-    void EditWord(int Column, int Row, TWordDirectionType Direction, const QString& Word);
+    // True when the word was changed.
+    bool EditWord(int Column, int Row, TWordDirectionType Direction, const QString& Word);
 
     // The live preview.
     void SetPreview(int Column, int Row, const QString& Word, TWordDirectionType Direction);
@@ -290,6 +298,9 @@ private:
     QString FPreviewWord;
     int FSelectedColumn = 0;
     int FSelectedRow = 0;
+    // A right click chose the selected cell, and its menu has not closed yet.
+    bool FCellChosen = false;
+    unsigned FCellChoices = 0;
     uint8_t FLastAction = 0;
     int FWordTally = 0;
     TGlyphtroveEditor* FGame = nullptr;

@@ -144,7 +144,7 @@ void TfrmGameManager::actHideGameExecute() {
 void TfrmGameManager::actCloseGameExecute() {
     const int selected = lbxGames->ItemIndex();
     if (selected >= 0 && FGameManager->CloseEditor(selected, false))
-        lbxGames->Items().Delete(selected);
+        DeleteLine(selected);
     UpdateButtons();
 }
 
@@ -200,30 +200,32 @@ void TfrmGameManager::AddEditor(TfrmGameEditor* Editor) {
 }
 
 void TfrmGameManager::RemoveEditor(TfrmGameEditor* Editor) {
-    const int line = LineOfEditor(Editor, Editor->GetGameTitle());
-    if (FGameManager->CloseEditor(FGameManager->IndexOfEditor(Editor), false)) {
-        if (line >= 0)
-            lbxGames->Items().Delete(line);
-    }
+    const int line = LineOfEditor(Editor);
+    if (FGameManager->CloseEditor(FGameManager->IndexOfEditor(Editor), false) && line >= 0)
+        DeleteLine(line);
     UpdateButtons();
 }
 
-int TfrmGameManager::LineOfEditor(const TfrmGameEditor* Editor, const QString& Title) const {
-    // Line i shows editor i; two games may share a title, or differ only in
-    // letter case, and the first line holding it may then be the other's.
-    const TListBoxStrings& lines = lbxGames->Items();
-    const int own = FGameManager->IndexOfEditor(Editor);
-    if (own >= 0 && own < lines.Count() && lines[own].compare(Title, Qt::CaseInsensitive) == 0)
-        return own;
-    for (int i = 0; i < lines.Count(); ++i)
-        if (lines[i].compare(Title, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
+int TfrmGameManager::LineOfEditor(const TfrmGameEditor* Editor) const {
+    // Line i shows editor i; titles may repeat, or differ in letter case
+    // only, so a title would find another game's line. The editor made for
+    // a load is last in the list and has no line until the load succeeds.
+    const int index = FGameManager->IndexOfEditor(Editor);
+    return index < lbxGames->Items().Count() ? index : -1;
 }
 
-void TfrmGameManager::GameTitleChanged(TObject* Sender, const QString& OldTitle,
+void TfrmGameManager::DeleteLine(int Line) {
+    const bool selected = lbxGames->ItemIndex() == Line;
+    lbxGames->Items().Delete(Line);
+    // The list would select the next game in its place, and a second Close
+    // would then close a game the user never chose.
+    if (selected)
+        lbxGames->SetItemIndex(-1);
+}
+
+void TfrmGameManager::GameTitleChanged(TObject* Sender, const QString&,
                                        TWordGameProperties* Properties) {
-    const int line = LineOfEditor(dynamic_cast<TfrmGameEditor*>(Sender), OldTitle);
+    const int line = LineOfEditor(dynamic_cast<TfrmGameEditor*>(Sender));
     if (line >= 0)
         lbxGames->item(line)->setText(Properties->GetGameTitle());
 }

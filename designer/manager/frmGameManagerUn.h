@@ -65,9 +65,10 @@ private:
     // Runs a new editor's first step; when it fails, the editor is closed
     // again before the error goes on.
     void RunOnNewEditor(TfrmGameEditor* Editor, const std::function<void()>& Run);
-    // The editor's own line when it holds Title (ignoring case), else the
-    // first line that does, or -1.
-    int LineOfEditor(const TfrmGameEditor* Editor, const QString& Title) const;
+    // The editor's line, or -1 for an editor not listed.
+    int LineOfEditor(const TfrmGameEditor* Editor) const;
+    // Deletes a line; when it was the selected one, no line is selected.
+    void DeleteLine(int Line);
 
     void GameTitleChanged(TObject* Sender, const QString& OldTitle,
                           TWordGameProperties* Properties);

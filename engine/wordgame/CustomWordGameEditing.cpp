@@ -74,7 +74,7 @@ void TCustomWordGame::ClearCell(int X, int Y) {
     SetModified();
 }
 
-void TCustomWordGame::DeleteHighlightedCells() {
+bool TCustomWordGame::DeleteHighlightedCells() {
     // Deleting a word takes every highlight off, so the selection is taken
     // as it stands when the operation starts.
     std::vector<TPoint> selection;
@@ -88,15 +88,15 @@ void TCustomWordGame::DeleteHighlightedCells() {
         if (declined)
             break;
     }
+    return declined;
 }
 
-void TCustomWordGame::MakeDummy(int X, int Y) {
-    if (HighlightedCellCount() > 0) {
-        MakeHighlightedCellsDummy();
-        return;
-    }
+bool TCustomWordGame::MakeDummy(int X, int Y) {
+    if (HighlightedCellCount() > 0)
+        return MakeHighlightedCellsDummy();
     bool declined = false;
     MakeCellDummy(X, Y, declined);
+    return declined;
 }
 
 void TCustomWordGame::MakeCellDummy(int X, int Y, bool& Declined) {
@@ -142,7 +142,7 @@ void TCustomWordGame::MakeWordLettersDummy(const TWordRec& Rec) {
     WriteDummyLetters(Rec.X, Rec.Y, Rec.Word, step.ColumnStep, step.RowStep);
 }
 
-void TCustomWordGame::MakeHighlightedCellsDummy() {
+bool TCustomWordGame::MakeHighlightedCellsDummy() {
     bool declined = false;
     for (int row = 0; !declined && row < RowCount(); ++row)
         for (int column = 0; !declined && column < ColCount(); ++column) {
@@ -167,4 +167,5 @@ void TCustomWordGame::MakeHighlightedCellsDummy() {
                 MakeWordLettersDummy(rec);
             }
         }
+    return declined;
 }

@@ -239,11 +239,12 @@ public:
     bool DeleteWordsAtCell(int X, int Y);
     bool ConfirmDeleteWord(const QString& Text) const;
     void DeleteAtCell(int X, int Y, bool& Declined);
-    void DeleteHighlightedCells();
+    // These three: true when the user declined a deletion.
+    bool DeleteHighlightedCells();
     void ClearCell(int X, int Y);
-    void MakeDummy(int X, int Y);
+    bool MakeDummy(int X, int Y);
     void MakeCellDummy(int X, int Y, bool& Declined);
-    void MakeHighlightedCellsDummy();
+    bool MakeHighlightedCellsDummy();
     void MakeFillerLetterDummy(int X, int Y);
 
     // --- Events

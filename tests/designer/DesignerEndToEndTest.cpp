@@ -463,3 +463,92 @@ TEST_F(DesignerEndToEnd, PlayBringsTheShownPlayWindowToTheFront) {
     EXPECT_TRUE(WaitUntil([&] { return run.XDoTool({"getwindowfocus"}) == playWindow; }, 10000))
         << "the play window did not get the keyboard";
 }
+
+namespace {
+
+// The designer with its game manager shown, and the editors it opens.
+class GameManagerEndToEnd : public DesignerEndToEnd {
+protected:
+    void StartManager(ProgramRun& Run) {
+        StartWindow = Run.WaitForWindow("Glyphtrove Designer");
+        ASSERT_FALSE(StartWindow.isEmpty()) << "the start window did not show";
+        Run.Click(StartButton(StartWindowPlace, 8));
+        Manager = Run.WaitForWindow("Game Manager");
+        ASSERT_FALSE(Manager.isEmpty()) << "Editor did not show the game manager";
+    }
+    // Presses a manager button, by its top, with the manager above the editors.
+    void PressManagerButton(ProgramRun& Run, int Top) {
+        Run.XDoTool({"windowraise", Manager});
+        Run.Click(GameManagerPlace + QPoint(192 + 40, Top + 12));
+    }
+    void ClickManagerLine(ProgramRun& Run, int Line) {
+        Run.XDoTool({"windowraise", Manager});
+        // The list lies 8 + 8 px in, 26 px down, 16 px a line.
+        Run.Click(GameManagerPlace + QPoint(16 + 40, 26 + 2 + 8 + 16 * Line));
+    }
+    static QStringList Editors(const ProgramRun& Run) {
+        const QString found =
+            Run.XDoTool({"search", "--onlyvisible", "--name", "^Glyphtrove Game Editor"});
+        return found.isEmpty() ? QStringList() : found.split('\n');
+    }
+    // New..., then Create at the size offered; true once one editor more shows.
+    bool NewGame(ProgramRun& Run) {
+        const qsizetype before = Editors(Run).size();
+        PressManagerButton(Run, 80);
+        const QString newGame = Run.WaitForWindow("New Game");
+        if (newGame.isEmpty())
+            return false;
+        Run.Type(newGame, "Return");
+        return WaitUntil([&] { return Editors(Run).size() == before + 1; });
+    }
+    // Exit on the start window; an unchanged game asks nothing.
+    void ExitWithoutQuestions(ProgramRun& Run) {
+        Run.XDoTool({"windowraise", StartWindow});
+        Run.Click(StartButton(Run.WindowOrigin(StartWindow), 392));
+        EXPECT_TRUE(Run.Ended()) << "the program did not end";
+        EXPECT_TRUE(Run.XDoTool({"search", "--name", "^Confirm"}).isEmpty());
+    }
+    QString StartWindow;
+    QString Manager;
+};
+
+} // namespace
+
+TEST_F(GameManagerEndToEnd, TheSecondCloseLeavesTheOtherGameOpen) {
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_DESIGNER_BINARY, {});
+    StartManager(run);
+    ASSERT_TRUE(NewGame(run)) << "no editor for the first game";
+    ASSERT_TRUE(NewGame(run)) << "no editor for the second game";
+    ASSERT_EQ(Editors(run).size(), 2);
+
+    ClickManagerLine(run, 0);
+    PressManagerButton(run, 48);
+    ASSERT_TRUE(WaitUntil([&] { return Editors(run).size() == 1; })) << "Close closed nothing";
+    // Close again: no game is selected, so none closes.
+    PressManagerButton(run, 48);
+    run.Type(Manager, "ctrl+e");
+    EXPECT_FALSE(WaitUntil([&] { return Editors(run).size() < 1; }, 3000))
+        << "the second Close closed the other game";
+    KeepScreen("e2e-game-manager-after-two-closes");
+    ExitWithoutQuestions(run);
+}
+
+TEST_F(GameManagerEndToEnd, GridShortcutsDoNothingUntilARightClickChoosesACell) {
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_DESIGNER_BINARY, {});
+    StartManager(run);
+    ASSERT_TRUE(NewGame(run)) << "no editor for the game";
+    const QString editor = Editors(run).value(0);
+    // Erase Selection and Make Dummy by their keys, in a fresh editor and
+    // after a right click whose menu closed without a choice: no change, so
+    // the program ends without asking to save.
+    run.Type(editor, "ctrl+Delete");
+    run.Type(editor, "shift+Delete");
+    const QPoint inGrid = run.WindowOrigin(editor) + QPoint(150, 250);
+    run.XDoTool({"mousemove", "--sync", QString::number(inGrid.x()), QString::number(inGrid.y()),
+                 "click", "3"});
+    run.Type(editor, "Escape");
+    run.Type(editor, "ctrl+Delete");
+    run.Type(editor, "shift+Delete");
+    KeepScreen("e2e-editor-after-grid-shortcuts");
+    ExitWithoutQuestions(run);
+}

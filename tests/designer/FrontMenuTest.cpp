@@ -139,10 +139,13 @@ TEST_F(FrontMenuTest, SavedPlacesAreReadUpToTheFirstMissingOrBadValue) {
         EXPECT_EQ(Manager().pos(), c.manager.x() < 0 ? Centred(Manager(), 100) : c.manager);
         TearDown();
     }
-    // The right limit is exclusive: the window keeps its own left there.
+    // The right limit is exclusive: the window keeps its own left there,
+    // and takes the saved top once shown.
     QFile::remove(Key().fileName());
     Save({"MainX", "MainY"}, {lastX, 20});
     Create();
+    Menu->show();
+    QApplication::processEvents();
     EXPECT_EQ(Menu->pos().y(), 20);
     EXPECT_NE(Menu->pos().x(), lastX);
     Save({"MainX", "MainY"}, {lastX - 1, 20});
@@ -151,6 +154,22 @@ TEST_F(FrontMenuTest, SavedPlacesAreReadUpToTheFirstMissingOrBadValue) {
     Save({"MainX", "MainY"}, {lastX - 1, 20});
     Create();
     EXPECT_EQ(Menu->pos(), QPoint(lastX - 1, 20));
+}
+
+TEST_F(FrontMenuTest, ASavedPlaceOffTheScreenIsLeftToTheWindowManager) {
+    const QSize screen = Screen();
+    Save({"MainX", "MainY", "GameMgrX", "GameMgrY"},
+         {screen.width() + 50, screen.height(), 30, screen.height() - 143});
+    Create();
+    // Neither coordinate fits: the program asks for no place, and the
+    // window manager places the window.
+    EXPECT_FALSE(Menu->testAttribute(Qt::WA_Moved));
+    // One fits: it is applied once the window is shown, the other is the
+    // window manager's.
+    Manager().show();
+    QApplication::processEvents();
+    EXPECT_EQ(Manager().x(), 30);
+    EXPECT_NE(Manager().y(), screen.height() - 143);
 }
 
 TEST_F(FrontMenuTest, ButtonsOpenTheirWindows) {

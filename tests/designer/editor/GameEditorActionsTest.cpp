@@ -458,9 +458,116 @@ TEST_F(EditorTest, AnErrorWhileEditingAWordIsShownAndThePreviewErased) {
             throw Exception("Editing failed");
         });
     Fake.Answer(mrOk);
+    const QString before = Editor->StatusText(7);
     Editor->actWordEdit->trigger();
     EXPECT_EQ(Fake.Messages.back().text, "Editing failed");
     EXPECT_EQ(Game->GetCellText(0, 2), "");
     EXPECT_EQ(Lines(), QStringList({"CAT"}));
-    EXPECT_EQ(Editor->StatusText(7), "Word modified");
+    // A failure is no success to report.
+    EXPECT_EQ(Editor->StatusText(7), before);
+    EXPECT_NE(Editor->HelpPanelText(), Help(65266));
+}
+
+TEST_F(EditorTest, GridMenuActionsReportOnlyWhatTheyDid) {
+    // Each case: a right click on a letter of CAT, then the action, answered
+    // so that nothing changes. The status keeps the report before it.
+    struct Case {
+        const char* name;
+        QAction* action;
+        std::function<void()> answer;
+    };
+    const std::vector<Case> cases = {
+        {"Edit cancelled", Editor->actWordEdit,
+         [this] {
+             WordEditor->Scripts.push_back(
+                 [](FakeWordEditor&, QString&, TWordDirectionType&, int&, int&) { return false; });
+         }},
+        {"Edit refused", Editor->actWordEdit,
+         [this] {
+             // Across the E of EMU.
+             WordEditor->Scripts.push_back(FakeWordEditor::Enter("CAB", wdBottom));
+             Fake.Answer(mrOk);
+         }},
+        {"Erase Selection answered No", Editor->actEraseSelection, [this] { Fake.Answer(mrNo); }},
+        {"Make Dummy answered No", Editor->actMakeDummy, [this] { Fake.Answer(mrNo); }},
+    };
+    AddWord("CAT", 0, 0, wdRight);
+    AddWord("EMU", 0, 2, wdRight);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Editor->actHideWords->trigger();
+        ASSERT_EQ(Editor->StatusText(7), "Words no longer highlighted");
+        Click(0, 0, Qt::RightButton);
+        c.answer();
+        c.action->trigger();
+        EXPECT_EQ(Editor->StatusText(7), "Words no longer highlighted");
+        EXPECT_EQ(Editor->LastAction(), 17);
+        EXPECT_EQ(Lines(), QStringList({"CAT", "EMU"}));
+        EXPECT_TRUE(Game->CellHasState(0, 0, wgcsWord));
+        EXPECT_EQ(Game->GetCellText(0, 1), "");
+    }
+    // Answered Yes they report.
+    Click(0, 0, Qt::RightButton);
+    Fake.Answer(mrYes);
+    Editor->actMakeDummy->trigger();
+    EXPECT_EQ(Editor->StatusText(7), "Selection made into dummy state");
+}
+
+TEST_F(EditorTest, RemoveWordPassesALineWhoseWordThePuzzleLacks) {
+    AddWord("CAT", 0, 0, wdRight);
+    // A line the puzzle has no word for, selected with the others.
+    Editor->lbxWords->Items().Add("GHOST");
+    AddWord("EMU", 0, 2, wdRight);
+    Editor->actShowAllWords->trigger();
+    for (int answer : {mrYes, mrYes, mrYes})
+        Fake.Answer(answer);
+    Editor->actRemoveWord->trigger();
+    ASSERT_EQ(Fake.Messages.size(), 3u);
+    EXPECT_EQ(Fake.Messages[1].text, "Delete \"GHOST\"?");
+    EXPECT_EQ(Fake.Messages[2].text, "Delete \"EMU\"?");
+    EXPECT_EQ(Lines(), QStringList({"GHOST"}));
+    EXPECT_EQ(Editor->StatusText(7), "2 Words removed from the game");
+}
+
+TEST_F(EditorTest, RemoveWordFollowsEveryChangeOfTheSelection) {
+    AddWord("CAT", 0, 0, wdRight);
+    AddWord("EMU", 0, 2, wdRight);
+    ASSERT_FALSE(Editor->actRemoveWord->isEnabled());
+    struct Step {
+        const char* name;
+        std::function<void()> run;
+        bool enabled;
+    };
+    const std::vector<Step> steps = {
+        {"Show All Words", [this] { Editor->actShowAllWords->trigger(); }, true},
+        {"Hide Words", [this] { Editor->actHideWords->trigger(); }, false},
+        {"Find Word",
+         [this] {
+             FindWordAnswers.push_back([](const QStringList&, QStringList& found) {
+                 found = QStringList({"EMU"});
+                 return true;
+             });
+             Editor->actFindWord->trigger();
+         },
+         true},
+        {"a left click that opens the word editor",
+         [this] {
+             WordEditor->Scripts.push_back(
+                 [](FakeWordEditor&, QString&, TWordDirectionType&, int&, int&) { return false; });
+             Click(5, 5);
+         },
+         false},
+        {"Remove Word emptying the selection",
+         [this] {
+             Editor->actShowAllWords->trigger();
+             Fake.Answer(mrYes);
+             Fake.Answer(mrYes);
+             Editor->actRemoveWord->trigger();
+         },
+         false},
+    };
+    for (const Step& step : steps) {
+        step.run();
+        EXPECT_EQ(Editor->actRemoveWord->isEnabled(), step.enabled) << step.name;
+    }
 }

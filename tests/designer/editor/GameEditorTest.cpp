@@ -448,6 +448,60 @@ TEST_F(EditorTest, RightClickOnACrossingHighlightsBothWordsAndSetsTheMenu) {
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
 }
 
+TEST_F(EditorTest, GridMenuActionsWorkOnlyOnTheCellARightClickChose) {
+    AddWord("CAT", 0, 0, wdRight);
+    QApplication::setActiveWindow(Editor.get());
+    const std::vector<QAction*> gridActions = {Editor->actWordEdit, Editor->actWordAdd,
+                                               Editor->actEraseSelection, Editor->actMakeDummy};
+    // Their shortcuts, typed as the X server delivers Delete.
+    const auto typeShortcuts = [this] {
+        for (Qt::KeyboardModifier modifier : {Qt::ShiftModifier, Qt::ControlModifier})
+            QTest::sendKeyEvent(QTest::Click, Editor.get(), Qt::Key_Delete, QString("\x7f"),
+                                modifier);
+    };
+    const auto expectUntouched = [&](const char* when) {
+        SCOPED_TRACE(when);
+        for (QAction* action : gridActions)
+            EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+        typeShortcuts();
+        EXPECT_TRUE(Fake.Messages.empty());
+        EXPECT_EQ(Lines(), QStringList({"CAT"}));
+        EXPECT_TRUE(Game->CellHasState(0, 0, wgcsWord));
+    };
+    expectUntouched("before any right click");
+
+    // A right click chooses its cell; the menu closed without a choice ends it.
+    Click(1, 0, Qt::RightButton);
+    EXPECT_TRUE(Editor->actMakeDummy->isEnabled());
+    EXPECT_TRUE(Editor->actRemoveWord->isEnabled());
+    QApplication::processEvents();
+    expectUntouched("after the menu closed");
+    // Remove Word follows the list again: the click selected CAT's line.
+    EXPECT_TRUE(Editor->actRemoveWord->isEnabled());
+    Editor->actHideWords->trigger();
+    EXPECT_FALSE(Editor->actRemoveWord->isEnabled());
+
+    // Chosen from the menu, the action runs on the chosen cell, then ends the choice.
+    Game->PlaceWord(5, 5, wdRight, "DOT", true);
+    Click(5, 5, Qt::RightButton);
+    Editor->actEraseSelection->trigger();
+    EXPECT_EQ(Editor->StatusText(7), "Cells made blank");
+    EXPECT_EQ(Game->GetCellText(5, 5), "");
+    QApplication::processEvents();
+    expectUntouched("after the chosen action ran");
+
+    // The shortcut the open menu shows works there, on its cell.
+    QTest::mouseClick(Game, Qt::RightButton, Qt::NoModifier, CellCentre(2, 0));
+    ASSERT_TRUE(Editor->pmGrid->isVisible());
+    Fake.Answer(mrYes);
+    QTest::sendKeyEvent(QTest::Click, Editor->pmGrid, Qt::Key_Delete, QString("\x7f"),
+                        Qt::ShiftModifier);
+    EXPECT_FALSE(Editor->pmGrid->isVisible());
+    EXPECT_TRUE(Lines().isEmpty());
+    EXPECT_TRUE(Game->CellHasState(2, 0, wgcsDummy));
+    EXPECT_EQ(Editor->StatusText(7), "Selection made into dummy state");
+}
+
 TEST_F(EditorTest, RightClickOnAFillerLetterOffersEraseAndMakeDummyOnly) {
     AddWord("CAT", 0, 0, wdRight);
     Editor->actFinish->trigger();
@@ -515,6 +569,27 @@ TEST_F(EditorTest, ALargeGridWidensTheWindowAndKeepsTheRightPaneWhole) {
     EXPECT_EQ(Editor->pnlRightPane->width(), 200);
     EXPECT_EQ(Editor->StatusText(5), "30 x 30");
     ExpectStatusTextsWhole(*Editor);
+}
+
+TEST_F(EditorTest, TheRightPaneCanBeDraggedNarrowerThanItsDesignWidth) {
+    ASSERT_EQ(Editor->pnlRightPane->width(), 200);
+    QSplitterHandle* handle = Editor->sptMain->handle(1);
+    const QPoint grip = handle->rect().center();
+    for (int step : {80, -30}) {
+        const int width = Editor->pnlRightPane->width();
+        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, grip);
+        QTest::mouseMove(handle, grip + QPoint(step, 0));
+        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, grip + QPoint(step, 0));
+        // The grip is where the press was, give or take the pixel it was held by.
+        EXPECT_NEAR(Editor->pnlRightPane->width(), width - step, 1);
+    }
+    ASSERT_LT(Editor->pnlRightPane->width(), 160);
+    // A new grid too wide for the window widens it and keeps the pane as dragged.
+    const int dragged = Editor->pnlRightPane->width();
+    Editor->NewGame(30, 30, false);
+    QApplication::processEvents();
+    EXPECT_GE(Editor->pnlGame->width(), 480);
+    EXPECT_EQ(Editor->pnlRightPane->width(), dragged);
 }
 
 TEST_F(EditorTest, HelpPanelHidesAndShowsAgain) {

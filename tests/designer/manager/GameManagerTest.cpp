@@ -247,6 +247,58 @@ TEST_F(GameManagerTest, CloseEditorInAGameWindowClosesThatGame) {
     EXPECT_TRUE(released.isNull());
 }
 
+TEST_F(GameManagerTest, ACancelledLoadTakesNoOtherGamesLine) {
+    ClickNew();
+    ClickNew();
+    // The title the load's own editor gets, in other letters.
+    TfrmGameEditor* second = Manager().GetEditor(1);
+    second->Game()->GamePreferences()->SetGameTitle("glyphtrove game 3");
+    second->ApplyGameProperties("Glyphtrove Game 2");
+    ASSERT_EQ(Lines(), QStringList({"Glyphtrove Game 1", "glyphtrove game 3"}));
+    Fake.CancelFileDialog();
+    QTest::mouseClick(Window.btnLoadGame, Qt::LeftButton);
+    EXPECT_EQ(Lines(), QStringList({"Glyphtrove Game 1", "glyphtrove game 3"}));
+    EXPECT_EQ(EditorTitles(), Lines());
+    // Hide on the second line hides the second game.
+    SelectLine(1);
+    QTest::mouseClick(Window.btnShowHideGame, Qt::LeftButton);
+    EXPECT_FALSE(second->isVisible());
+    EXPECT_TRUE(Manager().GetEditor(0)->isVisible());
+}
+
+TEST_F(GameManagerTest, AfterALineIsDeletedNoOtherGameIsSelected) {
+    ClickNew();
+    ClickNew();
+    ClickNew();
+    const auto expectNothingSelected = [this] {
+        EXPECT_EQ(Window.lbxGames->ItemIndex(), -1);
+        EXPECT_TRUE(Window.lbxGames->selectedItems().isEmpty());
+        EXPECT_FALSE(Window.btnCloseGame->isEnabled());
+        EXPECT_FALSE(Window.btnShowHideGame->isEnabled());
+    };
+    // Close, then Close again: the second Close closes nothing.
+    SelectLine(0);
+    QTest::mouseClick(Window.btnCloseGame, Qt::LeftButton);
+    ASSERT_EQ(Lines(), QStringList({"Glyphtrove Game 2", "Glyphtrove Game 3"}));
+    expectNothingSelected();
+    QTest::mouseClick(Window.btnCloseGame, Qt::LeftButton);
+    Key(Qt::Key_E);
+    EXPECT_EQ(Lines(), QStringList({"Glyphtrove Game 2", "Glyphtrove Game 3"}));
+    EXPECT_EQ(EditorTitles(), Lines());
+    // The selected game closed from its own window: likewise.
+    SelectLine(1);
+    Manager().GetEditor(1)->actCloseEditor->trigger();
+    ASSERT_EQ(Lines(), QStringList({"Glyphtrove Game 2"}));
+    expectNothingSelected();
+    // Another game closed from its window: the selection stays on its own game.
+    ClickNew();
+    SelectLine(0);
+    Manager().GetEditor(1)->actCloseEditor->trigger();
+    ASSERT_EQ(Lines(), QStringList({"Glyphtrove Game 2"}));
+    EXPECT_EQ(Window.lbxGames->ItemIndex(), 0);
+    EXPECT_TRUE(Window.btnCloseGame->isEnabled());
+}
+
 TEST_F(GameManagerTest, DoubleClickHidesAVisibleGameAndShowsAHiddenOne) {
     ClickNew();
     TfrmGameEditor* editor = Manager().GetEditor(0);
