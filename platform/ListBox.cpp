@@ -283,15 +283,22 @@ void TCustomListBox::focusInEvent(QFocusEvent* event) {
         if (OnEnter)
             OnEnter(this);
     });
+    FormFocusChanged();
 }
 
 void TCustomListBox::focusOutEvent(QFocusEvent* event) {
     QListWidget::focusOutEvent(event);
-    if (!FFormFocus || !CountsAsFocusChange(event->reason()))
+    if (CountsAsFocusChange(event->reason()))
+        LoseFormFocus();
+}
+
+void TCustomListBox::LoseFormFocus() {
+    if (!FFormFocus)
         return;
     FFormFocus = false;
     Guarded([this] {
         if (OnExit)
             OnExit(this);
     });
+    FormFocusChanged();
 }

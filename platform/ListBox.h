@@ -91,6 +91,11 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // Ends the form focus (OnExit, FormFocusChanged) where no focus-out
+    // event that counts tells of it.
+    void LoseFormFocus();
+    // Runs after the form focus was gained or lost, OnEnter or OnExit done.
+    virtual void FormFocusChanged() {}
     void CheckIndex(int Index) const;
 
 private:
