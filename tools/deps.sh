@@ -1,7 +1,7 @@
 # Debian packages the build, the tests and the programs need.
 GLYPHTROVE_PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
 libgtest-dev libbenchmark-dev libsimpleini-dev clang libclang-rt-14-dev
-fonts-liberation fonts-dejavu-core xvfb xauth xdotool qt6-svg-dev"
+fonts-liberation fonts-dejavu-core xvfb xauth xdotool openbox qt6-svg-dev"
 
 install_deps() {
     local missing=()
