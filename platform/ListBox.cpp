@@ -292,6 +292,13 @@ void TCustomListBox::focusOutEvent(QFocusEvent* event) {
         LoseFormFocus();
 }
 
+void TCustomListBox::ForgetFormFocus() {
+    if (!FFormFocus)
+        return;
+    FFormFocus = false;
+    FormFocusChanged();
+}
+
 void TCustomListBox::LoseFormFocus() {
     if (!FFormFocus)
         return;

@@ -27,7 +27,7 @@ void TColourListBox::Repaint() {
 void TColourListBox::hideEvent(QHideEvent* event) {
     TCustomListBox::hideEvent(event);
     if (!event->spontaneous())
-        LoseFormFocus();
+        ForgetFormFocus();
 }
 
 void TColourListBox::keyPressEvent(QKeyEvent* event) {
