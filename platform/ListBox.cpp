@@ -283,15 +283,29 @@ void TCustomListBox::focusInEvent(QFocusEvent* event) {
         if (OnEnter)
             OnEnter(this);
     });
+    FormFocusChanged();
 }
 
 void TCustomListBox::focusOutEvent(QFocusEvent* event) {
     QListWidget::focusOutEvent(event);
-    if (!FFormFocus || !CountsAsFocusChange(event->reason()))
+    if (CountsAsFocusChange(event->reason()))
+        LoseFormFocus();
+}
+
+void TCustomListBox::ForgetFormFocus() {
+    if (!FFormFocus)
+        return;
+    FFormFocus = false;
+    FormFocusChanged();
+}
+
+void TCustomListBox::LoseFormFocus() {
+    if (!FFormFocus)
         return;
     FFormFocus = false;
     Guarded([this] {
         if (OnExit)
             OnExit(this);
     });
+    FormFocusChanged();
 }

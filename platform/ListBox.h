@@ -91,6 +91,12 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // Ends the form focus as a hidden form ends it: FormFocusChanged, but no
+    // OnExit (the form may be going with its handlers); the next focus-in
+    // enters anew.
+    void ForgetFormFocus();
+    // Runs after the form focus was gained or lost, OnEnter or OnExit done.
+    virtual void FormFocusChanged() {}
     void CheckIndex(int Index) const;
 
 private:
@@ -102,6 +108,7 @@ private:
     void ApplySelectionMode();
     void Relayout();
     void SelectionChangedByUser();
+    void LoseFormFocus();
 
     TListBoxStrings FItems{*this};
     bool FSorted = false;

@@ -171,9 +171,43 @@ void Services::HandleMessage() {
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
+namespace {
+
+// Centres a dialog over its owner as it shows, before the dialog's own show
+// handling, which may place it elsewhere as its form says.
+class TOwnerPlacement : public QObject {
+public:
+    explicit TOwnerPlacement(QDialog& Dialog) : FDialog(Dialog) { Dialog.installEventFilter(this); }
+    ~TOwnerPlacement() override { FDialog.removeEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &FDialog && event->type() == QEvent::Show && !event->spontaneous())
+            services().PlaceWindow(FDialog, poOwnerFormCenter);
+        return false;
+    }
+
+private:
+    QDialog& FDialog;
+};
+
+} // namespace
+
 int Services::ExecModal(QDialog& dialog) {
+    const TOwnerPlacement placement(dialog);
     const int result = dialog.exec();
     return result == QDialog::Rejected ? int(mrCancel) : result;
+}
+
+QWidget* DialogOwner(QWidget* parent) {
+    if (parent && parent->window()->isVisible())
+        return parent->window();
+    QWidget* active = QApplication::activeWindow();
+    return active && active->isVisible() ? active : nullptr;
+}
+
+QRect FrameOnScreen(const QWidget& window) {
+    const QPoint frameToClient = window.geometry().topLeft() - window.frameGeometry().topLeft();
+    return QRect(window.mapToGlobal(QPoint(0, 0)) - frameToClient, window.frameGeometry().size());
 }
 
 QPoint CentredPosition(const QSize& Size, const QRect& Centre, const QRect& Bounds) {
@@ -202,8 +236,8 @@ void Services::PlaceWindow(QWidget& window, TPosition position) {
         centre = desktop;
         break;
     case poOwnerFormCenter: {
-        const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : nullptr;
-        centre = owner ? owner->frameGeometry() : screen->availableGeometry();
+        const QWidget* owner = DialogOwner(window.parentWidget());
+        centre = owner && owner != &window ? FrameOnScreen(*owner) : screen->availableGeometry();
         break;
     }
     default:
@@ -215,7 +249,7 @@ void Services::PlaceWindow(QWidget& window, TPosition position) {
 namespace {
 
 bool RunFileDialog(QWidget* parent, TFileDialogOptions& options, bool save) {
-    QFileDialog dialog(parent, options.Title);
+    QFileDialog dialog(DialogOwner(parent), options.Title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -58,6 +58,16 @@ enum TPosition : uint8_t {
     poOwnerFormCenter
 };
 
+// The window a dialog of parent's opens over: parent's window while it is
+// shown, else the window the user is working in (a hidden window's dialog,
+// such as the Open dialog before a game is shown); null when there is none.
+QWidget* DialogOwner(QWidget* parent);
+
+// Where a window is on the screen, its frame included. For a window the
+// window manager placed itself (maximised) the geometry Qt keeps is only the
+// place last asked for; the window system knows where it really is.
+QRect FrameOnScreen(const QWidget& window);
+
 // The top-left corner that centres a window of Size on Centre's rectangle,
 // moved as little as needed to keep it inside Bounds (where it fits).
 QPoint CentredPosition(const QSize& Size, const QRect& Centre, const QRect& Bounds);
@@ -117,15 +127,16 @@ public:
     // for one when there are none, so the wait does not spin.
     virtual void HandleMessage();
 
-    // Runs a dialog modally and returns its modal result (mrCancel when it
-    // was closed without one). Windows never call exec() themselves.
+    // Runs a dialog modally, centred over its owner unless it places itself,
+    // and returns its modal result (mrCancel when it was closed without
+    // one). Windows never call exec() themselves.
     virtual int ExecModal(QDialog& dialog);
 
     // Puts a window where Position says, from its show event: centred on
     // the primary screen (poScreenCenter), on the whole desktop
-    // (poDesktopCenter) or on its owner's window (poOwnerFormCenter, the
-    // screen when it has none), always inside the desktop. Other positions
-    // are left to the window system.
+    // (poDesktopCenter) or over its owner (poOwnerFormCenter: DialogOwner,
+    // the screen when there is none), always inside the desktop. Other
+    // positions are left to the window system.
     virtual void PlaceWindow(QWidget& window, TPosition position);
 
     // The Open and Save file dialogs; true on OK (see TFileDialogOptions).

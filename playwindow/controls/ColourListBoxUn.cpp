@@ -2,6 +2,7 @@
 
 #include "platform/Guard.h"
 
+#include <QHideEvent>
 #include <QKeyEvent>
 
 TColourListBox::TColourListBox(QWidget* parent) : TCustomListBox(parent) {
@@ -23,14 +24,10 @@ void TColourListBox::Repaint() {
     viewport()->update();
 }
 
-void TColourListBox::focusInEvent(QFocusEvent* event) {
-    TCustomListBox::focusInEvent(event);
-    Repaint();
-}
-
-void TColourListBox::focusOutEvent(QFocusEvent* event) {
-    TCustomListBox::focusOutEvent(event);
-    Repaint();
+void TColourListBox::hideEvent(QHideEvent* event) {
+    TCustomListBox::hideEvent(event);
+    if (!event->spontaneous())
+        ForgetFormFocus();
 }
 
 void TColourListBox::keyPressEvent(QKeyEvent* event) {

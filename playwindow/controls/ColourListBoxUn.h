@@ -23,8 +23,10 @@ public:
     TKeyPressEvent OnKeyPress;
 
 protected:
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
+    void FormFocusChanged() override { Repaint(); }
+    // A list whose form hides has lost the focus, though the window system
+    // tells only of the deactivation that goes with it.
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -552,3 +552,27 @@ TEST_F(GameManagerEndToEnd, GridShortcutsDoNothingUntilARightClickChoosesACell) 
     KeepScreen("e2e-editor-after-grid-shortcuts");
     ExitWithoutQuestions(run);
 }
+
+// Load... makes an editor that stays hidden until a game is chosen: its Open
+// dialog opens over the game manager, where the user clicked.
+TEST_F(DesignerEndToEnd, TheLoadDialogOpensOverTheGameManager) {
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_DESIGNER_BINARY, {});
+    const QString startWindow = run.WaitForWindow("Glyphtrove Designer");
+    ASSERT_FALSE(startWindow.isEmpty()) << "the start window did not show";
+    run.Click(StartButton(StartWindowPlace, 8));
+    const QString manager = run.WaitForWindow("Game Manager");
+    ASSERT_FALSE(manager.isEmpty()) << "Editor did not show the game manager";
+    run.Click(GameManagerPlace + QPoint(192 + 40, 112 + 12));
+    const QString open = run.WaitForWindow("Open");
+    ASSERT_FALSE(open.isEmpty()) << "Load... did not show the Open dialog";
+    const QRect dialog = run.WindowRect(open);
+    const QRect over = run.WindowRect(manager);
+    ScreenImage(Screen, "designer-load-dialog");
+    EXPECT_LE((dialog.center() - over.center()).manhattanLength(), 4)
+        << "the Open dialog is at " << dialog.x() << "," << dialog.y();
+    run.Type(open, "Escape");
+    ASSERT_TRUE(run.WaitForWindowGone("Open"));
+    EXPECT_TRUE(
+        run.XDoTool({"search", "--onlyvisible", "--name", "^Glyphtrove Game Editor"}).isEmpty())
+        << "a cancelled load shows no editor";
+}

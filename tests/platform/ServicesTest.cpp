@@ -7,9 +7,12 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest-spi.h>
@@ -207,19 +210,100 @@ TEST(Services, CentredPositionStaysOnTheDesktop) {
         EXPECT_EQ(c.expected, CentredPosition(c.size, c.centre, desktop)) << c.size.width();
 }
 
+namespace {
+
+// A shown window, active when asked.
+struct Shown {
+    QWidget window;
+    Shown(const QRect& geometry, bool active) {
+        window.setGeometry(geometry);
+        window.show();
+        if (active) {
+            QApplication::setActiveWindow(&window);
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        }
+    }
+};
+
+QPoint FrameCentre(const QWidget& window) {
+    return window.frameGeometry().center();
+}
+
+// Runs Act from the modal loop that Run starts, then closes every dialog.
+template <typename Act, typename Run> void FromTheModalLoop(Act act, Run run) {
+    QTimer::singleShot(0, [&] {
+        act();
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible())
+                dialog->reject();
+    });
+    run();
+}
+
+} // namespace
+
+// Over the owner while it is shown; over the window in use while it is
+// hidden (not at a hidden window's corner); on the screen without either.
 TEST(Services, PlaceWindowCentresOnTheOwner) {
     Services real;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const bool ownerShown : {true, false}) {
+        for (const bool otherActive : {true, false}) {
+            QWidget owner;
+            owner.setGeometry(100, 100, 400, 300);
+            if (ownerShown)
+                owner.show();
+            Shown other(QRect(500, 300, 300, 200), otherActive && !ownerShown);
+            QDialog dialog(&owner);
+            dialog.resize(200, 100);
+            real.PlaceWindow(dialog, poOwnerFormCenter);
+            const QPoint expected = ownerShown    ? FrameCentre(owner)
+                                    : otherActive ? FrameCentre(other.window)
+                                                  : screen.center();
+            EXPECT_LE((FrameCentre(dialog) - expected).manhattanLength(), 2)
+                << "owner shown " << ownerShown << ", other active " << otherActive;
+        }
+    }
     QWidget owner;
-    owner.setGeometry(100, 100, 400, 300);
+    owner.show();
     QDialog dialog(&owner);
-    dialog.resize(200, 100);
     real.PlaceWindow(dialog, poOwnerFormCenter);
-    const QRect ownerFrame = owner.frameGeometry();
-    EXPECT_EQ(ownerFrame.center().x(), dialog.frameGeometry().center().x());
-    EXPECT_EQ(ownerFrame.center().y(), dialog.frameGeometry().center().y());
     const QPoint before = dialog.pos();
     real.PlaceWindow(dialog, poDesigned);
     EXPECT_EQ(before, dialog.pos()) << "left where it is";
+}
+
+// A dialog run modally opens over its owner, and so does the Open dialog of
+// a window not shown yet: over the window in use, which owns it.
+TEST(Services, ModalAndFileDialogsOpenOverTheirOwner) {
+    Services real;
+    Shown active(QRect(500, 300, 300, 200), true);
+    QWidget hidden;
+    hidden.setGeometry(0, 0, 200, 200);
+    QDialog dialog(&hidden);
+    dialog.resize(120, 80);
+    QPoint centre;
+    FromTheModalLoop([&] { centre = FrameCentre(dialog); }, [&] { real.ExecModal(dialog); });
+    EXPECT_LE((centre - FrameCentre(active.window)).manhattanLength(), 2);
+
+    const Shown user(QRect(100, 100, 300, 200), true);
+    QWidget* parent = nullptr;
+    bool over = false;
+    FromTheModalLoop(
+        [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* files = qobject_cast<QFileDialog*>(widget); files && files->isVisible()) {
+                    parent = files->parentWidget();
+                    over = files->frameGeometry().contains(FrameCentre(user.window));
+                }
+        },
+        [&] {
+            TFileDialogOptions options;
+            options.Filter = "Game File (*.gtg)|*.gtg";
+            EXPECT_FALSE(real.OpenFileDialog(&hidden, options));
+        });
+    EXPECT_EQ(parent, &user.window);
+    EXPECT_TRUE(over);
 }
 
 TEST(Services, AWaitPassRunsThePendingMessage) {

@@ -266,3 +266,85 @@ TEST_F(PlayerEndToEnd, TheTimerBoxStaysWholeInFullScreen) {
     windowManager.kill();
     windowManager.waitForFinished(5000);
 }
+
+namespace {
+
+// How far a dialog's middle lies from the middle of the window it should
+// open over; frames and the title bar a window manager adds stay well below
+// 40 pixels.
+int OffCentre(const QRect& Dialog, const QRect& Over) {
+    return (Dialog.center() - Over.center()).manhattanLength();
+}
+
+// The Player button of the start window, from the window's place on the screen.
+QPoint PlayerButton(const QPoint& StartWindowOrigin) {
+    return StartWindowOrigin + QPoint(8 + 8 + 40, 8 + 240 + 32);
+}
+
+} // namespace
+
+// Play with no game yet: the Open dialog belongs to the play window, which
+// is not shown; it opens over the start window the user clicked.
+TEST_F(PlayerEndToEnd, TheOpenDialogOpensOverTheStartWindow) {
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {});
+    const QString startWindow = run.WaitForWindow("Glyphtrove Player - by Fernhallow Software");
+    ASSERT_FALSE(startWindow.isEmpty()) << "the start window did not show";
+    const QRect start = run.WindowRect(startWindow);
+    run.Click(PlayerButton(start.topLeft()));
+    const QString open = run.WaitForWindow("Open");
+    ASSERT_FALSE(open.isEmpty()) << "Play did not show the Open dialog";
+    const QRect dialog = run.WindowRect(open);
+    ScreenImage(Screen, "player-open-dialog");
+    EXPECT_LE(OffCentre(dialog, start), 40)
+        << "the Open dialog is at " << dialog.x() << "," << dialog.y();
+    run.Type(open, "Escape");
+    ASSERT_TRUE(run.WaitForWindowGone("Open"));
+    QuitThroughTheQuestion(run);
+}
+
+// Under a window manager full screen covers the screen, and the Options
+// dialog opens in its middle; back in a normal window, over that window.
+// Without a runtime folder the window manager often maximises the play
+// window before the window has taken its place at its first show, so the
+// place Qt keeps for it is one it is not at: there the dialog went astray.
+// That is a race, so the program starts full screen three times.
+TEST_F(PlayerEndToEnd, TheOptionsDialogOpensOverThePlayWindowInBothScreenModes) {
+    const WindowManager manager(Screen, Fake.Folder());
+    ASSERT_TRUE(manager.Running()) << "openbox did not start";
+    const QString game = Fake.Folder() + "/Garden Birds.gtg";
+    ASSERT_TRUE(QFile::copy(QString(GLYPHTROVE_EXAMPLES) + "/Garden Birds.gtg", game));
+    const QRect screen(0, 0, 1024, 768);
+    // Options from the Game menu, its middle against the play window's.
+    const auto optionsOver = [](ProgramRun& run, const QString& playWindow, const QRect& over,
+                                const QString& mode) {
+        run.Type(playWindow, "alt+g");
+        run.XDoTool({"key", "--clearmodifiers", "o"});
+        const QString options = run.WaitForWindow("Player Options");
+        ASSERT_FALSE(options.isEmpty()) << "no Options dialog in " << mode.toStdString();
+        const QRect dialog = run.WindowRect(options);
+        ScreenImage(run.Screen(), "player-options-" + mode);
+        EXPECT_LE(OffCentre(dialog, over), 40)
+            << mode.toStdString() << ": the dialog is at " << dialog.x() << "," << dialog.y()
+            << ", the play window at " << over.x() << "," << over.y();
+        run.Type(options, "Escape");
+        ASSERT_TRUE(run.WaitForWindowGone("Player Options"));
+    };
+    for (int start = 1; start <= 3; ++start) {
+        ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {game},
+                       {"XDG_RUNTIME_DIR"});
+        const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
+        ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
+        ASSERT_TRUE(WaitUntil([&] { return run.WindowRect(playWindow) == screen; }))
+            << "the play window is not full screen";
+        optionsOver(run, playWindow, screen, "full-screen");
+        if (start < 3)
+            continue;
+        run.Type(playWindow, "ctrl+n");
+        QRect normal;
+        ASSERT_TRUE(WaitUntil([&] {
+            normal = run.WindowRect(playWindow);
+            return normal.width() < screen.width();
+        })) << "Normal Window kept the full screen";
+        optionsOver(run, playWindow, normal, "normal-window");
+    }
+}

@@ -1,5 +1,7 @@
 #include "support/EndToEnd.h"
 
+#include "support/Screenshot.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -79,9 +81,55 @@ void VirtualScreen::Stop() {
     FAnswered = false;
 }
 
+WindowManager::WindowManager(const VirtualScreen& Screen, const QString& Folder) {
+    const QString openbox = QStandardPaths::findExecutable("openbox");
+    if (openbox.isEmpty() || !Screen.Running())
+        return;
+    // It runs the start-up command once it manages the screen.
+    const QString started = Folder + "/window-manager-started";
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", Screen.Display());
+    environment.insert("HOME", Folder);
+    environment.insert("XDG_CONFIG_HOME", Folder + "/config");
+    FManager.setProcessEnvironment(environment);
+    FManager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    FManager.start(openbox, {"--startup", "touch " + started});
+    FStarted = FManager.waitForStarted(WaitLimitMs) && WaitUntil([&] {
+                   return QFileInfo::exists(started) || FManager.state() == QProcess::NotRunning;
+               }) &&
+               FManager.state() == QProcess::Running;
+}
+
+WindowManager::~WindowManager() {
+    if (FManager.state() != QProcess::NotRunning) {
+        FManager.terminate();
+        if (!FManager.waitForFinished(WaitLimitMs))
+            FManager.kill();
+        FManager.waitForFinished(WaitLimitMs);
+    }
+}
+
+bool WindowManager::Running() const {
+    return FStarted && FManager.state() == QProcess::Running;
+}
+
+QImage ScreenImage(const VirtualScreen& Screen, const QString& Name) {
+    const QString grabber = QStandardPaths::findExecutable("import");
+    if (grabber.isEmpty())
+        return QImage();
+    QProcess grab;
+    grab.start(grabber, {"-display", Screen.Display(), "-window", "root", "png:-"});
+    if (!grab.waitForFinished(WaitLimitMs) || grab.exitCode() != 0)
+        return QImage();
+    const QImage image = QImage::fromData(grab.readAllStandardOutput(), "PNG");
+    KeepScreenshot(image, Name);
+    return image;
+}
+
 ProgramRun::ProgramRun(const VirtualScreen& Screen, const QString& Folder, const QString& Binary,
-                       const QStringList& Arguments)
-    : FDisplay(Screen.Display()), FFolder(Folder), FStateFile(Folder + "/state.json") {
+                       const QStringList& Arguments, const QStringList& Unset)
+    : FScreen(Screen), FDisplay(Screen.Display()), FFolder(Folder),
+      FStateFile(Folder + "/state.json") {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DISPLAY", FDisplay);
     environment.insert("QT_QPA_PLATFORM", "xcb");
@@ -89,6 +137,8 @@ ProgramRun::ProgramRun(const VirtualScreen& Screen, const QString& Folder, const
     environment.insert("XDG_CONFIG_HOME", ConfigFolder());
     environment.insert("XDG_RUNTIME_DIR", Folder);
     environment.insert("GLYPHTROVE_STATE_FILE", FStateFile);
+    for (const QString& name : Unset)
+        environment.remove(name);
     FProgram.setProcessEnvironment(environment);
     FProgram.setProcessChannelMode(QProcess::ForwardedChannels);
     const QFileInfo built(Binary);
@@ -137,15 +187,24 @@ bool ProgramRun::WaitForWindowGone(const QString& Name) const {
 }
 
 QPoint ProgramRun::WindowOrigin(const QString& Window) const {
+    return WindowRect(Window).topLeft();
+}
+
+QRect ProgramRun::WindowRect(const QString& Window) const {
     const QStringList lines = XDoTool({"getwindowgeometry", "--shell", Window}).split('\n');
-    QPoint origin;
+    QRect rect;
     for (const QString& line : lines) {
+        const QString value = line.section('=', 1);
         if (line.startsWith("X="))
-            origin.setX(line.mid(2).toInt());
-        if (line.startsWith("Y="))
-            origin.setY(line.mid(2).toInt());
+            rect.moveLeft(value.toInt());
+        else if (line.startsWith("Y="))
+            rect.moveTop(value.toInt());
+        else if (line.startsWith("WIDTH="))
+            rect.setWidth(value.toInt());
+        else if (line.startsWith("HEIGHT="))
+            rect.setHeight(value.toInt());
     }
-    return origin;
+    return rect;
 }
 
 void ProgramRun::Type(const QString& Window, const QString& Keys) const {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QImage>
 #include <QJsonObject>
 #include <QPoint>
 #include <QProcess>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -39,17 +41,36 @@ private:
     bool FAnswered = false;
 };
 
+// A window manager (openbox) on the virtual screen, for what only one does:
+// maximising, framing, stacking. Running once it has started up.
+class WindowManager {
+public:
+    WindowManager(const VirtualScreen& Screen, const QString& Folder);
+    ~WindowManager();
+    bool Running() const;
+
+private:
+    QProcess FManager;
+    bool FStarted = false;
+};
+
+// The whole virtual screen as a picture, kept under Name as screenshots are
+// (tests/support/Screenshot.h); null when no grabbing tool is installed.
+QImage ScreenImage(const VirtualScreen& Screen, const QString& Name);
+
 // One run of a program on the virtual screen, with its home, configuration
 // folder and state file in the test's folder. The program runs as a
 // portable copy there, beside its help file, so the settings it keeps start
 // fresh and stay out of the build tree and the user's own.
 class ProgramRun {
 public:
+    // Unset names environment variables the program runs without.
     ProgramRun(const VirtualScreen& Screen, const QString& Folder, const QString& Binary,
-               const QStringList& Arguments);
+               const QStringList& Arguments, const QStringList& Unset = {});
     ~ProgramRun();
 
     QProcess& Program() { return FProgram; }
+    const VirtualScreen& Screen() const { return FScreen; }
     // The folder of the portable copy, where its settings files go.
     QString ProgramFolder() const { return FFolder + "/program"; }
     // Where the program's QSettings go.
@@ -67,6 +88,8 @@ public:
     bool WaitForWindowGone(const QString& Name) const;
     // The window's top-left corner on the screen.
     QPoint WindowOrigin(const QString& Window) const;
+    // Where the window is on the screen, as the X server has it.
+    QRect WindowRect(const QString& Window) const;
     // Gives the window the keyboard and types the keys.
     void Type(const QString& Window, const QString& Keys) const;
     void Click(QPoint Point) const;
@@ -74,6 +97,7 @@ public:
     bool Ended();
 
 private:
+    const VirtualScreen& FScreen;
     QString FDisplay;
     QString FFolder;
     QString FStateFile;

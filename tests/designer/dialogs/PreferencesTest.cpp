@@ -613,10 +613,17 @@ TEST_F(PreferencesTest, PageChangeRaisesThePageHint) {
         return int(mrCancel);
     });
     dialog.Execute();
-    ASSERT_EQ(hints.size(), 3u);
-    EXPECT_TRUE(hints[0].startsWith("This is the Options page."));
-    EXPECT_TRUE(hints[1].startsWith("This is the Colour Scheme Editor."));
-    EXPECT_TRUE(hints[2].endsWith("\r\nDo not forget to type in your name as the author!"));
+    // Options, Colours, Properties: each page's text as written, slips included.
+    const std::vector<QString> expected = {
+        "This is the Options page. It contains various features that you may finduseful when "
+        "editing or playing the puzzle.",
+        "This is the Colour Scheme Editor. It allows you to change various colours to the puzzle. "
+        "You can choose a preset scheme or create your own.",
+        "This is the Properties page. It contains the main inforamtion about the puzzle being "
+        "edited. The main property is the Title. This is the caption for display and the main item "
+        "that identifies the puzzle. \r\nDo not forget to type in your name as the author!",
+    };
+    EXPECT_EQ(hints, expected);
 }
 
 // A game file may hold any text as its stamps: the dialog still opens.

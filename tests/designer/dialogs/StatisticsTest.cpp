@@ -101,6 +101,52 @@ TEST(Statistics, LinesDrawTheLetterAndItsCount) {
     });
 }
 
+namespace {
+
+// The images of the lines the dialog shows for the words.
+std::vector<QImage> LineImages(const QStringList& words) {
+    std::vector<QImage> lines;
+    ShowStatistics(words, [&](TfrmStatistics& form) {
+        for (int index = 0; index < form.slbStats->Items().Count(); ++index)
+            lines.push_back(LineImage(form, index));
+    });
+    return lines;
+}
+
+QImage LeftHalf(const QImage& line) {
+    return line.copy(0, 0, line.width() / 2, line.height());
+}
+
+QImage RightHalf(const QImage& line) {
+    return line.copy(line.width() / 2, 0, line.width() - line.width() / 2, line.height());
+}
+
+} // namespace
+
+// Line by line A 3, B 3, C 1: each line looks as the only line of a list
+// whose one letter has that count, its letter half follows the letter alone
+// and its count half the count alone.
+TEST(Statistics, EachLineShowsItsOwnLetterAndCount) {
+    const std::vector<QImage> lines = LineImages({"CAB", "ABBA"});
+    ASSERT_EQ(lines.size(), 3u);
+    const struct {
+        const char* alone;
+        const char* letter;
+    } expected[] = {{"AAA", "A 3"}, {"BBB", "B 3"}, {"C", "C 1"}};
+    for (int index = 0; index < 3; ++index) {
+        const std::vector<QImage> alone = LineImages({expected[index].alone});
+        ASSERT_EQ(alone.size(), 1u);
+        EXPECT_EQ(lines[index], alone[0])
+            << "line " << index << " is not " << expected[index].letter;
+    }
+    EXPECT_NE(LeftHalf(lines[0]), LeftHalf(lines[1])) << "A and B look alike";
+    EXPECT_EQ(RightHalf(lines[0]), RightHalf(lines[1])) << "3 and 3 differ";
+    EXPECT_NE(RightHalf(lines[1]), RightHalf(lines[2])) << "3 and 1 look alike";
+    const QImage a1 = LineImages({"A"}).at(0);
+    EXPECT_EQ(LeftHalf(a1), LeftHalf(lines[0])) << "the letter half shows the count";
+    EXPECT_EQ(RightHalf(a1), RightHalf(lines[2])) << "the count half shows the letter";
+}
+
 TEST(Statistics, ShownTwiceCountsOnce) {
     FakeServices fake;
     QWidget owner;

@@ -166,30 +166,56 @@ TEST_F(EditorTest, MenusBarAndPopupsHoldTheirActionsInOrder) {
 TEST_F(EditorTest, ActionsCarryShortcutsHintsAndPictures) {
     struct Row {
         QAction* action;
+        const char* caption;
         const char* shortcut;
         const char* hint;
     };
     const Row rows[] = {
-        {Editor->actLoadGame, "Ctrl+O", "load game from disk"},
-        {Editor->actSaveGame, "Ctrl+S", "save game to disk"},
-        {Editor->actPrintPreview, "Ctrl+Alt+P", "preview the puzzle before printing"},
-        {Editor->actPrint, "Ctrl+P", "print the game on paper"},
-        {Editor->actHideEditor, "Ctrl+F4", "hide the editor from view"},
-        {Editor->actCloseEditor, "Ctrl+E", "close editor window"},
-        {Editor->actShowAllWords, "Ctrl+A", "highlight all words in the game"},
-        {Editor->actHideWords, "Ctrl+H", "hide highlighted words"},
-        {Editor->actFindWord, "Ctrl+F", "search for word in the game"},
-        {Editor->actFindPattern, "Ctrl+T", "find a pattern of letters in game"},
-        {Editor->actFindDuplicates, "Ctrl+U", "find duplicate words"},
-        {Editor->actRemoveWord, "Ctrl+D", "remove word from game"},
-        {Editor->actEraseSelection, "Ctrl+Del", "clear highlighted cell contents"},
-        {Editor->actMakeDummy, "Shift+Del", "convert highlighted cells into dummy cells"},
-        {Editor->actWishList, "Ctrl+W", "edit word wish list"},
-        {Editor->actMoveDown, "", "move selection upwards"},
-        {Editor->actAutoFit, "", "try to fit as many word in the puzzle grid"},
-        {Editor->actHideHelpPanel, "", "close panel"},
+        {Editor->actResetGame, "&Reset", "", "clear grid and reset game"},
+        {Editor->actLoadGame, "&Load Game...", "Ctrl+O", "load game from disk"},
+        {Editor->actSaveGame, "Save Game...", "Ctrl+S", "save game to disk"},
+        {Editor->actSaveGameAs, "Save Game &As...", "", "save game to disk with new name"},
+        {Editor->actPrinterSetup, "Print &Setup...", "", "show printer setup dialog"},
+        {Editor->actPrintPreview, "Print Pre&view", "Ctrl+Alt+P",
+         "preview the puzzle before printing"},
+        {Editor->actPrint, "&Print Game...", "Ctrl+P", "print the game on paper"},
+        {Editor->actHideEditor, "&Hide Editor", "Ctrl+F4", "hide the editor from view"},
+        {Editor->actCloseEditor, "&Close Editor", "Ctrl+E", "close editor window"},
+        {Editor->actShowAllWords, "Show &All Words", "Ctrl+A", "highlight all words in the game"},
+        {Editor->actHideWords, "&Hide Words", "Ctrl+H", "hide highlighted words"},
+        {Editor->actFindWord, "&Find Word...", "Ctrl+F", "search for word in the game"},
+        {Editor->actFindPattern, "Find &Pattern...", "Ctrl+T", "find a pattern of letters in game"},
+        {Editor->actFindDuplicates, "Find D&uplicates", "Ctrl+U", "find duplicate words"},
+        {Editor->actRemoveWord, "&Remove Word", "Ctrl+D", "remove word from game"},
+        {Editor->actWordEdit, "&Edit...", "", "edit the highlighted word"},
+        {Editor->actWordAdd, "&Add Word", "", "add highlighted word to word list"},
+        {Editor->actEraseSelection, "&Erase Selection", "Ctrl+Del",
+         "clear highlighted cell contents"},
+        {Editor->actMakeDummy, "&Make Dummy", "Shift+Del",
+         "convert highlighted cells into dummy cells"},
+        {Editor->actMoveLeft, "&Left", "", "move selection to the left"},
+        {Editor->actMoveRight, "&Right", "", "move selection to the right"},
+        {Editor->actMoveUp, "&Upwards", "", "move selection upwards"},
+        {Editor->actMoveDown, "&Downwards", "", "move selection upwards"},
+        {Editor->actWishList, "&Word Wish List", "Ctrl+W", "edit word wish list"},
+        {Editor->actGridSize, "&Change Grid Size...", "", "change the size of the grid"},
+        {Editor->actFinish, "&Finish", "", "finish game with random letters"},
+        {Editor->actUnfinish, "&Unfinish", "", "remove random letters from game"},
+        {Editor->actShowStats, "&Show Statisics", "", "show word/letter statisics"},
+        {Editor->actPreferences, "&Preferences...", "", "edit game preferences"},
+        {Editor->actAutoFit, "Auto Word Fit", "", "try to fit as many word in the puzzle grid"},
+        {Editor->actHideHelpPanel, "", "", "close panel"},
+        {Editor->actHelpContents, "Help Contents...", "", "show the help contents"},
+        {Editor->actHowToUse, "How to use...", "", "show help on how to use the editor"},
+        {Editor->actShowTutorial, "Tutorial...", "", "show the tutorial section in the help file"},
+        {Editor->actHideHelp, "Hide Interactive Help", "", "hide the interactive help section"},
+        {Editor->actShowHelp, "&Show Interactive Help", "", "show the interactive help section"},
+        {Editor->actInteractiveHelp, "Interactive Help", "",
+         "context sensitive help that changes as you work"},
+        {Editor->actAbout, "&About...", "", "about this application"},
     };
     for (const Row& row : rows) {
+        EXPECT_EQ(row.action->text(), row.caption) << row.hint;
         EXPECT_EQ(row.action->shortcut().toString(), row.shortcut) << row.hint;
         EXPECT_EQ(row.action->toolTip(), row.hint);
         EXPECT_EQ(row.action->statusTip(), row.hint);

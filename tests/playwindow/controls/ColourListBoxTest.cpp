@@ -70,6 +70,22 @@ TEST(ColourListBox, WindowDeactivationAndPopupsKeepItActive) {
     EXPECT_EQ(std::vector<QString>{"enter 80000013"}, form.events) << "no exit, no second enter";
 }
 
+// Hiding the form takes the focus from the list, though the window system
+// reports only a deactivation; shown again, the list has the focus back.
+TEST(ColourListBox, HidingTheFormLeavesItInactive) {
+    Form form;
+    QTest::keyClick(form.edit, Qt::Key_Tab);
+    ASSERT_TRUE(form.list->hasFocus());
+    form.window.hide();
+    EXPECT_EQ(clInactiveCaptionText, form.list->Color());
+    ShowActive(form.window);
+    EXPECT_TRUE(form.list->hasFocus());
+    EXPECT_EQ(clWindow, form.list->Color());
+    EXPECT_EQ(Rgb(clWindow), form.Shown());
+    EXPECT_EQ((std::vector<QString>{"enter 80000013", "enter 80000013"}), form.events)
+        << "hiding is no exit";
+}
+
 TEST(ColourListBox, KeyPressMayChangeOrSwallowTheCharacter) {
     const struct {
         char typed;

@@ -279,6 +279,32 @@ TEST(PlayerOptionsDialog, UseSelectedThenCancelShowsTheDefaultAgain) {
     EXPECT_EQ(0, d.form.Options().ColourSchemeIndex());
 }
 
+// The list had the focus when the dialog closed: closed, and open again with
+// the list disabled, it shows its unfocused colour.
+TEST(PlayerOptionsDialog, TheSchemeListLosesItsFocusColourWhenTheDialogCloses) {
+    Dialog d;
+    TColourListBox& list = *d.form.lbxColourScheme;
+    d.fake.OnModal([&](QDialog&) {
+        d.Click(d.form.rbSelected);
+        EXPECT_TRUE(list.hasFocus());
+        EXPECT_EQ(clWindow, list.Color());
+        QTest::keyClick(&list, Qt::Key_Escape);
+        return mrNone;
+    });
+    EXPECT_FALSE(d.form.Execute());
+    EXPECT_EQ(clInactiveCaptionText, list.Color()) << "closed";
+    d.fake.OnModal([&](QDialog&) {
+        EXPECT_FALSE(list.isEnabled());
+        EXPECT_EQ(clInactiveCaptionText, list.Color()) << "open again";
+        EXPECT_EQ(ToQColor(clInactiveCaptionText).rgb(),
+                  list.viewport()->grab().toImage().pixel(list.viewport()->width() - 2,
+                                                          list.viewport()->height() - 2));
+        d.Click(d.form.btnCancel);
+        return mrNone;
+    });
+    EXPECT_FALSE(d.form.Execute());
+}
+
 TEST(PlayerOptionsDialog, ATimerValueBeyondTheChoicesShowsAsTheLast) {
     Dialog d;
     WriteBytes(d.FileName(), "[OPTIONS]\nTimer=7\n");
