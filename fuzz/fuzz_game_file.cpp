@@ -4,6 +4,7 @@
 // crash, another message, an exception of another kind) is a finding.
 #include "engine/puzzle/GlyphtroveUn.h"
 #include "engine/typestream/TypeStreamUn.h"
+#include "fuzz/MemoryFile.h"
 #include "platform/Services.h"
 
 #include <QApplication>
@@ -12,8 +13,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <sys/mman.h>
-#include <unistd.h>
 
 namespace {
 
@@ -22,27 +21,6 @@ namespace {
 class QuietServices : public Services {
 public:
     int MessageDlg(const QString&, TMsgDlgType, TMsgDlgButtons) override { return mrOk; }
-};
-
-// The input as a file with a name, held in memory.
-class MemoryFile {
-public:
-    MemoryFile(const uint8_t* Data, size_t Size) : FHandle(memfd_create("game", MFD_CLOEXEC)) {
-        if (FHandle >= 0 && write(FHandle, Data, Size) == ssize_t(Size))
-            FName = QString("/proc/self/fd/%1").arg(FHandle);
-    }
-    ~MemoryFile() {
-        if (FHandle >= 0)
-            close(FHandle);
-    }
-    MemoryFile(const MemoryFile&) = delete;
-    MemoryFile& operator=(const MemoryFile&) = delete;
-    int Handle() const { return FHandle; }
-    const QString& Name() const { return FName; }
-
-private:
-    int FHandle;
-    QString FName;
 };
 
 [[noreturn]] void Finding(const char* What, const QString& Message) {

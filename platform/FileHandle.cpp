@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -144,10 +145,20 @@ QByteArray ReadFileBytes(const QString& FileName, qint64 MaxSize) {
     QFile file(FileName);
     if (!file.open(QIODevice::ReadOnly))
         throw fail(file.errorString());
-    // Read one byte past the limit: some files (pipes, /proc) report no size.
-    QByteArray bytes = file.read(MaxSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw fail(file.errorString());
+    // Read up to one byte past the limit, a block at a time: some files
+    // (pipes, /proc) report no size, and a buffer of the limit's size up
+    // front would cost far more than most files hold.
+    char block[16 * 1024];
+    QByteArray bytes;
+    while (bytes.size() <= MaxSize) {
+        const qint64 read =
+            file.read(block, std::min(qint64(sizeof block), MaxSize + 1 - bytes.size()));
+        if (read < 0)
+            throw fail(file.errorString());
+        if (read == 0)
+            break;
+        bytes.append(block, read);
+    }
     if (bytes.size() > MaxSize)
         throw fail("The file is too large");
     return bytes;

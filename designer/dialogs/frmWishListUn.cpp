@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QToolButton>
 
 namespace {
@@ -180,7 +181,10 @@ void TfrmWordWishList::SetPuzzleWords(const TStringList* Words) {
 }
 
 void TfrmWordWishList::AddWordLine(const QString& Word) {
-    memAllWordList->appendPlainText(Word);
+    if (FImportedWords)
+        FImportedWords->append(Word);
+    else
+        memAllWordList->appendPlainText(Word);
 }
 
 bool TfrmWordWishList::eventFilter(QObject* watched, QEvent* event) {
@@ -371,10 +375,23 @@ void TfrmWordWishList::actImport2Execute() {
     options.Filter = "Import File (*.txt)|*.txt|All Files (*.*)|*.*";
     if (!services().OpenFileDialog(this, options) || !FWishList)
         return;
-    FWishList->LoadFromTextFile(options.FileName);
+    ImportWords(options.FileName);
     FFilter.Assign(FWishList);
     UpdateActions();
     ApplyFilter();
+}
+
+// The memo takes the imported words in one edit: a line at a time, each
+// edit would lay out and re-read the whole text again.
+void TfrmWordWishList::ImportWords(const QString& FileName) {
+    QStringList imported;
+    FImportedWords = &imported;
+    const auto show = qScopeGuard([&] {
+        FImportedWords = nullptr;
+        if (!imported.isEmpty())
+            memAllWordList->appendPlainText(imported.join('\n'));
+    });
+    FWishList->LoadFromTextFile(FileName);
 }
 
 void TfrmWordWishList::actExport2Execute() {

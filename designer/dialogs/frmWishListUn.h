@@ -85,6 +85,7 @@ private:
     void actPasteExecute();
     void actFitWord2Execute();
     void actImport2Execute();
+    void ImportWords(const QString& FileName);
     void actExport2Execute();
     void memAllWordListKeyPress(QChar& Key);
     void memAllWordListMouseUp();
@@ -115,6 +116,8 @@ private:
     TStringMatch FFilter;
     QString FCandidate;
     int FFitResult = -1;
+    // While an import runs: the words it adds, shown together when it ends.
+    QStringList* FImportedWords = nullptr;
 };
 
 // The clipboard's text as the memo takes it: a-z upper-cased, only line

@@ -1,6 +1,11 @@
 #include "engine/wishlist/WordWishListUn.h"
 
+#include "platform/Exception.h"
+#include "platform/Format.h"
 #include "platform/TextFile.h"
+
+#include <QFile>
+#include <cstring>
 
 TWordWishList::TWordWishList() {
     SetSorted(true);
@@ -68,8 +73,26 @@ void TWordWishList::AddPieces(const QString& Line) {
         Add(piece);
 }
 
+namespace {
+
+// A NUL byte marks a binary file: no text file of words holds one.
+bool HoldsNulByte(const QString& FileName) {
+    QFile file(FileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false; // the reader has reported what keeps it from the file
+    QByteArray chunk(1 << 16, Qt::Uninitialized);
+    for (qint64 read; (read = file.read(chunk.data(), chunk.size())) > 0;)
+        if (std::memchr(chunk.constData(), 0, size_t(read)))
+            return true;
+    return false;
+}
+
+} // namespace
+
 void TWordWishList::LoadFromTextFile(const QString& FileName) {
     TTextFileReader reader(FileName);
+    if (HoldsNulByte(FileName))
+        throw Exception(Format("File \"%s\" is not a word list", FileName));
     while (!reader.Eof())
         AddPieces(reader.ReadLn());
 }

@@ -34,7 +34,8 @@ public:
     // One entry per line, CR LF ended. Both raise EInOutError on failure.
     void SaveToTextFile(const QString& FileName) const;
     // Adds every TAB-separated piece of every line; entries added before an
-    // error stay.
+    // error stay. A file holding a NUL byte is refused before anything is
+    // added.
     void LoadFromTextFile(const QString& FileName);
 
     // S upper-cased (a-z only) with every character outside 0-9 and A-Z

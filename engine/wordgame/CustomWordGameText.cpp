@@ -3,32 +3,14 @@
 // import finds each word in the grid again.
 #include "engine/wordgame/CustomWordGameUn.h"
 
-#include "platform/TextFile.h"
+#include "engine/wordgame/TextGameUn.h"
 
 #include <QStringList>
-#include <algorithm>
-#include <array>
-#include <vector>
 
 namespace {
 
 const QString BlankCellChar = QStringLiteral("_");
 const QString HiddenCellChar = QStringLiteral(" ");
-// A grid side beyond this is no puzzle; refusing it keeps a hostile file
-// from making the board allocate without bound.
-constexpr int TextGridMaxSide = 255;
-constexpr int MinWordLength = 3;
-
-enum TTextProperty { tpTitle, tpDescription, tpAuthor, tpCreated, tpModified, tpVersion };
-constexpr int TextPropertyCount = 6;
-
-// What a file holds, read in full before the game is touched.
-struct TTextGame {
-    std::array<QString, TextPropertyCount> Properties;
-    std::vector<QStringList> Rows; // one character per cell
-    QStringList Words;
-    int Width = 0;
-};
 
 // A property line must stay one line, or every later line would shift.
 QString SingleLine(QString Text) {
@@ -36,61 +18,6 @@ QString SingleLine(QString Text) {
     Text.replace('\r', ' ');
     Text.replace('\n', ' ');
     return Text;
-}
-
-// The characters of a grid line, one per cell; a character outside the
-// Basic Multilingual Plane is one cell, not two halves.
-QStringList CellCharacters(const QString& Line) {
-    QStringList cells;
-    for (int i = 0; i < Line.size(); ++i) {
-        const bool pair =
-            Line[i].isHighSurrogate() && i + 1 < Line.size() && Line[i + 1].isLowSurrogate();
-        cells << Line.mid(i, pair ? 2 : 1);
-        i += pair ? 1 : 0;
-    }
-    return cells;
-}
-
-// "#" would match any cell when the word is looked up and then be listed as
-// a letter, so such a line is no word.
-bool IsImportableWord(const QString& Line, int MaxLength) {
-    return Line.length() >= MinWordLength && Line.length() <= MaxLength && !Line.contains('#');
-}
-
-void ReadProperties(TTextFileReader& Reader, TTextGame& Game) {
-    for (QString& property : Game.Properties)
-        property = Reader.ReadLn();
-}
-
-void ReadRows(TTextFileReader& Reader, const QString& FileName, TTextGame& Game) {
-    while (!Reader.Eof()) {
-        const QString line = Reader.ReadLn();
-        if (line.isEmpty())
-            break;
-        const QStringList cells = CellCharacters(line);
-        if (Game.Rows.size() >= size_t(TextGridMaxSide) || cells.size() > TextGridMaxSide)
-            throw Exception(Format("File \"%s\" holds a grid larger than %d x %d cells", FileName,
-                                   TextGridMaxSide, TextGridMaxSide));
-        Game.Rows.push_back(cells);
-        Game.Width = std::max(Game.Width, int(cells.size()));
-    }
-}
-
-void ReadWords(TTextFileReader& Reader, TTextGame& Game) {
-    while (!Reader.Eof()) {
-        const QString line = Reader.ReadLn();
-        if (IsImportableWord(line, Game.Width))
-            Game.Words << line;
-    }
-}
-
-TTextGame ReadTextGame(const QString& FileName) {
-    TTextFileReader reader(FileName);
-    TTextGame game;
-    ReadProperties(reader, game);
-    ReadRows(reader, FileName, game);
-    ReadWords(reader, game);
-    return game;
 }
 
 // Exactly one character per cell, so that every row keeps the grid's width.
@@ -131,25 +58,21 @@ void ImportTextWord(TCustomWordGame& Game, const QString& Word) {
 } // namespace
 
 void TCustomWordGame::ExportToTextFile(const QString& FileName) {
-    TTextFileWriter writer(FileName);
+    TTextGame text;
     const TWordGameProperties& properties = *FGamePreferences;
-    for (const QString& text :
-         {properties.GetGameTitle(), properties.GetGameDescription(), properties.GetGameAuthor(),
-          properties.GetGameCreated(), properties.GetGameModified(), properties.GetGameVersion()})
-        writer.WriteLn(SingleLine(text));
+    text.Properties = {properties.GetGameTitle(),    properties.GetGameDescription(),
+                       properties.GetGameAuthor(),   properties.GetGameCreated(),
+                       properties.GetGameModified(), properties.GetGameVersion()};
+    for (QString& property : text.Properties)
+        property = SingleLine(property);
     for (int row = 0; row < RowCount(); ++row) {
-        QString line;
-        line.reserve(ColCount());
+        QStringList cells;
         for (int column = 0; column < ColCount(); ++column)
-            line += TextCellChar(*this, column, row);
-        writer.WriteLn(line);
+            cells << TextCellChar(*this, column, row);
+        text.Rows.push_back(cells);
     }
-    writer.WriteLn(QString());
-    QStringList words;
-    GetWordList(words);
-    for (const QString& word : words)
-        writer.WriteLn(word);
-    writer.Close();
+    GetWordList(text.Words);
+    WriteTextGame(text, FileName);
 }
 
 void TCustomWordGame::ImportFromTextFile(const QString& FileName) {

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -171,6 +172,52 @@ TEST_F(WishListTest, ImportErrorIsShownAndTheDialogStaysOpen) {
     ASSERT_EQ(fake.Messages.size(), 1u);
     EXPECT_EQ(fake.Messages[0].type, mtError);
     EXPECT_EQ(wishes.Lines(), QStringList({"CAT"}));
+}
+
+TEST_F(WishListTest, BinaryFileIsRefusedByNameAndChangesNothing) {
+    Wishes({"CAT"});
+    const QString file = fake.Folder() + "/picture.txt";
+    WriteBytes(file, QByteArray("dog\r\n\x89PNG\0\0\r\nemu\r\n", 18));
+    fake.ChooseFile(file);
+    fake.Answer(mrOk);
+    User([&](TfrmWordWishList& form) {
+        Click(form.btnImport);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(form.memAllWordList->Lines(), QStringList({"CAT"}));
+        return Click(form.btnOK);
+    });
+    EXPECT_TRUE(dialog.Execute(&wishes));
+    ASSERT_EQ(fake.Messages.size(), 1u);
+    EXPECT_EQ(fake.Messages[0].type, mtError);
+    EXPECT_EQ(fake.Messages[0].text, QString("File \"%1\" is not a word list").arg(file));
+    EXPECT_EQ(wishes.Lines(), QStringList({"CAT"}));
+}
+
+// A line at a time, a large list took minutes: every edit of the memo lays
+// out and re-reads its whole text.
+TEST_F(WishListTest, ImportedWordsReachTheMemoInOneEdit) {
+    Wishes({"CAT"});
+    QByteArray bytes;
+    QStringList expected{"CAT", "YAK"};
+    for (int i = 0; i < 2000; ++i) {
+        const QString word = QString("W%1").arg(i, 4, 10, QChar('0'));
+        bytes += word.toLower().toLatin1() + "\r\n";
+        expected << word;
+    }
+    const QString file = fake.Folder() + "/words.txt";
+    WriteBytes(file, bytes);
+    fake.ChooseFile(file);
+    int edits = 0;
+    User([&](TfrmWordWishList& form) {
+        TypeLines(form, {"", "yak"});
+        QObject::connect(form.memAllWordList->document(), &QTextDocument::contentsChange, &form,
+                         [&edits] { ++edits; });
+        Click(form.btnImport);
+        EXPECT_EQ(form.memAllWordList->Lines(), expected);
+        return Click(form.btnCancel);
+    });
+    EXPECT_FALSE(dialog.Execute(&wishes));
+    EXPECT_LE(edits, 2) << "one append: a new line, then its text";
 }
 
 TEST_F(WishListTest, ExportWritesTheWordsTheMemoShows) {

@@ -135,6 +135,32 @@ TEST(WordWishList, TextFileRoundTripAndTabPieces) {
     EXPECT_EQ(5, log.events.size());
 }
 
+TEST(WordWishList, FileWithANulByteIsRefusedAndAddsNothing) {
+    FakeServices fake;
+    const QString name = fake.Folder() + "/words.bin";
+    // Wherever the NUL lies: in the first line, after good lines, or far
+    // beyond the first block the check reads.
+    const QByteArray files[] = {
+        QByteArray("\0cat\r\n", 6),
+        QByteArray("dog\r\nemu\r\nf\0x\r\n", 15),
+        QByteArray(200000, 'a') + QByteArray("\r\nyak\0", 6),
+    };
+    for (const QByteArray& bytes : files) {
+        WriteBytes(name, bytes);
+        TWordWishList list;
+        list.Add("KEEP");
+        EventLog log(list);
+        try {
+            list.LoadFromTextFile(name);
+            ADD_FAILURE() << "a binary file was read as words";
+        } catch (const Exception& error) {
+            EXPECT_EQ(QString("File \"%1\" is not a word list").arg(name), error.Message());
+        }
+        EXPECT_EQ(QStringList{"KEEP"}, list.Lines());
+        EXPECT_TRUE(log.events.isEmpty());
+    }
+}
+
 TEST(WordWishList, TextFileErrorsRaiseAndKeepEntries) {
     FakeServices fake;
     TWordWishList list;
