@@ -3,6 +3,7 @@
 #include "platform/Exception.h"
 
 #include <algorithm>
+#include <iterator>
 
 int AnsiCompareText(const QString& A, const QString& B) {
     return QString::compare(A, B, Qt::CaseInsensitive);
@@ -100,6 +101,15 @@ void TStringList::SetCaseSensitive(bool Value) {
 
 int TStringList::CompareStrings(const QString& A, const QString& B) const {
     return FCaseSensitive ? AnsiCompareStr(A, B) : AnsiCompareText(A, B);
+}
+
+void TStringList::MergeSorted(const QStringList& Entries) {
+    QStringList merged;
+    merged.reserve(FItems.size() + Entries.size());
+    std::merge(FItems.begin(), FItems.end(), Entries.begin(), Entries.end(),
+               std::back_inserter(merged),
+               [this](const QString& a, const QString& b) { return CompareStrings(a, b) < 0; });
+    FItems = std::move(merged);
 }
 
 void TStringList::Assign(TPersistent* Source) {

@@ -60,6 +60,9 @@ public:
 
 protected:
     int CompareStrings(const QString& A, const QString& B) const;
+    // Sorted lists only: merges entries that are in sort order, distinct,
+    // and none of them held, in one pass.
+    void MergeSorted(const QStringList& Entries);
 
 private:
     void CheckIndex(int Index) const;

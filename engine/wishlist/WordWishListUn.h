@@ -54,7 +54,11 @@ public:
     TWishListChangeWordEvent OnWordChanged;
 
 private:
-    void AddPieces(const QString& Line);
+    // NormaliseWord, and not one of the words in the puzzle.
+    bool Acceptable(QString& Word) const;
+    // Add of every text in turn, done in one pass over the list.
+    void AddWords(const QStringList& Texts);
+    void FireAddedInTurn(const QStringList& Accepted, const QStringList& Fresh);
 
     int FMinWordSize = 3;
     const TStringList* FWordList = nullptr;

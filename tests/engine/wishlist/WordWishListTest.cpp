@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <memory>
+#include <random>
 
 namespace {
 
@@ -24,6 +26,25 @@ void WriteBytes(const QString& fileName, const QByteArray& bytes) {
     QFile file(fileName);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+// Short pieces of few letters in random case, some with punctuation or
+// empty, so that many repeat in other spellings and some are refused.
+QStringList ShuffledPieces(int Count) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> letter(0, 3);
+    std::uniform_int_distribution<int> length(0, 6);
+    std::uniform_int_distribution<int> extra(0, 9);
+    QStringList pieces;
+    for (int i = 0; i < Count; ++i) {
+        QString piece;
+        for (int n = length(random); n > 0; --n)
+            piece += QChar((extra(random) < 5 ? 'a' : 'A') + letter(random));
+        if (extra(random) == 0)
+            piece.insert(piece.size() / 2, "- ");
+        pieces << piece;
+    }
+    return pieces;
 }
 
 } // namespace
@@ -168,4 +189,55 @@ TEST(WordWishList, TextFileErrorsRaiseAndKeepEntries) {
     EXPECT_THROW(list.LoadFromTextFile(fake.Folder() + "/missing.txt"), EInOutError);
     EXPECT_THROW(list.SaveToTextFile(fake.Folder() + "/none/wishes.txt"), EInOutError);
     EXPECT_EQ(QStringList{"KEEP"}, list.Lines());
+}
+
+// A whole file or a whole list at once gives the entries and the events
+// that adding its words one after another gives.
+TEST(WordWishList, ImportAndAssignMatchAddingOneByOne) {
+    FakeServices fake;
+    const QString name = fake.Folder() + "/words.txt";
+    const QStringList pieces = ShuffledPieces(3000);
+    QByteArray bytes;
+    for (int i = 0; i < pieces.size(); ++i)
+        bytes += pieces[i].toLatin1() + (i % 3 == 2 ? "\r\n" : "\t");
+    WriteBytes(name, bytes);
+    const TStringList puzzle(QStringList{"ABBA", "CAB"});
+    struct Case {
+        int minWordSize;
+        QStringList held;
+    } cases[] = {{3, {}}, {3, {"ACDC", "BAD", "DAD", "ZZZ"}}, {0, {"AAAA", "DDD"}}};
+    for (const Case& c : cases) {
+        const auto makeList = [&] {
+            auto list = std::make_unique<TWordWishList>();
+            list->SetMinWordSize(c.minWordSize);
+            list->AddStrings(c.held);
+            list->SetWordList(&puzzle);
+            return list;
+        };
+        const auto oneByOne = makeList();
+        EventLog expected(*oneByOne);
+        for (const QString& piece : pieces)
+            oneByOne->Add(piece);
+        ASSERT_GT(oneByOne->Count(), 100);
+
+        const auto imported = makeList();
+        EventLog events(*imported);
+        imported->LoadFromTextFile(name);
+        EXPECT_EQ(oneByOne->Lines(), imported->Lines()) << c.minWordSize;
+        EXPECT_EQ(expected.events, events.events) << c.minWordSize;
+
+        QStringList lines = pieces;
+        lines.removeAll(QString());
+        const auto assignedOneByOne = makeList();
+        EventLog expectedAssigned(*assignedOneByOne);
+        assignedOneByOne->Clear();
+        for (const QString& line : lines)
+            assignedOneByOne->Add(line);
+        const auto assigned = makeList();
+        EventLog assignedEvents(*assigned);
+        TStringList source(pieces);
+        assigned->Assign(&source);
+        EXPECT_EQ(assignedOneByOne->Lines(), assigned->Lines()) << c.minWordSize;
+        EXPECT_EQ(expectedAssigned.events, assignedEvents.events) << c.minWordSize;
+    }
 }
