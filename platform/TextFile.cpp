@@ -102,6 +102,10 @@ QString TTextFileReader::ReadLn() {
     return BytesToText(line);
 }
 
+namespace {
+constexpr qsizetype PendingLimit = 64 * 1024;
+}
+
 TTextFileWriter::TTextFileWriter(const QString& FileName) : FFile(FileName) {
     // In a folder where no temporary file can be made, write in place.
     FFile.setDirectWriteFallback(true);
@@ -119,15 +123,24 @@ void TTextFileWriter::WriteLn(const QString& Line) {
     if (FFirstLine && bytes.startsWith(Utf8Bom))
         bytes.prepend(Utf8Bom);
     FFirstLine = false;
-    errno = 0;
-    if (FFile.write(bytes) != bytes.size())
-        Fail();
+    FPending += bytes;
+    // Lines go out in blocks: one write a line made long files slow.
+    if (FPending.size() >= PendingLimit)
+        WritePending();
 }
 
 void TTextFileWriter::Close() {
+    WritePending();
     errno = 0;
     if (!FFile.commit())
         Fail();
+}
+
+void TTextFileWriter::WritePending() {
+    errno = 0;
+    if (FFile.write(FPending) != FPending.size())
+        Fail();
+    FPending.clear();
 }
 
 void TTextFileWriter::Fail() {

@@ -49,13 +49,16 @@ class TTextFileWriter {
 public:
     // Raises EInOutError when the file cannot be created.
     explicit TTextFileWriter(const QString& FileName);
-    // Raises EInOutError when the line could not be written in full.
+    // Lines are written in blocks: raises EInOutError when a block could
+    // not be written in full.
     void WriteLn(const QString& Line);
     // Raises EInOutError when the text could not be written in full.
     void Close();
 
 private:
+    void WritePending();
     [[noreturn]] void Fail();
     QSaveFile FFile;
+    QByteArray FPending;
     bool FFirstLine = true;
 };
