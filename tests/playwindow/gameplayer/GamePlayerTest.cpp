@@ -640,6 +640,14 @@ TEST_F(PlayWindowTest, AWiderGameOpenedIntoTheShownWindowShowsItsWholeGrid) {
     };
     const std::vector<Board> boards = {{10, 10}, {12, 10}, {5, 5},   {30, 5}, {10, 20},
                                        {20, 10}, {30, 30}, {20, 19}, {5, 30}, {12, 11}};
+    const auto expectWholeGrid = [&] {
+        const TRect last = Player().CellRect(Player().ColCount() - 1, Player().RowCount() - 1);
+        EXPECT_LE(Player().x() + last.Right + 1, Window->pnlGame->contentsRect().right())
+            << "panel " << Window->pnlGame->width();
+        EXPECT_LE(Player().y() + last.Bottom + 1, Window->pnlGame->contentsRect().bottom());
+    };
+    const QString bad = QDir(Fake.Folder()).filePath("bad.gtg");
+    WriteBytes(bad, "not a game");
     for (const QSize size : {QSize(583, 514), QSize(800, 514), QSize(640, 700)}) {
         Window->resize(size);
         for (std::size_t i = 0; i < boards.size(); ++i) {
@@ -656,11 +664,16 @@ TEST_F(PlayWindowTest, AWiderGameOpenedIntoTheShownWindowShowsItsWholeGrid) {
                 QApplication::processEvents();
             }
             ASSERT_EQ(Player().ColCount(), board.Cols);
-            const TRect last = Player().CellRect(board.Cols - 1, board.Rows - 1);
-            EXPECT_LE(Player().x() + last.Right + 1, Window->pnlGame->contentsRect().right())
-                << "panel " << Window->pnlGame->width();
-            EXPECT_LE(Player().y() + last.Bottom + 1, Window->pnlGame->contentsRect().bottom());
+            expectWholeGrid();
         }
+        // The empty board after a failed open, in the panel the wide game left.
+        SCOPED_TRACE("the empty board");
+        Play(MakeGame("wide.gtg", {{"OWL", 0, 0, wdRight}}, {}, 30, 5));
+        Fake.Answer(mrOk);
+        EXPECT_FALSE(Window->PlayGame(bad));
+        QApplication::processEvents();
+        ASSERT_EQ(Player().ColCount(), 15);
+        expectWholeGrid();
     }
 }
 
