@@ -73,6 +73,17 @@ QRect Place(const QJsonObject& State, const char* Control) {
                  place["height"].toInt());
 }
 
+// The last cell lies inside the game panel's one-pixel sunken frame, with
+// the cell's border line.
+void ExpectWholeGrid(const QJsonObject& State) {
+    const QJsonObject grid = State["grid"].toObject();
+    const QJsonArray last = grid["lastCell"].toArray();
+    const QRect panel = Place(State, "gamePanel");
+    EXPECT_LE(grid["x"].toInt() + last[2].toInt() + 1, panel.right())
+        << "the last column passes the game panel's edge at " << panel.right();
+    EXPECT_LE(grid["y"].toInt() + last[3].toInt() + 1, panel.bottom());
+}
+
 // The screen as the user sees it, kept where $GLYPHTROVE_SCREENSHOTS asks
 // (tools/screenshots.sh) when ImageMagick's import is at hand.
 void KeepScreen(const VirtualScreen& Screen, const QString& Name) {
@@ -199,13 +210,7 @@ TEST_F(PlayerEndToEnd, TheFormSizeWindowShowsTheWholeGridAndKeepsItsPanelsOnHove
     const QJsonObject state = run.State();
     EXPECT_EQ(state["playWindow"]["width"].toInt(), 583);
     EXPECT_EQ(state["playWindow"]["height"].toInt(), 514);
-    const QJsonObject grid = state["grid"].toObject();
-    const QJsonArray last = grid["lastCell"].toArray();
-    const QRect panel = Place(state, "gamePanel");
-    // Inside the panel's one-pixel sunken frame, with the cell's border line.
-    EXPECT_LE(grid["x"].toInt() + last[2].toInt() + 1, panel.right())
-        << "the last column passes the game panel's edge at " << panel.right();
-    EXPECT_LE(grid["y"].toInt() + last[3].toInt() + 1, panel.bottom());
+    ExpectWholeGrid(state);
     KeepScreen(Screen, "player-e2e-form-size");
 
     const QPoint button = run.WindowOrigin(playWindow) + Place(state, "restartButton").center();
@@ -259,12 +264,7 @@ TEST_F(PlayerEndToEnd, AWiderGameOpenedNextShowsItsWholeGrid) {
     })) << "the wider game did not open";
     const QJsonObject state = run.State();
     EXPECT_EQ(state["playWindow"]["width"].toInt(), 583);
-    const QJsonObject grid = state["grid"].toObject();
-    const QJsonArray last = grid["lastCell"].toArray();
-    const QRect panel = Place(state, "gamePanel");
-    EXPECT_LE(grid["x"].toInt() + last[2].toInt() + 1, panel.right())
-        << "the last column passes the game panel's edge at " << panel.right();
-    EXPECT_LE(grid["y"].toInt() + last[3].toInt() + 1, panel.bottom());
+    ExpectWholeGrid(state);
     KeepScreen(Screen, "player-e2e-wider-game");
 }
 
