@@ -73,6 +73,7 @@ void TfrmGamePlayer::OpenGame(const QString& fileName) {
         ShowNoGame();
         throw;
     }
+    FitBoard();
     ApplyColourScheme();
     UpdateTitle();
     UpdateStatusBar();
@@ -89,6 +90,7 @@ void TfrmGamePlayer::ShowNoGame() {
     FPlayer->GamePreferences()->Reset();
     FPlayer->SetGridSize(EmptyBoardSide, EmptyBoardSide);
     FPlayer->NewGame(NoGameTitle, QString());
+    FitBoard();
     lbxWords->Items().Clear();
     FHintsLeft = 0;
     UpdateTitle();

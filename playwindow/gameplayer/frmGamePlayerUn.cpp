@@ -390,6 +390,12 @@ void TfrmGamePlayer::ResizeGrid() {
         return;
     FPlayer->setGeometry(GridMargin, GridMargin, pnlGame->width() - 2 * GridMargin,
                          pnlGame->height() - 2 * GridMargin);
+    FitBoard();
+}
+
+// A board of other counts is laid out at once in the grid's room: the side
+// panel was fitted to the last board and, left so, cuts off a wider one.
+void TfrmGamePlayer::FitBoard() {
     FPlayer->RecalculateLayout();
     FitSidePanel();
 }

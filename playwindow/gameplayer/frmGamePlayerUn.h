@@ -153,6 +153,7 @@ private:
     void RestoreNormalPlace();
     void SetScreenModeFromOptions();
     void ResizeGrid();
+    void FitBoard();
     void FitSidePanel();
     void SetRightPanelWidth(int width);
     void ShowCallerForm();

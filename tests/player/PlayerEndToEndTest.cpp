@@ -73,6 +73,17 @@ QRect Place(const QJsonObject& State, const char* Control) {
                  place["height"].toInt());
 }
 
+// The last cell lies inside the game panel's one-pixel sunken frame, with
+// the cell's border line.
+void ExpectWholeGrid(const QJsonObject& State) {
+    const QJsonObject grid = State["grid"].toObject();
+    const QJsonArray last = grid["lastCell"].toArray();
+    const QRect panel = Place(State, "gamePanel");
+    EXPECT_LE(grid["x"].toInt() + last[2].toInt() + 1, panel.right())
+        << "the last column passes the game panel's edge at " << panel.right();
+    EXPECT_LE(grid["y"].toInt() + last[3].toInt() + 1, panel.bottom());
+}
+
 // The screen as the user sees it, kept where $GLYPHTROVE_SCREENSHOTS asks
 // (tools/screenshots.sh) when ImageMagick's import is at hand.
 void KeepScreen(const VirtualScreen& Screen, const QString& Name) {
@@ -199,13 +210,7 @@ TEST_F(PlayerEndToEnd, TheFormSizeWindowShowsTheWholeGridAndKeepsItsPanelsOnHove
     const QJsonObject state = run.State();
     EXPECT_EQ(state["playWindow"]["width"].toInt(), 583);
     EXPECT_EQ(state["playWindow"]["height"].toInt(), 514);
-    const QJsonObject grid = state["grid"].toObject();
-    const QJsonArray last = grid["lastCell"].toArray();
-    const QRect panel = Place(state, "gamePanel");
-    // Inside the panel's one-pixel sunken frame, with the cell's border line.
-    EXPECT_LE(grid["x"].toInt() + last[2].toInt() + 1, panel.right())
-        << "the last column passes the game panel's edge at " << panel.right();
-    EXPECT_LE(grid["y"].toInt() + last[3].toInt() + 1, panel.bottom());
+    ExpectWholeGrid(state);
     KeepScreen(Screen, "player-e2e-form-size");
 
     const QPoint button = run.WindowOrigin(playWindow) + Place(state, "restartButton").center();
@@ -220,6 +225,47 @@ TEST_F(PlayerEndToEnd, TheFormSizeWindowShowsTheWholeGridAndKeepsItsPanelsOnHove
     for (const QJsonValue& visible : hovered["playControls"]["statusPanels"].toArray())
         EXPECT_TRUE(visible.toBool()) << "a status panel gave way to the hint";
     KeepScreen(Screen, "player-e2e-hover");
+}
+
+// A square game fits the side panel to its grid; a wider game opened next
+// through the Open dialog, in the window at its form size, still shows its
+// last column inside the game panel.
+TEST_F(PlayerEndToEnd, AWiderGameOpenedNextShowsItsWholeGrid) {
+    const auto makeGame = [&](const QString& Name, int Cols, int Rows) {
+        TGlyphtroveEditor puzzle;
+        puzzle.SetGridSize(Cols, Rows);
+        puzzle.PlaceWord(0, 0, wdRight, "OWL", false);
+        const QString path = Fake.Folder() + "/" + Name;
+        puzzle.SaveToFile(path);
+        return path;
+    };
+    const QString square = makeGame("square.gtg", 10, 10);
+    const QString wide = makeGame("wide.gtg", 12, 10);
+    ASSERT_TRUE(QDir().mkpath(Fake.Folder() + "/program"));
+    WriteBytes(Fake.Folder() + "/program/Options.dat",
+               "[OPTIONS]\r\nAutoSave=0\r\nMaximiseWindow=0\r\nShowStatusbar=1\r\n"
+               "ShowTitle=1\r\nShowToolbar=1\r\nShowWordList=1\r\nTimer=0\r\n");
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {square});
+    const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
+    ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
+    ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
+        return s["playWindow"]["visible"].toBool() && s["gridPaintedAt"].toDouble() > 0;
+    })) << "the puzzle was not painted";
+
+    run.Type(playWindow, "ctrl+o");
+    const QString open = run.WaitForWindow("Open");
+    ASSERT_FALSE(open.isEmpty()) << "Ctrl+O did not show the Open dialog";
+    run.XDoTool({"windowfocus", "--sync", open});
+    run.XDoTool({"type", "--delay", "20", wide});
+    run.XDoTool({"key", "Return"});
+    ASSERT_TRUE(run.WaitForWindowGone("Open"));
+    ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
+        return s["grid"]["columns"].toInt() == 12;
+    })) << "the wider game did not open";
+    const QJsonObject state = run.State();
+    EXPECT_EQ(state["playWindow"]["width"].toInt(), 583);
+    ExpectWholeGrid(state);
+    KeepScreen(Screen, "player-e2e-wider-game");
 }
 
 // Full screen under a window manager: the clock's box keeps its size and

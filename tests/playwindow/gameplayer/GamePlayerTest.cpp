@@ -73,10 +73,10 @@ protected:
     using Setup = std::function<void(TWordGameProperties&)>;
 
     QString MakeGame(const QString& Name, const std::vector<Placed>& Words,
-                     const Setup& Configure = {}, int Side = 10) {
+                     const Setup& Configure = {}, int Side = 10, int Rows = 0) {
         TGlyphtroveEditor puzzle;
         puzzle.SetCheckWords(false); // a word may be listed twice
-        puzzle.SetGridSize(Side, Side);
+        puzzle.SetGridSize(Side, Rows > 0 ? Rows : Side);
         TWordGameProperties& properties = *puzzle.GamePreferences();
         properties.SetGameTitle("Animals");
         properties.SetGameDescription("Hidden pets");
@@ -627,6 +627,53 @@ TEST_F(PlayWindowTest, AGameOfAnotherSizeShowsItsWholeGrid) {
         EXPECT_LE(Player().y() + last.Bottom + 1, Window->pnlGame->contentsRect().bottom());
         EXPECT_EQ(Window->pnlRight->width(),
                   Window->centralWidget()->width() - Player().ClientWidth() - 16);
+    }
+}
+
+// The side panel took the room a tall or square grid left; a wider game
+// opened next in the shown window (Play again, or Open) gets the room back
+// and its last column stays inside the game panel, at any window size.
+TEST_F(PlayWindowTest, AWiderGameOpenedIntoTheShownWindowShowsItsWholeGrid) {
+    struct Board {
+        int Cols;
+        int Rows;
+    };
+    const std::vector<Board> boards = {{10, 10}, {12, 10}, {5, 5},   {30, 5}, {10, 20},
+                                       {20, 10}, {30, 30}, {20, 19}, {5, 30}, {12, 11}};
+    const auto expectWholeGrid = [&] {
+        const TRect last = Player().CellRect(Player().ColCount() - 1, Player().RowCount() - 1);
+        EXPECT_LE(Player().x() + last.Right + 1, Window->pnlGame->contentsRect().right())
+            << "panel " << Window->pnlGame->width();
+        EXPECT_LE(Player().y() + last.Bottom + 1, Window->pnlGame->contentsRect().bottom());
+    };
+    const QString bad = QDir(Fake.Folder()).filePath("bad.gtg");
+    WriteBytes(bad, "not a game");
+    for (const QSize size : {QSize(583, 514), QSize(800, 514), QSize(640, 700)}) {
+        Window->resize(size);
+        for (std::size_t i = 0; i < boards.size(); ++i) {
+            const Board board = boards[i];
+            SCOPED_TRACE(testing::Message() << board.Cols << "x" << board.Rows << " in "
+                                            << size.width() << "x" << size.height());
+            const QString game = MakeGame(QString("game%1.gtg").arg(i), {{"OWL", 0, 0, wdRight}},
+                                          {}, board.Cols, board.Rows);
+            if (i % 2 == 0)
+                Play(game);
+            else {
+                Fake.ChooseFile(game);
+                Window->actOpen->trigger();
+                QApplication::processEvents();
+            }
+            ASSERT_EQ(Player().ColCount(), board.Cols);
+            expectWholeGrid();
+        }
+        // The empty board after a failed open, in the panel the wide game left.
+        SCOPED_TRACE("the empty board");
+        Play(MakeGame("wide.gtg", {{"OWL", 0, 0, wdRight}}, {}, 30, 5));
+        Fake.Answer(mrOk);
+        EXPECT_FALSE(Window->PlayGame(bad));
+        QApplication::processEvents();
+        ASSERT_EQ(Player().ColCount(), 15);
+        expectWholeGrid();
     }
 }
 
