@@ -315,6 +315,12 @@ TEST_F(PlayerEndToEnd, TheOptionsDialogOpensOverThePlayWindowInBothScreenModes) 
             normal = run.WindowRect(playWindow);
             return normal.width() < screen.width();
         })) << "Normal Window kept the full screen";
+        // The X server has the window's new size before the program does;
+        // the dialog is placed from the program's.
+        ASSERT_TRUE(run.WaitForState([&](const QJsonObject& s) {
+            return s["playWindow"]["width"].toInt() == normal.width() &&
+                   s["playWindow"]["height"].toInt() == normal.height();
+        })) << "the program did not take its normal window's size";
         optionsOver(run, playWindow, normal, "normal-window");
     }
 }
