@@ -88,13 +88,17 @@ void TfrmGamePlayer::actShowOptionsExecute() {
     ApplyTimerOption(false);
 }
 
+// A game under way is given up only when the user says so; the question's
+// help shows first.
+bool TfrmGamePlayer::MayGiveUp(int QuestionHelp) {
+    if (!FPlayer->IsGameUnderway())
+        return true;
+    ShowHelpNow(QuestionHelp);
+    return ConfirmMessage(QStringLiteral("Give up the game now?"));
+}
+
 void TfrmGamePlayer::actGiveUpExecute() {
-    bool consent = true;
-    if (FPlayer->IsGameUnderway()) {
-        ShowHelpNow(hiGiveUpQuestion);
-        consent = ConfirmMessage(QStringLiteral("Give up the game now?"));
-    }
-    if (!consent)
+    if (!MayGiveUp(hiGiveUpQuestion))
         return;
     FPlayer->GiveUp(true);
     EnableGameActions(false);
@@ -102,12 +106,7 @@ void TfrmGamePlayer::actGiveUpExecute() {
 }
 
 void TfrmGamePlayer::actCloseExecute() {
-    bool consent = true;
-    if (FPlayer->IsGameUnderway()) {
-        ShowHelpNow(hiCloseQuestion);
-        consent = ConfirmMessage(QStringLiteral("Give up the game now?"));
-    }
-    if (!consent)
+    if (!MayGiveUp(hiCloseQuestion))
         return;
     ClearHelpQueue();
     FPlayer->GiveUp(false);

@@ -189,6 +189,8 @@ private:
     void actShowHelpExecute();
     void actHideHelpExecute();
     void actHelpPlayerExecute();
+    // True when no game is under way or the user gives it up.
+    bool MayGiveUp(int QuestionHelp);
 
     // Puzzle control events.
     void PlayerWordAdded(const QString& word);

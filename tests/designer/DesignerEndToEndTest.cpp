@@ -5,7 +5,6 @@
 #include "designer/dialogs/frmPreferenceUn.h"
 #include "support/EndToEnd.h"
 #include "support/FakeServices.h"
-#include "support/Screenshot.h"
 #include "support/TestFiles.h"
 
 #include <QApplication>
@@ -13,9 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -33,14 +30,8 @@ QPoint StartButton(const QPoint& Origin, int Left) {
     return Origin + QPoint(Left + 44, 8 + 36);
 }
 
-class DesignerEndToEnd : public ::testing::Test {
+class DesignerEndToEnd : public EndToEndTest {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(QStandardPaths::findExecutable("xdotool").isEmpty())
-            << "xdotool is not installed";
-        ASSERT_TRUE(Screen.Running()) << "Xvfb did not start";
-    }
-
     // Exit on the start window, brought above the editor; the question it
     // brings. A click that comes while the last question is still closing
     // is lost, as it is for a user, so it is made again.
@@ -51,8 +42,7 @@ protected:
             Run.Click(StartButton(Run.WindowOrigin(StartWindow), 392));
             return WaitUntil(
                 [&] {
-                    question = Run.XDoTool({"search", "--onlyvisible", "--name", "^Confirm"})
-                                   .section('\n', 0, 0);
+                    question = Run.VisibleWindows("Confirm").value(0);
                     return !question.isEmpty();
                 },
                 2000);
@@ -60,12 +50,17 @@ protected:
         return question;
     }
 
-    // A new game's editor, through the start window and the game manager.
-    QString OpenNewGame(ProgramRun& Run) {
+    // Editor on the start window; the game manager it shows, or "".
+    static QString ShowGameManager(ProgramRun& Run) {
         if (Run.WaitForWindow("Glyphtrove Designer").isEmpty())
             return QString();
         Run.Click(StartButton(StartWindowPlace, 8));
-        if (Run.WaitForWindow("Game Manager").isEmpty())
+        return Run.WaitForWindow("Game Manager");
+    }
+
+    // A new game's editor, through the start window and the game manager.
+    QString OpenNewGame(ProgramRun& Run) {
+        if (ShowGameManager(Run).isEmpty())
             return QString();
         Run.Click(GameManagerPlace + QPoint(192 + 40, 80 + 12));
         const QString newGame = Run.WaitForWindow("New Game");
@@ -86,33 +81,6 @@ protected:
                      QString::number(inGrid.y()), "click", "3"});
         Run.XDoTool({"key", "--clearmodifiers", "m"});
     }
-
-    // A visible window whose name starts with Name, other than Not.
-    static QString WaitForAnotherWindow(ProgramRun& Run, const QString& Name, const QString& Not) {
-        QString found;
-        WaitUntil([&] {
-            const QStringList ids =
-                Run.XDoTool({"search", "--onlyvisible", "--name", "^" + Name}).split('\n');
-            for (const QString& id : ids)
-                if (!id.isEmpty() && id != Not)
-                    found = id;
-            return !found.isEmpty();
-        });
-        return found;
-    }
-
-    // The whole screen, kept when screenshots are asked for.
-    void KeepScreen(const QString& Name) {
-        if (qEnvironmentVariableIsEmpty("GLYPHTROVE_SCREENSHOTS") ||
-            QStandardPaths::findExecutable("import").isEmpty())
-            return;
-        const QString file = Fake.Folder() + "/screen.png";
-        QProcess::execute("import", {"-window", "root", "-display", Screen.Display(), file});
-        KeepScreenshot(QImage(file), Name);
-    }
-
-    FakeServices Fake;
-    VirtualScreen Screen;
 };
 
 // Where a control of the preferences dialog sits in it, from a dialog of
@@ -133,54 +101,6 @@ TPreferencesPlaces PreferencesPlaces() {
             tool->mapTo(&probe, tool->rect().center())};
 }
 
-// The test's own client of its X server: it holds a text as the PRIMARY
-// selection, reads the CLIPBOARD, takes screenshots.
-class X11Client {
-public:
-    explicit X11Client(const QString& Display) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISPLAY", Display);
-        environment.insert("QT_QPA_PLATFORM", "xcb");
-        FTool.setProcessEnvironment(environment);
-    }
-    ~X11Client() { Disown(); }
-    // True once Text is the selection that a middle click pastes.
-    bool Own(const QString& Text) {
-        Disown();
-        FTool.start(GLYPHTROVE_X11CLIENT_BINARY, {"own", Text});
-        return WaitUntil([this] {
-                   FTool.waitForReadyRead(50);
-                   return FTool.canReadLine() || FTool.state() == QProcess::NotRunning;
-               }) &&
-               FTool.readLine().trimmed() == "owned";
-    }
-    QString Clipboard() { return Run({"clipboard"}); }
-    // Where $GLYPHTROVE_SCREENSHOTS names a folder, the screen as Name.png.
-    void Screenshot(const QString& Name) {
-        const QString folder = qEnvironmentVariable("GLYPHTROVE_SCREENSHOTS");
-        if (!folder.isEmpty())
-            Run({"shot", folder + "/" + Name + ".png"});
-    }
-
-private:
-    void Disown() {
-        if (FTool.state() != QProcess::NotRunning) {
-            FTool.kill();
-            FTool.waitForFinished(5000);
-        }
-    }
-    QString Run(const QStringList& Arguments) {
-        QProcess tool;
-        tool.setProcessEnvironment(FTool.processEnvironment());
-        tool.start(GLYPHTROVE_X11CLIENT_BINARY, Arguments);
-        tool.waitForFinished(WaitLimitMs);
-        return QString::fromUtf8(tool.readAllStandardOutput());
-    }
-
-    // The one that holds the selection.
-    QProcess FTool;
-};
-
 } // namespace
 
 TEST_F(DesignerEndToEnd, NewGameThenQuitThroughTheSaveQuestions) {
@@ -188,7 +108,7 @@ TEST_F(DesignerEndToEnd, NewGameThenQuitThroughTheSaveQuestions) {
     const QString startWindow = run.WaitForWindow("Glyphtrove Designer");
     ASSERT_FALSE(startWindow.isEmpty()) << "the start window did not show";
     EXPECT_EQ(run.WindowOrigin(startWindow), StartWindowPlace);
-    EXPECT_TRUE(run.XDoTool({"search", "--onlyvisible", "--name", "^Game Manager"}).isEmpty());
+    EXPECT_TRUE(run.VisibleWindows("Game Manager").isEmpty());
 
     const QString editor = OpenNewGame(run);
     ASSERT_FALSE(editor.isEmpty()) << "no editor for the new game";
@@ -208,11 +128,8 @@ TEST_F(DesignerEndToEnd, NewGameThenQuitThroughTheSaveQuestions) {
     question = ExitAndWaitForQuestion(run, startWindow);
     ASSERT_FALSE(question.isEmpty()) << "no save question the second time";
     run.Type(question, "n");
-    QString last;
-    ASSERT_TRUE(WaitUntil([&] {
-        last = run.XDoTool({"search", "--onlyvisible", "--name", "^Confirm"}).section('\n', 0, 0);
-        return !last.isEmpty() && last != question;
-    })) << "not asked again as the program ends";
+    const QString last = run.WaitForAnotherWindow("Confirm", question);
+    ASSERT_FALSE(last.isEmpty()) << "not asked again as the program ends";
     run.Type(last, "n");
     ASSERT_TRUE(run.Ended()) << "the program did not end";
     EXPECT_EQ(run.Program().exitStatus(), QProcess::NormalExit);
@@ -251,14 +168,13 @@ TEST_F(DesignerEndToEnd, YesToClosingThenEscapeInSaveAsKeepsTheGame) {
     run.Type(saveAs, "Escape");
     ASSERT_TRUE(run.WaitForWindowGone("Save Game File"));
 
-    EXPECT_FALSE(
-        run.XDoTool({"search", "--onlyvisible", "--name", "^Glyphtrove Game Editor"}).isEmpty())
+    EXPECT_FALSE(run.VisibleWindows("Glyphtrove Game Editor").isEmpty())
         << "the unsaved game was closed";
     // Still in progress and still changed: Exit asks about it.
     const QString atExit = ExitAndWaitForQuestion(run, startWindow);
     ASSERT_FALSE(atExit.isEmpty()) << "the game was gone at Exit";
     run.Type(atExit, "n");
-    const QString last = WaitForAnotherWindow(run, "Confirm", atExit);
+    const QString last = run.WaitForAnotherWindow("Confirm", atExit);
     ASSERT_FALSE(last.isEmpty()) << "not asked again as the program ends";
     run.Type(last, "n");
     EXPECT_TRUE(run.Ended()) << "the program did not end";
@@ -295,12 +211,12 @@ TEST_F(DesignerEndToEnd, SaveAsAsksAboutTheFileOfTheChosenFilter) {
     QString dialog = saveAsWords();
     ASSERT_FALSE(dialog.isEmpty()) << "Save As showed no dialog";
     // The dialog's own question, about words.gtx; No keeps the dialog.
-    QString replace = WaitForAnotherWindow(run, "Save Game File", dialog);
+    QString replace = run.WaitForAnotherWindow("Save Game File", dialog);
     ASSERT_FALSE(replace.isEmpty()) << "replaced without a question";
-    EXPECT_TRUE(run.XDoTool({"search", "--onlyvisible", "--name", "^Confirm"}).isEmpty());
+    EXPECT_TRUE(run.VisibleWindows("Confirm").isEmpty());
     run.Type(replace, "n");
     ASSERT_TRUE(WaitUntil([&] {
-        return run.XDoTool({"search", "--onlyvisible", "--name", "^Save Game File"}) == dialog;
+        return run.VisibleWindows("Save Game File") == QStringList({dialog});
     })) << "No did not go back to the dialog";
     run.Type(dialog, "Escape");
     ASSERT_TRUE(run.WaitForWindowGone("Save Game File"));
@@ -308,7 +224,7 @@ TEST_F(DesignerEndToEnd, SaveAsAsksAboutTheFileOfTheChosenFilter) {
 
     // Yes replaces it with the export, and nothing else is written.
     dialog = saveAsWords();
-    replace = WaitForAnotherWindow(run, "Save Game File", dialog);
+    replace = run.WaitForAnotherWindow("Save Game File", dialog);
     ASSERT_FALSE(replace.isEmpty()) << "replaced without a question";
     run.Type(replace, "y");
     ASSERT_TRUE(run.WaitForWindowGone("Save Game File"));
@@ -351,7 +267,7 @@ TEST_F(DesignerEndToEnd, RenamingASchemeToAnotherSchemesNameIsRefused) {
     run.Type(name, "Return");
     const QString refusal = run.WaitForWindow("Error");
     ASSERT_FALSE(refusal.isEmpty()) << "the name was not refused";
-    KeepScreen("designer-scheme-name-refused");
+    KeepScreen(Screen, "designer-scheme-name-refused");
     run.Type(refusal, "Return");
     ASSERT_TRUE(run.WaitForWindowGone("Error"));
 
@@ -382,7 +298,7 @@ TEST_F(DesignerEndToEnd, RenamingASchemeToAnotherSchemesNameIsRefused) {
 // the words, a middle click pastes the selection as Paste does (filtered),
 // and the search box refuses it.
 TEST_F(DesignerEndToEnd, WishListTakesKeysAndMiddleClickPastesAsX11DeliversThem) {
-    X11Client x11(Screen.Display());
+    X11Client x11(Screen);
     ASSERT_TRUE(x11.Own("hello, world")) << "the selection tool did not start";
     ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_DESIGNER_BINARY, {});
     ASSERT_FALSE(run.WaitForWindow("Glyphtrove Designer").isEmpty());
@@ -412,7 +328,7 @@ TEST_F(DesignerEndToEnd, WishListTakesKeysAndMiddleClickPastesAsX11DeliversThem)
         copied = x11.Clipboard();
         return copied == "EGRET\nHELLOWORLD";
     })) << copied.toStdString();
-    x11.Screenshot("end-to-end-wish-list");
+    KeepScreen(Screen, "end-to-end-wish-list");
 
     // The search box: a click commits the memo; the middle click pastes
     // nothing, so "e" finds both words.
@@ -448,9 +364,8 @@ TEST_F(DesignerEndToEnd, PlayBringsTheShownPlayWindowToTheFront) {
 
     // The windows' ids from the top of the stack down: X lists them bottom up.
     const auto topWindow = [&] {
-        return run.XDoTool({"search", "--onlyvisible", "--name", "^Glyphtrove (Designer|Puzzle)"})
-            .split('\n')
-            .last();
+        const QStringList windows = run.VisibleWindows("Glyphtrove (Designer|Puzzle)");
+        return windows.isEmpty() ? QString() : windows.last();
     };
     // The start window overlaps the play window; the user brings it up.
     run.XDoTool({"windowraise", startWindow});
@@ -472,8 +387,7 @@ protected:
     void StartManager(ProgramRun& Run) {
         StartWindow = Run.WaitForWindow("Glyphtrove Designer");
         ASSERT_FALSE(StartWindow.isEmpty()) << "the start window did not show";
-        Run.Click(StartButton(StartWindowPlace, 8));
-        Manager = Run.WaitForWindow("Game Manager");
+        Manager = ShowGameManager(Run);
         ASSERT_FALSE(Manager.isEmpty()) << "Editor did not show the game manager";
     }
     // Presses a manager button, by its top, with the manager above the editors.
@@ -487,9 +401,7 @@ protected:
         Run.Click(GameManagerPlace + QPoint(16 + 40, 26 + 2 + 8 + 16 * Line));
     }
     static QStringList Editors(const ProgramRun& Run) {
-        const QString found =
-            Run.XDoTool({"search", "--onlyvisible", "--name", "^Glyphtrove Game Editor"});
-        return found.isEmpty() ? QStringList() : found.split('\n');
+        return Run.VisibleWindows("Glyphtrove Game Editor");
     }
     // New..., then Create at the size offered; true once one editor more shows.
     bool NewGame(ProgramRun& Run) {
@@ -529,7 +441,7 @@ TEST_F(GameManagerEndToEnd, TheSecondCloseLeavesTheOtherGameOpen) {
     run.Type(Manager, "ctrl+e");
     EXPECT_FALSE(WaitUntil([&] { return Editors(run).size() < 1; }, 3000))
         << "the second Close closed the other game";
-    KeepScreen("e2e-game-manager-after-two-closes");
+    KeepScreen(Screen, "e2e-game-manager-after-two-closes");
     ExitWithoutQuestions(run);
 }
 
@@ -549,7 +461,7 @@ TEST_F(GameManagerEndToEnd, GridShortcutsDoNothingUntilARightClickChoosesACell) 
     run.Type(editor, "Escape");
     run.Type(editor, "ctrl+Delete");
     run.Type(editor, "shift+Delete");
-    KeepScreen("e2e-editor-after-grid-shortcuts");
+    KeepScreen(Screen, "e2e-editor-after-grid-shortcuts");
     ExitWithoutQuestions(run);
 }
 
@@ -557,22 +469,18 @@ TEST_F(GameManagerEndToEnd, GridShortcutsDoNothingUntilARightClickChoosesACell) 
 // dialog opens over the game manager, where the user clicked.
 TEST_F(DesignerEndToEnd, TheLoadDialogOpensOverTheGameManager) {
     ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_DESIGNER_BINARY, {});
-    const QString startWindow = run.WaitForWindow("Glyphtrove Designer");
-    ASSERT_FALSE(startWindow.isEmpty()) << "the start window did not show";
-    run.Click(StartButton(StartWindowPlace, 8));
-    const QString manager = run.WaitForWindow("Game Manager");
+    const QString manager = ShowGameManager(run);
     ASSERT_FALSE(manager.isEmpty()) << "Editor did not show the game manager";
     run.Click(GameManagerPlace + QPoint(192 + 40, 112 + 12));
     const QString open = run.WaitForWindow("Open");
     ASSERT_FALSE(open.isEmpty()) << "Load... did not show the Open dialog";
     const QRect dialog = run.WindowRect(open);
     const QRect over = run.WindowRect(manager);
-    ScreenImage(Screen, "designer-load-dialog");
+    KeepScreen(Screen, "designer-load-dialog");
     EXPECT_LE((dialog.center() - over.center()).manhattanLength(), 4)
         << "the Open dialog is at " << dialog.x() << "," << dialog.y();
     run.Type(open, "Escape");
     ASSERT_TRUE(run.WaitForWindowGone("Open"));
-    EXPECT_TRUE(
-        run.XDoTool({"search", "--onlyvisible", "--name", "^Glyphtrove Game Editor"}).isEmpty())
+    EXPECT_TRUE(run.VisibleWindows("Glyphtrove Game Editor").isEmpty())
         << "a cancelled load shows no editor";
 }

@@ -14,7 +14,6 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
-#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 namespace {
@@ -84,25 +83,8 @@ void ExpectWholeGrid(const QJsonObject& State) {
     EXPECT_LE(grid["y"].toInt() + last[3].toInt() + 1, panel.bottom());
 }
 
-// The screen as the user sees it, kept where $GLYPHTROVE_SCREENSHOTS asks
-// (tools/screenshots.sh) when ImageMagick's import is at hand.
-void KeepScreen(const VirtualScreen& Screen, const QString& Name) {
-    const QString folder = qEnvironmentVariable("GLYPHTROVE_SCREENSHOTS");
-    const QString import = QStandardPaths::findExecutable("import");
-    if (folder.isEmpty() || import.isEmpty())
-        return;
-    QProcess::execute(import, {"-display", Screen.Display(), "-window", "root",
-                               QDir(folder).filePath(Name + ".png")});
-}
-
-class PlayerEndToEnd : public ::testing::Test {
+class PlayerEndToEnd : public EndToEndTest {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(QStandardPaths::findExecutable("xdotool").isEmpty())
-            << "xdotool is not installed";
-        ASSERT_TRUE(Screen.Running()) << "Xvfb did not start";
-    }
-
     // Exit, the quit question answered Yes: the program ends by itself and
     // saves the play options (automatic saving is on at first) beside itself.
     void QuitThroughTheQuestion(ProgramRun& Run) {
@@ -122,9 +104,6 @@ protected:
         EXPECT_EQ(0, Run.Program().exitCode());
         EXPECT_TRUE(QFileInfo::exists(Run.ProgramFolder() + "/Options.dat"));
     }
-
-    FakeServices Fake;
-    VirtualScreen Screen;
 };
 
 } // namespace
@@ -271,15 +250,8 @@ TEST_F(PlayerEndToEnd, AWiderGameOpenedNextShowsItsWholeGrid) {
 // Full screen under a window manager: the clock's box keeps its size and
 // stays inside its panel and the screen, and so again back in the window.
 TEST_F(PlayerEndToEnd, TheTimerBoxStaysWholeInFullScreen) {
-    const QString manager = QStandardPaths::findExecutable("openbox");
-    ASSERT_FALSE(manager.isEmpty()) << "openbox is not installed";
-    QProcess windowManager;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("DISPLAY", Screen.Display());
-    environment.insert("HOME", Fake.Folder());
-    windowManager.setProcessEnvironment(environment);
-    windowManager.start(manager, {"--sm-disable"});
-    ASSERT_TRUE(windowManager.waitForStarted());
+    const WindowManager manager(Screen, Fake.Folder());
+    ASSERT_TRUE(manager.Running()) << "openbox did not start";
 
     const QString game = PrepareTimedGame(Fake.Folder(), true);
     ASSERT_FALSE(game.isEmpty());
@@ -309,8 +281,6 @@ TEST_F(PlayerEndToEnd, TheTimerBoxStaysWholeInFullScreen) {
         return s["playWindow"]["width"].toInt() == 583;
     })) << "Normal Window did not give the form size back";
     expectWholeBox("normal window");
-    windowManager.kill();
-    windowManager.waitForFinished(5000);
 }
 
 namespace {
@@ -340,7 +310,7 @@ TEST_F(PlayerEndToEnd, TheOpenDialogOpensOverTheStartWindow) {
     const QString open = run.WaitForWindow("Open");
     ASSERT_FALSE(open.isEmpty()) << "Play did not show the Open dialog";
     const QRect dialog = run.WindowRect(open);
-    ScreenImage(Screen, "player-open-dialog");
+    KeepScreen(Screen, "player-open-dialog");
     EXPECT_LE(OffCentre(dialog, start), 40)
         << "the Open dialog is at " << dialog.x() << "," << dialog.y();
     run.Type(open, "Escape");
@@ -368,7 +338,7 @@ TEST_F(PlayerEndToEnd, TheOptionsDialogOpensOverThePlayWindowInBothScreenModes) 
         const QString options = run.WaitForWindow("Player Options");
         ASSERT_FALSE(options.isEmpty()) << "no Options dialog in " << mode.toStdString();
         const QRect dialog = run.WindowRect(options);
-        ScreenImage(run.Screen(), "player-options-" + mode);
+        KeepScreen(run.Screen(), "player-options-" + mode);
         EXPECT_LE(OffCentre(dialog, over), 40)
             << mode.toStdString() << ": the dialog is at " << dialog.x() << "," << dialog.y()
             << ", the play window at " << over.x() << "," << over.y();
@@ -391,6 +361,12 @@ TEST_F(PlayerEndToEnd, TheOptionsDialogOpensOverThePlayWindowInBothScreenModes) 
             normal = run.WindowRect(playWindow);
             return normal.width() < screen.width();
         })) << "Normal Window kept the full screen";
+        // The X server has the window's new size before the program does;
+        // the dialog is placed from the program's.
+        ASSERT_TRUE(run.WaitForState([&](const QJsonObject& s) {
+            return s["playWindow"]["width"].toInt() == normal.width() &&
+                   s["playWindow"]["height"].toInt() == normal.height();
+        })) << "the program did not take its normal window's size";
         optionsOver(run, playWindow, normal, "normal-window");
     }
 }

@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QStandardPaths>
 #include <QThread>
+#include <gtest/gtest.h>
 
 bool WaitUntil(const std::function<bool()>& Ready, int LimitMs) {
     QElapsedTimer clock;
@@ -93,7 +94,7 @@ WindowManager::WindowManager(const VirtualScreen& Screen, const QString& Folder)
     environment.insert("XDG_CONFIG_HOME", Folder + "/config");
     FManager.setProcessEnvironment(environment);
     FManager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    FManager.start(openbox, {"--startup", "touch " + started});
+    FManager.start(openbox, {"--sm-disable", "--startup", "touch " + started});
     FStarted = FManager.waitForStarted(WaitLimitMs) && WaitUntil([&] {
                    return QFileInfo::exists(started) || FManager.state() == QProcess::NotRunning;
                }) &&
@@ -113,17 +114,59 @@ bool WindowManager::Running() const {
     return FStarted && FManager.state() == QProcess::Running;
 }
 
-QImage ScreenImage(const VirtualScreen& Screen, const QString& Name) {
-    const QString grabber = QStandardPaths::findExecutable("import");
-    if (grabber.isEmpty())
-        return QImage();
-    QProcess grab;
-    grab.start(grabber, {"-display", Screen.Display(), "-window", "root", "png:-"});
-    if (!grab.waitForFinished(WaitLimitMs) || grab.exitCode() != 0)
-        return QImage();
-    const QImage image = QImage::fromData(grab.readAllStandardOutput(), "PNG");
-    KeepScreenshot(image, Name);
-    return image;
+X11Client::X11Client(const VirtualScreen& Screen) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", Screen.Display());
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    FTool.setProcessEnvironment(environment);
+}
+
+X11Client::~X11Client() {
+    Disown();
+}
+
+bool X11Client::Own(const QString& Text) {
+    Disown();
+    FTool.start(GLYPHTROVE_X11CLIENT_BINARY, {"own", Text});
+    return WaitUntil([this] {
+               FTool.waitForReadyRead(50);
+               return FTool.canReadLine() || FTool.state() == QProcess::NotRunning;
+           }) &&
+           FTool.readLine().trimmed() == "owned";
+}
+
+QString X11Client::Clipboard() const {
+    return Run({"clipboard"});
+}
+
+bool X11Client::Shot(const QString& File) const {
+    bool succeeded = false;
+    Run({"shot", File}, &succeeded);
+    return succeeded;
+}
+
+void X11Client::Disown() {
+    if (FTool.state() != QProcess::NotRunning) {
+        FTool.kill();
+        FTool.waitForFinished(5000);
+    }
+}
+
+QString X11Client::Run(const QStringList& Arguments, bool* Succeeded) const {
+    QProcess tool;
+    tool.setProcessEnvironment(FTool.processEnvironment());
+    tool.start(GLYPHTROVE_X11CLIENT_BINARY, Arguments);
+    const bool ended = tool.waitForFinished(WaitLimitMs);
+    if (Succeeded)
+        *Succeeded = ended && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+void KeepScreen(const VirtualScreen& Screen, const QString& Name) {
+    const QString file = ScreenshotFile(Name);
+    if (!file.isEmpty()) {
+        EXPECT_TRUE(X11Client(Screen).Shot(file)) << Name.toStdString();
+    }
 }
 
 ProgramRun::ProgramRun(const VirtualScreen& Screen, const QString& Folder, const QString& Binary,
@@ -171,19 +214,30 @@ QString ProgramRun::XDoTool(const QStringList& Arguments) const {
     return ::XDoTool(FDisplay, Arguments);
 }
 
+QStringList ProgramRun::VisibleWindows(const QString& Name) const {
+    const QString found = XDoTool({"search", "--onlyvisible", "--name", "^" + Name});
+    return found.isEmpty() ? QStringList() : found.split('\n');
+}
+
 QString ProgramRun::WaitForWindow(const QString& Name) const {
-    QString id;
+    return WaitForAnotherWindow(Name, QString());
+}
+
+QString ProgramRun::WaitForAnotherWindow(const QString& Name, const QString& Not) const {
+    QString found;
     WaitUntil([&] {
-        id = XDoTool({"search", "--onlyvisible", "--name", "^" + Name}).section('\n', 0, 0);
-        return !id.isEmpty();
+        for (const QString& id : VisibleWindows(Name))
+            if (id != Not) {
+                found = id;
+                break;
+            }
+        return !found.isEmpty();
     });
-    return id;
+    return found;
 }
 
 bool ProgramRun::WaitForWindowGone(const QString& Name) const {
-    return WaitUntil([&] {
-        return XDoTool({"search", "--onlyvisible", "--name", "^" + Name}).isEmpty();
-    });
+    return WaitUntil([&] { return VisibleWindows(Name).isEmpty(); });
 }
 
 QPoint ProgramRun::WindowOrigin(const QString& Window) const {
@@ -230,4 +284,9 @@ void ProgramRun::Drag(QPoint From, QPoint To) const {
 
 bool ProgramRun::Ended() {
     return FProgram.waitForFinished(WaitLimitMs);
+}
+
+void EndToEndTest::SetUp() {
+    ASSERT_FALSE(QStandardPaths::findExecutable("xdotool").isEmpty()) << "xdotool is not installed";
+    ASSERT_TRUE(Screen.Running()) << "Xvfb did not start";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "support/FakeServices.h"
+
 #include <QJsonObject>
 #include <QPoint>
 #include <QProcess>
@@ -8,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <gtest/gtest.h>
 
 // Running a real program on an X server of the test's own (Xvfb), driven
 // with xdotool as a user would drive it.
@@ -54,9 +56,30 @@ private:
     bool FStarted = false;
 };
 
-// The whole virtual screen as a picture, kept under Name as screenshots are
-// (tests/support/Screenshot.h); null when no grabbing tool is installed.
-QImage ScreenImage(const VirtualScreen& Screen, const QString& Name);
+// The test's own client of the X server (tests/x11client), for what the
+// tests, running offscreen, cannot do themselves: it holds a text as the
+// PRIMARY selection, reads the CLIPBOARD and takes screenshots.
+class X11Client {
+public:
+    explicit X11Client(const VirtualScreen& Screen);
+    ~X11Client();
+    // True once Text is the selection that a middle click pastes.
+    bool Own(const QString& Text);
+    QString Clipboard() const;
+    // Saves the whole screen as a PNG picture; true when it did.
+    bool Shot(const QString& File) const;
+
+private:
+    void Disown();
+    QString Run(const QStringList& Arguments, bool* Succeeded = nullptr) const;
+
+    // The one that holds the selection.
+    QProcess FTool;
+};
+
+// The whole virtual screen, kept under Name as screenshots are
+// (tests/support/Screenshot.h) when they are asked for.
+void KeepScreen(const VirtualScreen& Screen, const QString& Name);
 
 // One run of a program on the virtual screen, with its home, configuration
 // folder and state file in the test's folder. The program runs as a
@@ -82,8 +105,12 @@ public:
 
     // Runs xdotool on the program's screen; its output, trimmed.
     QString XDoTool(const QStringList& Arguments) const;
+    // The visible windows whose names start with Name, bottom of the stack first.
+    QStringList VisibleWindows(const QString& Name) const;
     // The first visible window whose name starts with Name, or "".
     QString WaitForWindow(const QString& Name) const;
+    // A visible window whose name starts with Name, other than Not, or "".
+    QString WaitForAnotherWindow(const QString& Name, const QString& Not) const;
     // True once no visible window's name starts with Name.
     bool WaitForWindowGone(const QString& Name) const;
     // The window's top-left corner on the screen.
@@ -102,4 +129,14 @@ private:
     QString FFolder;
     QString FStateFile;
     QProcess FProgram;
+};
+
+// A test of real programs on an X server of its own, with its files in the
+// fake services' folder; it fails at once without Xvfb or xdotool.
+class EndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+    FakeServices Fake;
+    VirtualScreen Screen;
 };

@@ -6,12 +6,19 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-void KeepScreenshot(const QImage& image, const QString& name) {
+QString ScreenshotFile(const QString& name) {
     const QString folder = qEnvironmentVariable("GLYPHTROVE_SCREENSHOTS");
     if (folder.isEmpty())
-        return;
+        return QString();
     QDir().mkpath(folder);
-    EXPECT_TRUE(image.save(folder + "/" + name + ".png")) << name.toStdString();
+    return folder + "/" + name + ".png";
+}
+
+void KeepScreenshot(const QImage& image, const QString& name) {
+    const QString file = ScreenshotFile(name);
+    if (!file.isEmpty()) {
+        EXPECT_TRUE(image.save(file)) << name.toStdString();
+    }
 }
 
 QImage TakeScreenshot(QWidget& widget, const QString& name) {

@@ -11,5 +11,9 @@ class QWidget;
 // name, so the script can run them alone.
 QImage TakeScreenshot(QWidget& widget, const QString& name);
 
+// Where a screenshot called name is kept, its folder made; "" when none are
+// asked for.
+QString ScreenshotFile(const QString& name);
+
 // Saves an image taken otherwise under the same rule.
 void KeepScreenshot(const QImage& image, const QString& name);
