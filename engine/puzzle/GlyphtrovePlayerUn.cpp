@@ -212,6 +212,9 @@ void TGlyphtrovePlayer::TakeFoundWord(const QString& Text, int EndColumn, int En
 bool TGlyphtrovePlayer::ReadLine(int StartColumn, int StartRow, int EndColumn, int EndRow,
                                  QString& Text) const {
     Text.clear();
+    // No cell (a drop outside the grid) is not a point the line can run to.
+    if (!BoardGame()->IsValidCell(EndColumn, EndRow))
+        return false;
     const int dx = std::abs(StartColumn - EndColumn);
     const int dy = std::abs(StartRow - EndRow);
     if (dx != 0 && dy != 0 && dx != dy)
@@ -422,8 +425,9 @@ void TGlyphtrovePlayer::MouseUp(TMouseButton Button, TShiftState Shift, int X, i
         return;
     }
     // Qt's implicit grab brings the release here wherever it happens; one
-    // outside the control abandons the drag rather than dropping it.
-    if (rect().contains(X, Y))
+    // outside the grid's cells abandons the drag rather than dropping it.
+    const QPoint cell = CellAtPoint(X, Y);
+    if (BoardGame()->IsValidCell(cell.x(), cell.y()))
         EndSelection(X, Y);
     else {
         StopDragging();

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -268,6 +269,65 @@ TEST(Player, AReleaseOutsideTheControlAbandonsTheDrag) {
     EXPECT_EQ(colour, board.Player.GetCellColour(2, 2));
     EXPECT_TRUE(board.Found.empty());
     EXPECT_TRUE(board.NotFound.empty());
+}
+
+// Outside the grid a point has no cell; the line from the start cell toward
+// "no cell" must not read as the diagonal up-left of it.
+TEST(Player, ADropOutsideTheGridsCellsFindsNothing) {
+    struct Case {
+        const char* Name;
+        std::function<void(Board&)> EndDrag;
+        std::vector<QString> NotFound;
+    };
+    // The 6 x 6 grid of 21-pixel cells covers 126 x 126 of the 130 x 150 control.
+    const auto releaseAt = [](int X, int Y) {
+        return [X, Y](Board& board) {
+            QTest::mouseMove(&board.Player, board.Centre({2, 5}));
+            QTest::mouseMove(&board.Player, QPoint(X, Y));
+            QTest::mouseRelease(&board.Player, Qt::LeftButton, {}, QPoint(X, Y));
+        };
+    };
+    const std::vector<Case> cases = {
+        // Abandoned, as a release outside the control is.
+        {"released just below the last row", releaseAt(52, 128), {}},
+        {"released right of the last column", releaseAt(128, 52), {}},
+        {"released below and right of the grid", releaseAt(128, 140), {}},
+        // Dropped outside the grid and judged.
+        {"the time runs out",
+         [](Board& board) {
+             board.Fake.Advance(1000);
+             board.Timer().Fire();
+         },
+         {""}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Board board(6, 20);
+        board.Player.SetWidth(130);
+        board.Player.SetHeight(150);
+        board.Player.RecalculateLayout();
+        QApplication::processEvents();
+        ASSERT_EQ(126, board.Player.ClientHeight());
+        board.Place(2, 2, wdTopLeft, "CAT");
+        board.Place(0, 5, wdRight, "DOG");
+        board.Player.SetTimed(true);
+        board.Player.SetCountDown(true);
+        board.Player.SetTimeLeft(Seconds(1));
+        board.Start();
+        const TColor colour = board.Player.GetCellColour(2, 2);
+        const TColor textColour = board.Player.GetCellTextColour(2, 2);
+
+        board.Press({2, 2});
+        c.EndDrag(board);
+
+        EXPECT_TRUE(board.Found.empty());
+        EXPECT_EQ(c.NotFound, board.NotFound);
+        EXPECT_EQ(2, board.Player.FoundWords());
+        EXPECT_EQ(0, board.Player.FoundList().Count());
+        EXPECT_FALSE(board.Player.IsDragging());
+        EXPECT_EQ(colour, board.Player.GetCellColour(2, 2));
+        EXPECT_EQ(textColour, board.Player.GetCellTextColour(2, 2));
+        EXPECT_NE(wgsCompleted, board.Player.GameState());
+    }
 }
 
 TEST(Player, APressOutsideTheBoardStartsNoSelection) {
