@@ -248,12 +248,17 @@ TEST_F(PlayWindowTest, ACountDownRunsOutOfTime) {
     EXPECT_TRUE(Window->actPause->isVisible());
     EXPECT_FALSE(Window->actContinue->isVisible());
 
-    GameClock().Fire();
+    FakeTimer& clock = GameClock();
+    const auto tick = [&] {
+        Fake.Advance(1000);
+        clock.Fire();
+    };
+    tick();
     EXPECT_EQ(S(Window->txtTimer->text()), "00:00:03");
-    GameClock().Fire();
+    tick();
     EXPECT_EQ(S(Window->txtTimer->text()), "00:00:02");
     ExpectEndOfGame();
-    GameClock().Fire();
+    tick();
     EXPECT_EQ(S(Window->txtTimer->text()), "00:00:00");
     EXPECT_EQ(S(EndMainText), "Out Of Time");
     EXPECT_EQ(S(EndSubText), "");
