@@ -266,6 +266,38 @@ TEST_F(PlayWindowTest, ACountDownRunsOutOfTime) {
     EXPECT_FALSE(GameClock().Enabled());
 }
 
+// The clock shows a new or restarted game's own start at once, not what the
+// last game's clock said.
+TEST_F(PlayWindowTest, ANewOrRestartedGameShowsItsStartTimeAtOnce) {
+    const QString countDown = MakeGame("countdown.gtg", Animals, [](TWordGameProperties& p) {
+        p.SetUseTimer(true);
+        p.SetCountDownTimer(EncodeTime(0, 0, 3, 0));
+    });
+    const QString elapsed =
+        MakeGame("elapsed.gtg", Animals, [](TWordGameProperties& p) { p.SetUseTimer(true); });
+    Play(countDown);
+    EXPECT_EQ(S(Window->txtTimer->text()), "00:00:03");
+    ExpectEndOfGame();
+    for (int second = 0; second < 3; ++second) {
+        Fake.Advance(1000);
+        GameClock().Fire();
+    }
+    ASSERT_EQ(S(EndMainText), "Out Of Time");
+    ASSERT_EQ(S(Window->txtTimer->text()), "00:00:00");
+
+    Fake.Answer(mrYes);
+    Window->actRestartPuzzle->trigger();
+    EXPECT_EQ(S(Window->txtTimer->text()), "00:00:03") << "restarted";
+
+    Play(elapsed);
+    EXPECT_EQ(S(Window->txtTimer->text()), "00:00:00") << "another game opened";
+    Fake.Advance(2000);
+    GameClock().Fire();
+    ASSERT_EQ(S(Window->txtTimer->text()), "00:00:02");
+    Play(countDown);
+    EXPECT_EQ(S(Window->txtTimer->text()), "00:00:03") << "a count-down opened";
+}
+
 TEST_F(PlayWindowTest, ACompletedTimedGameTellsTheTimeAndTheHintsUsed) {
     Play(MakeGame("two.gtg", {Animals[0], Animals[1]}, [](TWordGameProperties& p) {
         p.SetUseTimer(true);
@@ -739,6 +771,39 @@ TEST_F(PlayWindowTest, AHintFlashesTheFirstLetterOfTheChosenWord) {
     EXPECT_FALSE(Window->Flashing());
     EXPECT_FALSE(FlashTimer().Enabled());
     EXPECT_EQ(Window->HintsLeft(), 5);
+}
+
+// The count-down runs out while the hint dialog is open: the word chosen in
+// it afterwards gives no hint.
+TEST_F(PlayWindowTest, NoHintOnceTheGameHasEnded) {
+    Play(MakeGame("countdown.gtg", Animals, [](TWordGameProperties& p) {
+        p.SetUseTimer(true);
+        p.SetCountDownTimer(EncodeTime(0, 0, 1, 0));
+        p.SetHints(3);
+    }));
+    const QPoint dog(Animals[1].X, Animals[1].Y);
+    const TColor colour = Player().GetCellColour(dog.x(), dog.y());
+    FakeTimer& clock = GameClock();
+    Fake.OnModal([&](QDialog& dialog) {
+        Fake.Advance(1000);
+        clock.Fire(); // "Out Of Time", answered below
+        EXPECT_EQ(Player().GameState(), wgsTimeUp);
+        auto& hint = dynamic_cast<TfrmWordHint&>(dialog);
+        TColourListBox& list = *hint.lbxWordList;
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list.visualItemRect(list.item(list.Items().IndexOf("DOG"))).center());
+        QTest::mouseClick(hint.btnOK, Qt::LeftButton);
+        return int(mrNone);
+    });
+    ExpectEndOfGame();
+    Window->actShowHint->trigger();
+
+    EXPECT_EQ(S(EndMainText), "Out Of Time");
+    EXPECT_EQ(Window->HintsLeft(), 3);
+    EXPECT_FALSE(Window->Flashing());
+    EXPECT_FALSE(FlashTimer().Enabled());
+    EXPECT_EQ(Player().GetCellColour(dog.x(), dog.y()), colour);
+    EXPECT_NE(Window->HelpShown(), hiHintFlashing);
 }
 
 // The timer's restarts end a flash as Restart Puzzle does: the flashed cell
