@@ -914,6 +914,34 @@ TEST_F(PlayWindowTest, TheOptionsTimerSwitchAsksInTheDirectionOfTheChange) {
     }
 }
 
+// "Timer=7" in the options file means what the dialog shows for it: the
+// puzzle decides. OK in the dialog without a change changes nothing.
+TEST_F(PlayWindowTest, ATimerOptionBeyondTheChoicesLeavesTheClockToThePuzzle) {
+    for (const bool timedFile : {true, false}) {
+        SCOPED_TRACE(timedFile ? "timed puzzle" : "untimed puzzle");
+        WriteBytes(Window->Options().OptionsFileName(), "[OPTIONS]\nMaximiseWindow=0\nTimer=7\n");
+        Play(MakeGame("timer.gtg", Animals,
+                      [&](TWordGameProperties& p) { p.SetUseTimer(timedFile); }));
+        ASSERT_EQ(Window->Options().Timer(), 7);
+        EXPECT_EQ(Window->TimerInUse(), timedFile);
+        Find(Animals[0]);
+        const size_t asked = Fake.Messages.size();
+        Fake.OnModal([](QDialog& dialog) {
+            auto& options = dynamic_cast<TfrmPlayerOptions&>(dialog);
+            EXPECT_EQ(options.rgpTimer->ItemIndex(), int(toDefault));
+            QTest::mouseClick(options.btnOK, Qt::LeftButton);
+            return int(mrNone);
+        });
+        Window->actShowOptions->trigger();
+
+        EXPECT_EQ(Window->Options().Timer(), 7);
+        EXPECT_EQ(Fake.Messages.size(), asked) << "no question";
+        EXPECT_EQ(Window->TimerInUse(), timedFile);
+        EXPECT_EQ(Player().Timed(), timedFile);
+        EXPECT_TRUE(Marked("CAT")) << "the game goes on";
+    }
+}
+
 TEST_F(PlayWindowTest, PrintingPreviewsThePageBesideTheGameOrInTheTempFolder) {
     const QString folder = QDir(Fake.Folder()).filePath("puzzles");
     ASSERT_TRUE(QDir().mkpath(folder));
