@@ -89,6 +89,8 @@ void TGlyphtrovePlayer::SetLineWidth(int Value) {
 void TGlyphtrovePlayer::SetTimeLeft(TDateTime Value) {
     FTimeLeftMs = DateTimeToMSecs(Value);
     FCountDownTotal = Value;
+    // The count-down goes on from Value, whatever has been played already.
+    FCountDownFromMs = FTimeLeftMs + PlayedMs();
 }
 
 int TGlyphtrovePlayer::LoadFromFile(const QString& FileName) {
@@ -142,9 +144,11 @@ void TGlyphtrovePlayer::StartGame() {
     // A drag held through the restart goes on: its start cell keeps the held look.
     if (FIsDragging)
         SwapStartCellColours();
+    FTimer->SetInterval(GameTimerInterval);
     SetTimerEnabled(FTimed);
     if (FTimed) {
         FTimeLeftMs = TimeOfDayMs(FCountDownTotal);
+        FCountDownFromMs = FTimeLeftMs;
         FTimeStartedMs = NowMs();
     }
     // A game restarted while paused keeps the pause flag but runs its clock:
@@ -170,7 +174,7 @@ void TGlyphtrovePlayer::StartSelection(int X, int Y) {
     if (FIsDragging)
         StopDragging();
     const QPoint cell = CellAtPoint(X, Y);
-    if (FGameState != wgsInProgress || FGivenUp || !BoardGame()->IsValidCell(cell.x(), cell.y()))
+    if (!IsGameInPlay() || !BoardGame()->IsValidCell(cell.x(), cell.y()))
         return;
     FStartColumn = cell.x();
     FStartRow = cell.y();
@@ -212,6 +216,9 @@ void TGlyphtrovePlayer::TakeFoundWord(const QString& Text, int EndColumn, int En
 bool TGlyphtrovePlayer::ReadLine(int StartColumn, int StartRow, int EndColumn, int EndRow,
                                  QString& Text) const {
     Text.clear();
+    // No cell (a drop outside the grid) is not a point the line can run to.
+    if (!BoardGame()->IsValidCell(EndColumn, EndRow))
+        return false;
     const int dx = std::abs(StartColumn - EndColumn);
     const int dy = std::abs(StartRow - EndRow);
     if (dx != 0 && dy != 0 && dx != dy)
@@ -290,19 +297,31 @@ void TGlyphtrovePlayer::SetTimerEnabled(bool Enabled) {
     FTimer->SetEnabled(Enabled);
 }
 
-void TGlyphtrovePlayer::TimerTick() {
-    ReportTime(true);
+int64_t TGlyphtrovePlayer::PlayedMs() const {
+    return (FClockPaused ? FPauseStartedMs : NowMs()) - FTimeStartedMs;
 }
 
-void TGlyphtrovePlayer::ReportTime(bool CanTimeUp) {
+void TGlyphtrovePlayer::ScheduleTickAfter(int64_t SecondMs) {
+    FTimer->SetInterval(int(SecondMs + OneSecondMs - PlayedMs()));
+}
+
+void TGlyphtrovePlayer::TimerTick() {
+    // Ticks fall due on whole seconds of play: rounding takes away how late
+    // (or early) the timer was.
+    const int64_t second = (PlayedMs() + OneSecondMs / 2) / OneSecondMs * OneSecondMs;
+    ScheduleTickAfter(second);
+    ReportTime(second, true);
+}
+
+void TGlyphtrovePlayer::ReportTime(int64_t Played, bool CanTimeUp) {
     if (!OnTimer)
         return;
     if (!FCountDown) {
-        OnTimer(this, MSecsToDateTime(NowMs() - FTimeStartedMs));
+        OnTimer(this, MSecsToDateTime(Played));
         return;
     }
     OnTimer(this, TimeLeft());
-    FTimeLeftMs -= OneSecondMs;
+    FTimeLeftMs = FCountDownFromMs - Played;
     if (FTimeLeftMs > 0)
         return;
     OnTimer(this, TimeLeft());
@@ -312,9 +331,9 @@ void TGlyphtrovePlayer::ReportTime(bool CanTimeUp) {
 
 void TGlyphtrovePlayer::CompleteGame() {
     SetTimerEnabled(false);
-    FTimeTakenMs = NowMs() - FTimeStartedMs;
+    FTimeTakenMs = PlayedMs();
     // A completed game never times up, whatever its last tick leaves.
-    ReportTime(false);
+    ReportTime(FTimeTakenMs, false);
     SetGameState(wgsCompleted);
 }
 
@@ -338,11 +357,14 @@ void TGlyphtrovePlayer::PauseGame() {
 void TGlyphtrovePlayer::ContinueGame() {
     if (!FGamePaused)
         return;
-    SetTimerEnabled(FTimed && FGameState == wgsInProgress && !FGivenUp);
     FGamePaused = false;
     if (FClockPaused)
         FTimeStartedMs += NowMs() - FPauseStartedMs;
     FClockPaused = false;
+    // The part of a second played before the pause counts: the next tick
+    // falls on the next whole second of play.
+    ScheduleTickAfter(PlayedMs() / OneSecondMs * OneSecondMs);
+    SetTimerEnabled(FTimed && IsGameInPlay());
 }
 
 void TGlyphtrovePlayer::GiveUp(bool Reveal) {
@@ -374,6 +396,10 @@ bool TGlyphtrovePlayer::IsMarked(int StartColumn, int StartRow, int EndColumn, i
             return true;
     }
     return false;
+}
+
+bool TGlyphtrovePlayer::IsGameInPlay() const {
+    return FGameState == wgsInProgress && !FGivenUp;
 }
 
 bool TGlyphtrovePlayer::IsGameUnderway() const {
@@ -422,8 +448,9 @@ void TGlyphtrovePlayer::MouseUp(TMouseButton Button, TShiftState Shift, int X, i
         return;
     }
     // Qt's implicit grab brings the release here wherever it happens; one
-    // outside the control abandons the drag rather than dropping it.
-    if (rect().contains(X, Y))
+    // outside the grid's cells abandons the drag rather than dropping it.
+    const QPoint cell = CellAtPoint(X, Y);
+    if (BoardGame()->IsValidCell(cell.x(), cell.y()))
         EndSelection(X, Y);
     else {
         StopDragging();

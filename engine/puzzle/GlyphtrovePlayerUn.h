@@ -96,6 +96,8 @@ public:
     void PauseGame();
     void ContinueGame();
     void GiveUp(bool Reveal);
+    // In progress and not given up: words can still be found.
+    bool IsGameInPlay() const;
     // In progress with at least one word found.
     bool IsGameUnderway() const;
     // True for a word that is not among the words still to find.
@@ -121,8 +123,14 @@ private:
     void StopDragging();
     void SetGameState(TWordGameStateType State);
     void SetTimerEnabled(bool Enabled);
+    // The time played since the start, pauses left out.
+    int64_t PlayedMs() const;
+    // The next tick falls one second of play after SecondMs.
+    void ScheduleTickAfter(int64_t SecondMs);
     void TimerTick();
-    void ReportTime(bool CanTimeUp);
+    // The tick's report of the clock at Played; a count-down reaching 0
+    // times up when CanTimeUp.
+    void ReportTime(int64_t Played, bool CanTimeUp);
     void CompleteGame();
     void TimeUp();
     void HandleResize();
@@ -150,6 +158,8 @@ private:
     TDateTime FCountDownTotal = 0;
     // Clock values in whole milliseconds, so one-second steps stay exact.
     int64_t FTimeLeftMs = 0;
+    // What the count-down counts from at no time played.
+    int64_t FCountDownFromMs = 0;
     int64_t FTimeStartedMs = 0;
     int64_t FTimeTakenMs = 0;
     int64_t FPauseStartedMs = 0;

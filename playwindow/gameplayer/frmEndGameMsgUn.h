@@ -15,11 +15,16 @@ public:
     explicit TfrmEndOfGameMessage(QWidget* owner);
 
     // Shows the two texts modally; without a sub text the main text takes
-    // the room of both.
+    // the room of both. A longer main text makes the message taller.
     void ShowResult(const QString& mainText, const QString& subText);
 
     QFrame* pnlMessage;
     QTextEdit* memMainMsg;
     QLabel* lblSubMsg;
     QPushButton* btnOK;
+
+private:
+    // The main text's memo at its designed height, or taller for a text
+    // that needs it.
+    void FitMainText(int designedHeight);
 };

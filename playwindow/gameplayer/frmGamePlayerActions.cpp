@@ -21,14 +21,14 @@ constexpr int PlayerHelpContext = 19;
 
 void TfrmGamePlayer::ApplyTimerOption(bool force) {
     const bool previous = FTimerWanted;
-    switch (Options().Timer()) {
+    switch (TimerChoice(Options().Timer())) {
     case toAlwaysOn:
         FTimerWanted = true;
         break;
     case toAlwaysOff:
         FTimerWanted = false;
         break;
-    default:
+    case toDefault:
         FTimerWanted = FPlayer->GamePreferences()->GetUseTimer();
         break;
     }

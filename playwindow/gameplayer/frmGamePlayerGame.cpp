@@ -133,6 +133,8 @@ void TfrmGamePlayer::PlayerGameStarted() {
     EndFlash();
     UnmarkAllWords();
     UpdateStatusBar();
+    // The clock starts from the new game's own time, before its first tick.
+    PlayerTimer(FPlayer->CountDown() ? FPlayer->TimeLeft() : TDateTime(0));
     LeavePause();
     EnableGameActions(true);
 }

@@ -103,7 +103,8 @@ void TfrmGamePlayer::actShowHintExecute() {
     QStringList unfound;
     GetUnfoundWords(unfound);
     hint.SetWords(unfound);
-    if (!hint.Execute())
+    // The game may have ended while the dialog was open.
+    if (!hint.Execute() || !FPlayer->IsGameInPlay())
         return;
     FlashFirstLetter(hint.SelectedWord());
     --FHintsLeft;

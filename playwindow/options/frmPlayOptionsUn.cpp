@@ -33,6 +33,10 @@ void WriteBool(TIniFile& ini, const QString& key, bool value) {
 
 } // namespace
 
+TTimerOption TimerChoice(TTimerOption Stored) {
+    return Stored <= toAlwaysOff ? Stored : toDefault;
+}
+
 TPlayerOptions::TPlayerOptions() : FOptionsFileName(SettingsFolder() + "Options.dat") {}
 
 void TPlayerOptions::SetColourSchemeIndex(int Value) {
@@ -200,7 +204,7 @@ bool TfrmPlayerOptions::Execute() {
 }
 
 void TfrmPlayerOptions::OptionsToControls() {
-    rgpTimer->SetItemIndex(FOptions->Timer());
+    rgpTimer->SetItemIndex(TimerChoice(FOptions->Timer()));
     lbxColourScheme->setEnabled(true);
     lbxColourScheme->SetItemIndex(std::max(0, FOptions->ColourSchemeIndex()));
     cbxMaxWindow->setChecked(FOptions->MaximiseWindow());
@@ -212,7 +216,10 @@ void TfrmPlayerOptions::OptionsToControls() {
 }
 
 void TfrmPlayerOptions::ControlsToOptions() {
-    FOptions->SetTimer(TTimerOption(rgpTimer->ItemIndex()));
+    // The choice left as shown keeps the stored value as it is.
+    const auto timer = TTimerOption(rgpTimer->ItemIndex());
+    if (timer != TimerChoice(FOptions->Timer()))
+        FOptions->SetTimer(timer);
     if (lbxColourScheme->ItemIndex() < 0)
         lbxColourScheme->SetItemIndex(0);
     FOptions->SetColourSchemeIndex(lbxColourScheme->ItemIndex());

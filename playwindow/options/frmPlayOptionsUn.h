@@ -20,6 +20,10 @@ class TRadioGroup;
 // is kept as it is.
 enum TTimerOption : uint8_t { toDefault, toAlwaysOn, toAlwaysOff };
 
+// The choice a stored switch stands for in the dialog and in the play
+// window: a value beyond the three leaves it to the puzzle, as toDefault.
+TTimerOption TimerChoice(TTimerOption Stored);
+
 using TColourSchemeNameChanged = std::function<void(TObject* Sender, const QString& newscheme)>;
 
 // The play window's personal settings, kept in "Options.dat" in the

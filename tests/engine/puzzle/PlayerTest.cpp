@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -54,6 +55,24 @@ public:
     }
 
     FakeTimer& Timer() { return *Fake.Timers.front(); }
+    // A second of play passes and the game timer fires.
+    void Tick() {
+        Fake.Advance(1000);
+        Timer().Fire();
+    }
+    // Lets Ms of play pass as a real timer runs, from just after the clock
+    // was started or continued: the timer fires each time its interval has
+    // passed since it was last started or fired.
+    void PlayFor(int64_t Ms) {
+        const int64_t end = DateTimeToMSecs(Fake.Clock) + Ms;
+        int64_t due = DateTimeToMSecs(Fake.Clock) + Timer().Interval();
+        while (Timer().Enabled() && due <= end) {
+            Fake.Clock = MSecsToDateTime(due);
+            Timer().Fire();
+            due += Timer().Interval();
+        }
+        Fake.Clock = MSecsToDateTime(end);
+    }
 
     void Place(int X, int Y, TWordDirectionType Direction, const QString& Word) {
         Player.PlaceWord(X, Y, Direction, Word, false);
@@ -270,6 +289,60 @@ TEST(Player, AReleaseOutsideTheControlAbandonsTheDrag) {
     EXPECT_TRUE(board.NotFound.empty());
 }
 
+// Outside the grid a point has no cell; the line from the start cell toward
+// "no cell" must not read as the diagonal up-left of it.
+TEST(Player, ADropOutsideTheGridsCellsFindsNothing) {
+    struct Case {
+        const char* Name;
+        std::function<void(Board&)> EndDrag;
+        std::vector<QString> NotFound;
+    };
+    // The 6 x 6 grid of 21-pixel cells covers 126 x 126 of the 130 x 150 control.
+    const auto releaseAt = [](int X, int Y) {
+        return [X, Y](Board& board) {
+            QTest::mouseMove(&board.Player, board.Centre({2, 5}));
+            QTest::mouseMove(&board.Player, QPoint(X, Y));
+            QTest::mouseRelease(&board.Player, Qt::LeftButton, {}, QPoint(X, Y));
+        };
+    };
+    const std::vector<Case> cases = {
+        // Abandoned, as a release outside the control is.
+        {"released just below the last row", releaseAt(52, 128), {}},
+        {"released right of the last column", releaseAt(128, 52), {}},
+        {"released below and right of the grid", releaseAt(128, 140), {}},
+        // Dropped outside the grid and judged.
+        {"the time runs out", [](Board& board) { board.Tick(); }, {""}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Board board(6, 20);
+        board.Player.SetWidth(130);
+        board.Player.SetHeight(150);
+        board.Player.RecalculateLayout();
+        QApplication::processEvents();
+        ASSERT_EQ(126, board.Player.ClientHeight());
+        board.Place(2, 2, wdTopLeft, "CAT");
+        board.Place(0, 5, wdRight, "DOG");
+        board.Player.SetTimed(true);
+        board.Player.SetCountDown(true);
+        board.Player.SetTimeLeft(Seconds(1));
+        board.Start();
+        const TColor colour = board.Player.GetCellColour(2, 2);
+        const TColor textColour = board.Player.GetCellTextColour(2, 2);
+
+        board.Press({2, 2});
+        c.EndDrag(board);
+
+        EXPECT_TRUE(board.Found.empty());
+        EXPECT_EQ(c.NotFound, board.NotFound);
+        EXPECT_EQ(2, board.Player.FoundWords());
+        EXPECT_EQ(0, board.Player.FoundList().Count());
+        EXPECT_FALSE(board.Player.IsDragging());
+        EXPECT_EQ(colour, board.Player.GetCellColour(2, 2));
+        EXPECT_EQ(textColour, board.Player.GetCellTextColour(2, 2));
+        EXPECT_NE(wgsCompleted, board.Player.GameState());
+    }
+}
+
 TEST(Player, APressOutsideTheBoardStartsNoSelection) {
     Board board(15, 20);
     board.Player.SetWidth(400); // the grid covers 300 of the 400 pixels
@@ -414,6 +487,52 @@ TEST(PlayerClock, ElapsedTimeLeavesOutAPause) {
     EXPECT_EQ(Ms(started) + 10000, Ms(board.Player.TimeStarted()));
 }
 
+// The clock stands still only while the game is paused: the part of a
+// second played before each pause counts, however often the player pauses.
+TEST(PlayerClock, ManyShortPausesKeepTheClockOnTheTimePlayed) {
+    struct Case {
+        const char* Name;
+        bool CountDown;
+        std::vector<int64_t> Ticks; // one on each whole second of the 7.8 s played
+        int64_t LeftAfterPauses;
+        int64_t LeftAtTheEnd;
+    };
+    const std::vector<Case> cases = {
+        {"elapsed time", false, {1000, 2000, 3000, 4000, 5000, 6000, 7000}, 30000, 30000},
+        {"count-down from 30 s",
+         true,
+         {30000, 29000, 28000, 27000, 26000, 25000, 24000},
+         23000,
+         22050},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Board board;
+        board.Place(2, 2, wdRight, "HOUSE");
+        board.Player.SetTimed(true);
+        board.Player.SetCountDown(c.CountDown);
+        board.Player.SetTimeLeft(Seconds(30));
+        board.Fake.Clock = EncodeDate(2024, 5, 1) + EncodeTime(9, 0, 0, 0);
+        board.Start();
+
+        for (int i = 0; i < 12; ++i) {
+            board.PlayFor(650);
+            board.Player.PauseGame();
+            board.Fake.Advance(100);
+            board.Player.ContinueGame();
+        }
+        EXPECT_EQ(c.Ticks, board.Ticks);
+        EXPECT_EQ(c.LeftAfterPauses, Ms(board.Player.TimeLeft()));
+
+        board.PlayFor(150);
+        board.Drag({2, 2}, {6, 2});
+        ASSERT_EQ(wgsCompleted, board.Player.GameState());
+        EXPECT_EQ(7950, Ms(board.Player.TimeTaken()));
+        EXPECT_EQ(c.LeftAtTheEnd, Ms(board.Player.TimeLeft()));
+        EXPECT_EQ("Time taken :7 seconds", board.Player.GetTimeTakenText().toStdString());
+    }
+}
+
 TEST(PlayerClock, ContinuingRunsTheClockOnlyForATimedGameInProgress) {
     Board board;
     board.Place(2, 2, wdRight, "HOUSE");
@@ -440,7 +559,7 @@ TEST(PlayerClock, RestartingWhilePausedRunsTheClockOfTheNewGame) {
     board.Player.SetCountDown(true);
     board.Player.SetTimeLeft(Seconds(2));
     board.Start();
-    board.Timer().Fire();
+    board.Tick();
     board.Player.PauseGame();
     board.Fake.Advance(5000);
 
@@ -449,8 +568,8 @@ TEST(PlayerClock, RestartingWhilePausedRunsTheClockOfTheNewGame) {
     EXPECT_TRUE(board.Player.GamePaused());
     EXPECT_TRUE(board.Timer().Enabled());
     board.ClearLogs();
-    board.Timer().Fire();
-    board.Timer().Fire();
+    board.Tick();
+    board.Tick();
 
     EXPECT_EQ((std::vector<int64_t>{2000, 1000, 0}), board.Ticks);
     EXPECT_EQ(std::vector<TWordGameStateType>{wgsTimeUp}, board.States);
@@ -488,10 +607,10 @@ TEST(PlayerClock, CountDownFromThreeSecondsTimesUpOnTheThirdTick) {
     const TColor textColour = board.Player.GetCellTextColour(3, 5);
     board.Press({3, 5}); // held through the end of the game
 
-    board.Timer().Fire();
-    board.Timer().Fire();
+    board.Tick();
+    board.Tick();
     EXPECT_TRUE(board.States.empty());
-    board.Timer().Fire();
+    board.Tick();
 
     EXPECT_EQ((std::vector<int64_t>{3000, 2000, 1000, 0}), board.Ticks);
     EXPECT_EQ(std::vector<TWordGameStateType>{wgsTimeUp}, board.States);
@@ -517,8 +636,9 @@ TEST(PlayerClock, FindingTheLastWordWithOneSecondLeftCompletesTheGame) {
     board.Start();
     const TColor colour = board.Player.GetCellColour(2, 2);
     const TColor textColour = board.Player.GetCellTextColour(2, 2);
-    board.Timer().Fire();
-    board.Fake.Advance(1500);
+    board.Tick();
+    // The last second runs out just as the word is dropped, before its tick.
+    board.Fake.Advance(1000);
     // The drop is taken before the find is reported and the game ends.
     std::vector<bool> draggingSeen;
     board.Player.OnWordFound = [&](TObject*, const QString&) {
@@ -537,7 +657,7 @@ TEST(PlayerClock, FindingTheLastWordWithOneSecondLeftCompletesTheGame) {
     EXPECT_TRUE(board.NotFound.empty());
     EXPECT_EQ(colour, board.Player.GetCellColour(2, 2));
     EXPECT_EQ(textColour, board.Player.GetCellTextColour(2, 2));
-    EXPECT_EQ(1500, Ms(board.Player.TimeTaken()));
+    EXPECT_EQ(2000, Ms(board.Player.TimeTaken()));
     EXPECT_FALSE(board.Player.IsGameUnderway());
 }
 
@@ -549,7 +669,7 @@ TEST(PlayerClock, WithoutATimerHandlerTheCountDownStandsStill) {
     board.Player.SetCountDown(true);
     board.Player.SetTimeLeft(Seconds(1));
     board.Start();
-    board.Timer().Fire();
+    board.Tick();
     EXPECT_EQ(1000, Ms(board.Player.TimeLeft()));
     EXPECT_TRUE(board.States.empty());
 }
@@ -778,7 +898,7 @@ TEST(PlayerGame, LoadingTakesTheTimerSettingsOfTheFile) {
     EXPECT_TRUE(board.Player.Timed());
     EXPECT_TRUE(board.Player.CountDown());
     EXPECT_EQ(300000, Ms(board.Player.TimeLeft()));
-    board.Timer().Fire();
+    board.Tick();
     EXPECT_EQ(std::vector<int64_t>{300000}, board.Ticks);
     EXPECT_EQ(299000, Ms(board.Player.TimeLeft()));
 }

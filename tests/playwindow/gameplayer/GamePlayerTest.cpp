@@ -248,17 +248,54 @@ TEST_F(PlayWindowTest, ACountDownRunsOutOfTime) {
     EXPECT_TRUE(Window->actPause->isVisible());
     EXPECT_FALSE(Window->actContinue->isVisible());
 
-    GameClock().Fire();
+    FakeTimer& clock = GameClock();
+    const auto tick = [&] {
+        Fake.Advance(1000);
+        clock.Fire();
+    };
+    tick();
     EXPECT_EQ(S(Window->txtTimer->text()), "00:00:03");
-    GameClock().Fire();
+    tick();
     EXPECT_EQ(S(Window->txtTimer->text()), "00:00:02");
     ExpectEndOfGame();
-    GameClock().Fire();
+    tick();
     EXPECT_EQ(S(Window->txtTimer->text()), "00:00:00");
     EXPECT_EQ(S(EndMainText), "Out Of Time");
     EXPECT_EQ(S(EndSubText), "");
     EXPECT_FALSE(Window->actPause->isEnabled());
     EXPECT_FALSE(GameClock().Enabled());
+}
+
+// The clock shows a new or restarted game's own start at once, not what the
+// last game's clock said.
+TEST_F(PlayWindowTest, ANewOrRestartedGameShowsItsStartTimeAtOnce) {
+    const QString countDown = MakeGame("countdown.gtg", Animals, [](TWordGameProperties& p) {
+        p.SetUseTimer(true);
+        p.SetCountDownTimer(EncodeTime(0, 0, 3, 0));
+    });
+    const QString elapsed =
+        MakeGame("elapsed.gtg", Animals, [](TWordGameProperties& p) { p.SetUseTimer(true); });
+    Play(countDown);
+    EXPECT_EQ(S(Window->txtTimer->text()), "00:00:03");
+    ExpectEndOfGame();
+    for (int second = 0; second < 3; ++second) {
+        Fake.Advance(1000);
+        GameClock().Fire();
+    }
+    ASSERT_EQ(S(EndMainText), "Out Of Time");
+    ASSERT_EQ(S(Window->txtTimer->text()), "00:00:00");
+
+    Fake.Answer(mrYes);
+    Window->actRestartPuzzle->trigger();
+    EXPECT_EQ(S(Window->txtTimer->text()), "00:00:03") << "restarted";
+
+    Play(elapsed);
+    EXPECT_EQ(S(Window->txtTimer->text()), "00:00:00") << "another game opened";
+    Fake.Advance(2000);
+    GameClock().Fire();
+    ASSERT_EQ(S(Window->txtTimer->text()), "00:00:02");
+    Play(countDown);
+    EXPECT_EQ(S(Window->txtTimer->text()), "00:00:03") << "a count-down opened";
 }
 
 TEST_F(PlayWindowTest, ACompletedTimedGameTellsTheTimeAndTheHintsUsed) {
@@ -736,6 +773,39 @@ TEST_F(PlayWindowTest, AHintFlashesTheFirstLetterOfTheChosenWord) {
     EXPECT_EQ(Window->HintsLeft(), 5);
 }
 
+// The count-down runs out while the hint dialog is open: the word chosen in
+// it afterwards gives no hint.
+TEST_F(PlayWindowTest, NoHintOnceTheGameHasEnded) {
+    Play(MakeGame("countdown.gtg", Animals, [](TWordGameProperties& p) {
+        p.SetUseTimer(true);
+        p.SetCountDownTimer(EncodeTime(0, 0, 1, 0));
+        p.SetHints(3);
+    }));
+    const QPoint dog(Animals[1].X, Animals[1].Y);
+    const TColor colour = Player().GetCellColour(dog.x(), dog.y());
+    FakeTimer& clock = GameClock();
+    Fake.OnModal([&](QDialog& dialog) {
+        Fake.Advance(1000);
+        clock.Fire(); // "Out Of Time", answered below
+        EXPECT_EQ(Player().GameState(), wgsTimeUp);
+        auto& hint = dynamic_cast<TfrmWordHint&>(dialog);
+        TColourListBox& list = *hint.lbxWordList;
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list.visualItemRect(list.item(list.Items().IndexOf("DOG"))).center());
+        QTest::mouseClick(hint.btnOK, Qt::LeftButton);
+        return int(mrNone);
+    });
+    ExpectEndOfGame();
+    Window->actShowHint->trigger();
+
+    EXPECT_EQ(S(EndMainText), "Out Of Time");
+    EXPECT_EQ(Window->HintsLeft(), 3);
+    EXPECT_FALSE(Window->Flashing());
+    EXPECT_FALSE(FlashTimer().Enabled());
+    EXPECT_EQ(Player().GetCellColour(dog.x(), dog.y()), colour);
+    EXPECT_NE(Window->HelpShown(), hiHintFlashing);
+}
+
 // The timer's restarts end a flash as Restart Puzzle does: the flashed cell
 // keeps the colours the new game gave it.
 TEST_F(PlayWindowTest, ATimerRestartEndsTheFlash) {
@@ -841,6 +911,34 @@ TEST_F(PlayWindowTest, TheOptionsTimerSwitchAsksInTheDirectionOfTheChange) {
         EXPECT_EQ(Player().Timed(), c.TimedAfter);
         EXPECT_EQ(GameClock().Enabled(), c.TimedAfter);
         EXPECT_EQ(Marked("CAT"), c.WordFound && c.TimedAfter == c.TimedFile);
+    }
+}
+
+// "Timer=7" in the options file means what the dialog shows for it: the
+// puzzle decides. OK in the dialog without a change changes nothing.
+TEST_F(PlayWindowTest, ATimerOptionBeyondTheChoicesLeavesTheClockToThePuzzle) {
+    for (const bool timedFile : {true, false}) {
+        SCOPED_TRACE(timedFile ? "timed puzzle" : "untimed puzzle");
+        WriteBytes(Window->Options().OptionsFileName(), "[OPTIONS]\nMaximiseWindow=0\nTimer=7\n");
+        Play(MakeGame("timer.gtg", Animals,
+                      [&](TWordGameProperties& p) { p.SetUseTimer(timedFile); }));
+        ASSERT_EQ(Window->Options().Timer(), 7);
+        EXPECT_EQ(Window->TimerInUse(), timedFile);
+        Find(Animals[0]);
+        const size_t asked = Fake.Messages.size();
+        Fake.OnModal([](QDialog& dialog) {
+            auto& options = dynamic_cast<TfrmPlayerOptions&>(dialog);
+            EXPECT_EQ(options.rgpTimer->ItemIndex(), int(toDefault));
+            QTest::mouseClick(options.btnOK, Qt::LeftButton);
+            return int(mrNone);
+        });
+        Window->actShowOptions->trigger();
+
+        EXPECT_EQ(Window->Options().Timer(), 7);
+        EXPECT_EQ(Fake.Messages.size(), asked) << "no question";
+        EXPECT_EQ(Window->TimerInUse(), timedFile);
+        EXPECT_EQ(Player().Timed(), timedFile);
+        EXPECT_TRUE(Marked("CAT")) << "the game goes on";
     }
 }
 

@@ -305,14 +305,27 @@ TEST(PlayerOptionsDialog, TheSchemeListLosesItsFocusColourWhenTheDialogCloses) {
     EXPECT_FALSE(d.form.Execute());
 }
 
-TEST(PlayerOptionsDialog, ATimerValueBeyondTheChoicesShowsAsTheLast) {
+// A stored switch beyond the three choices leaves the clock to the puzzle:
+// the dialog shows "Puzzle File Default", and OK without a change keeps the
+// value as stored; another choice replaces it.
+TEST(PlayerOptionsDialog, ATimerValueBeyondTheChoicesShowsAsThePuzzleDefault) {
     Dialog d;
     WriteBytes(d.FileName(), "[OPTIONS]\nTimer=7\n");
     d.form.Options().Load();
     EXPECT_EQ(7, d.form.Options().Timer()) << "kept as read";
     d.fake.OnModal([&](QDialog&) {
-        EXPECT_EQ(2, d.form.rgpTimer->ItemIndex());
+        EXPECT_EQ(0, d.form.rgpTimer->ItemIndex());
         QTest::keyClick(&d.form, Qt::Key_Return);
+        return mrNone;
+    });
+    EXPECT_TRUE(d.form.Execute());
+    EXPECT_EQ(7, d.form.Options().Timer()) << "OK without a change";
+    d.form.Options().Save();
+    EXPECT_TRUE(ReadBytes(d.FileName()).endsWith("\nTimer=7\n"));
+
+    d.fake.OnModal([&](QDialog&) {
+        d.Click(d.form.rgpTimer->Button(toAlwaysOff));
+        d.Click(d.form.btnOK);
         return mrNone;
     });
     EXPECT_TRUE(d.form.Execute());
