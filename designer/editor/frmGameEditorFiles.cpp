@@ -9,7 +9,6 @@
 #include "playwindow/printpreview/frmHTMLPrintPreviewUn.h"
 
 #include <QFileInfo>
-#include <QPointer>
 
 namespace {
 
@@ -187,17 +186,7 @@ void TfrmGameEditor::SaveGameFile(const QString& Name) {
 
 void TfrmGameEditor::actPrintExecute() {
     ShowHelpId(hiPrintGame);
-    QPointer<TfrmHTMLPrintPreview> preview = new TfrmHTMLPrintPreview(this);
-    try {
-        QString page;
-        FGame->ExportHTML(QString(), page);
-        preview->LoadFile(page);
-        preview->Execute();
-    } catch (...) {
-        delete preview.data();
-        throw;
-    }
-    delete preview.data();
+    PrintPuzzlePage(this, *FGame);
 }
 
 bool TfrmGameEditor::AskSaveChanges(bool Forced) {
