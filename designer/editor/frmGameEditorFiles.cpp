@@ -116,11 +116,13 @@ void TfrmGameEditor::LoadGameFile(const QString& Name) {
 }
 
 void TfrmGameEditor::ImportGameText(const QString& Name) {
+    const QString oldTitle = GetGameTitle();
     KeepInStep([&] {
         ClearWordList();
         FGame->ImportFromTextFile(Name);
     });
-    UpdateTitleBlock();
+    // The import brings its own title, which the game manager's line shows too.
+    ApplyGameProperties(oldTitle);
     // The count and the actions that need words follow the new list.
     UpdateWordCount();
 }
