@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 bool WaitUntil(const std::function<bool()>& Ready, int LimitMs) {
     QElapsedTimer clock;
@@ -289,4 +290,35 @@ bool ProgramRun::Ended() {
 void EndToEndTest::SetUp() {
     ASSERT_FALSE(QStandardPaths::findExecutable("xdotool").isEmpty()) << "xdotool is not installed";
     ASSERT_TRUE(Screen.Running()) << "Xvfb did not start";
+}
+
+TestTemporaryFolder::TestTemporaryFolder(const QString& Folder)
+    : FFolder(Folder), FPrevious(qgetenv("TMPDIR")),
+      FHadPrevious(qEnvironmentVariableIsSet("TMPDIR")) {
+    QDir().mkpath(Folder);
+    qputenv("TMPDIR", QFile::encodeName(Folder));
+}
+
+TestTemporaryFolder::~TestTemporaryFolder() {
+    if (FHadPrevious)
+        qputenv("TMPDIR", FPrevious);
+    else
+        qunsetenv("TMPDIR");
+}
+
+QStringList TestTemporaryFolder::Pages() const {
+    const QDir privateFolder(FFolder + QString("/glyphtrove-%1").arg(getuid()));
+    return privateFolder.entryList({"*.html"}, QDir::Files);
+}
+
+void PrintThroughThePreview(const ProgramRun& Run, const QString& Window,
+                            const std::function<void()>& WhilePreviewing) {
+    Run.Type(Window, "ctrl+p");
+    const QString preview = Run.WaitForWindow("Print Preview");
+    ASSERT_FALSE(preview.isEmpty()) << "Ctrl+P showed no print preview";
+    const QString dialog = Run.WaitForAnotherWindow("Print Preview", preview);
+    ASSERT_FALSE(dialog.isEmpty()) << "the print preview opened no preview dialog";
+    WhilePreviewing();
+    Run.Type(dialog, "Escape");
+    ASSERT_TRUE(Run.WaitForWindowGone("Print Preview")) << "the print preview stayed";
 }

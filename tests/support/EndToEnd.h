@@ -140,3 +140,24 @@ protected:
     FakeServices Fake;
     VirtualScreen Screen;
 };
+
+// Sets TMPDIR for the programs started while it lives, so that their private
+// temporary folder lies in the test's folder, apart from other tests'.
+class TestTemporaryFolder {
+public:
+    explicit TestTemporaryFolder(const QString& Folder);
+    ~TestTemporaryFolder();
+    // The HTML pages in the programs' private temporary folder.
+    QStringList Pages() const;
+
+private:
+    QString FFolder;
+    QByteArray FPrevious;
+    bool FHadPrevious;
+};
+
+// Ctrl+P in Window: waits for the print preview window and the preview
+// dialog it opens, runs WhilePreviewing with both on the screen, then closes
+// the dialog with Escape and waits until both have gone.
+void PrintThroughThePreview(const ProgramRun& Run, const QString& Window,
+                            const std::function<void()>& WhilePreviewing);
