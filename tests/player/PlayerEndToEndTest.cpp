@@ -372,37 +372,17 @@ TEST_F(PlayerEndToEnd, TheOptionsDialogOpensOverThePlayWindowInBothScreenModes) 
 }
 
 // Print, with a page of the user's named after the game beside the game
-// file: the preview shows a page of the program's own in its private
-// temporary folder, which goes when the preview ends, and the user's page
-// keeps its bytes.
+// file, replaces nothing and leaves no page behind.
 TEST_F(PlayerEndToEnd, PrintLeavesTheUsersPageBesideTheGameAlone) {
-    const QString games = Fake.Folder() + "/games";
-    ASSERT_TRUE(QDir().mkpath(games));
-    const QString game = games + "/Garden Birds.gtg";
-    ASSERT_TRUE(QFile::copy(QString(GLYPHTROVE_EXAMPLES) + "/Garden Birds.gtg", game));
-    const QString usersPage = games + "/Garden Birds.html";
-    WriteBytes(usersPage, "<HTML>the user's own page</HTML>");
-    const TestTemporaryFolder temporary(Fake.Folder() + "/tmp");
-
-    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {game});
+    const PrintBesideUsersPage print(Fake.Folder());
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {print.Game()});
     const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
     ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
     ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
         return s["playWindow"]["visible"].toBool() && s["gridPaintedAt"].toDouble() > 0;
     })) << "the puzzle was not painted";
-    QStringList pages;
-    PrintThroughThePreview(run, playWindow, [&] {
-        pages = temporary.Pages();
-        KeepScreen(Screen, "player-print-preview");
-    });
+    print.PrintAndCheck(run, playWindow, "player-print-preview");
     ASSERT_FALSE(HasFatalFailure());
-    EXPECT_EQ(ReadBytes(usersPage), "<HTML>the user's own page</HTML>");
-    EXPECT_EQ(QDir(games).entryList(QDir::Files),
-              QStringList({"Garden Birds.gtg", "Garden Birds.html"}));
-    ASSERT_EQ(pages.size(), 1) << pages.join(", ").toStdString();
-    EXPECT_TRUE(pages[0].startsWith("Garden Birds-")) << pages[0].toStdString();
-    EXPECT_TRUE(WaitUntil([&] { return temporary.Pages().isEmpty(); }))
-        << "the page stayed in the temporary folder";
     // Give Up & Close with no word found closes at once; the program still
     // ends through its question.
     run.Type(playWindow, "ctrl+e");

@@ -1,6 +1,7 @@
 #include "support/EndToEnd.h"
 
 #include "support/Screenshot.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -292,33 +293,50 @@ void EndToEndTest::SetUp() {
     ASSERT_TRUE(Screen.Running()) << "Xvfb did not start";
 }
 
-TestTemporaryFolder::TestTemporaryFolder(const QString& Folder)
-    : FFolder(Folder), FPrevious(qgetenv("TMPDIR")),
-      FHadPrevious(qEnvironmentVariableIsSet("TMPDIR")) {
-    QDir().mkpath(Folder);
-    qputenv("TMPDIR", QFile::encodeName(Folder));
+namespace {
+
+const QByteArray UsersPageBytes = "<HTML>the user's own page</HTML>";
+
+} // namespace
+
+PrintBesideUsersPage::PrintBesideUsersPage(const QString& Folder)
+    : FGames(Folder + "/games"), FTemporary(Folder + "/tmp"), FPreviousTemporary(qgetenv("TMPDIR")),
+      FHadTemporary(qEnvironmentVariableIsSet("TMPDIR")) {
+    EXPECT_TRUE(QDir().mkpath(FGames) && QDir().mkpath(FTemporary));
+    EXPECT_TRUE(QFile::copy(QString(GLYPHTROVE_EXAMPLES) + "/Garden Birds.gtg", Game()));
+    WriteBytes(UsersPage(), UsersPageBytes);
+    qputenv("TMPDIR", QFile::encodeName(FTemporary));
 }
 
-TestTemporaryFolder::~TestTemporaryFolder() {
-    if (FHadPrevious)
-        qputenv("TMPDIR", FPrevious);
+PrintBesideUsersPage::~PrintBesideUsersPage() {
+    if (FHadTemporary)
+        qputenv("TMPDIR", FPreviousTemporary);
     else
         qunsetenv("TMPDIR");
 }
 
-QStringList TestTemporaryFolder::Pages() const {
-    const QDir privateFolder(FFolder + QString("/glyphtrove-%1").arg(getuid()));
+QStringList PrintBesideUsersPage::Pages() const {
+    const QDir privateFolder(FTemporary + QString("/glyphtrove-%1").arg(getuid()));
     return privateFolder.entryList({"*.html"}, QDir::Files);
 }
 
-void PrintThroughThePreview(const ProgramRun& Run, const QString& Window,
-                            const std::function<void()>& WhilePreviewing) {
+void PrintBesideUsersPage::PrintAndCheck(const ProgramRun& Run, const QString& Window,
+                                         const QString& Shot) const {
     Run.Type(Window, "ctrl+p");
     const QString preview = Run.WaitForWindow("Print Preview");
     ASSERT_FALSE(preview.isEmpty()) << "Ctrl+P showed no print preview";
     const QString dialog = Run.WaitForAnotherWindow("Print Preview", preview);
     ASSERT_FALSE(dialog.isEmpty()) << "the print preview opened no preview dialog";
-    WhilePreviewing();
+    const QStringList pages = Pages();
+    KeepScreen(Run.Screen(), Shot);
     Run.Type(dialog, "Escape");
     ASSERT_TRUE(Run.WaitForWindowGone("Print Preview")) << "the print preview stayed";
+
+    EXPECT_EQ(ReadBytes(UsersPage()), UsersPageBytes);
+    EXPECT_EQ(QDir(FGames).entryList(QDir::Files),
+              QStringList({"Garden Birds.gtg", "Garden Birds.html"}));
+    ASSERT_EQ(pages.size(), 1) << pages.join(", ").toStdString();
+    EXPECT_TRUE(pages[0].startsWith("Garden Birds-")) << pages[0].toStdString();
+    EXPECT_TRUE(WaitUntil([&] { return Pages().isEmpty(); }))
+        << "the page stayed in the temporary folder";
 }

@@ -141,23 +141,29 @@ protected:
     VirtualScreen Screen;
 };
 
-// Sets TMPDIR for the programs started while it lives, so that their private
-// temporary folder lies in the test's folder, apart from other tests'.
-class TestTemporaryFolder {
+// Printing a game whose folder holds the user's own page of its name: Garden
+// Birds in a folder of the test's beside "Garden Birds.html". While it
+// lives, TMPDIR puts the private temporary folder of the programs started
+// meanwhile into the test's folder, apart from other tests'.
+class PrintBesideUsersPage {
 public:
-    explicit TestTemporaryFolder(const QString& Folder);
-    ~TestTemporaryFolder();
+    explicit PrintBesideUsersPage(const QString& Folder);
+    ~PrintBesideUsersPage();
+    QString Game() const { return FGames + "/Garden Birds.gtg"; }
+    // Ctrl+P in Window; with the print preview and its preview dialog on the
+    // screen (kept as the screenshot Shot), Escape in the dialog. Then the
+    // user's page keeps its bytes, nothing new lies beside the game, the
+    // preview showed one page of the program's own in its private temporary
+    // folder, and that page goes.
+    void PrintAndCheck(const ProgramRun& Run, const QString& Window, const QString& Shot) const;
+
+private:
+    QString UsersPage() const { return FGames + "/Garden Birds.html"; }
     // The HTML pages in the programs' private temporary folder.
     QStringList Pages() const;
 
-private:
-    QString FFolder;
-    QByteArray FPrevious;
-    bool FHadPrevious;
+    QString FGames;
+    QString FTemporary;
+    QByteArray FPreviousTemporary;
+    bool FHadTemporary;
 };
-
-// Ctrl+P in Window: waits for the print preview window and the preview
-// dialog it opens, runs WhilePreviewing with both on the screen, then closes
-// the dialog with Escape and waits until both have gone.
-void PrintThroughThePreview(const ProgramRun& Run, const QString& Window,
-                            const std::function<void()>& WhilePreviewing);
