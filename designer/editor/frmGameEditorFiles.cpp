@@ -9,7 +9,6 @@
 #include "playwindow/printpreview/frmHTMLPrintPreviewUn.h"
 
 #include <QFileInfo>
-#include <QPointer>
 
 namespace {
 
@@ -117,11 +116,13 @@ void TfrmGameEditor::LoadGameFile(const QString& Name) {
 }
 
 void TfrmGameEditor::ImportGameText(const QString& Name) {
+    const QString oldTitle = GetGameTitle();
     KeepInStep([&] {
         ClearWordList();
         FGame->ImportFromTextFile(Name);
     });
-    UpdateTitleBlock();
+    // The import brings its own title, which the game manager's line shows too.
+    ApplyGameProperties(oldTitle);
     // The count and the actions that need words follow the new list.
     UpdateWordCount();
 }
@@ -187,17 +188,7 @@ void TfrmGameEditor::SaveGameFile(const QString& Name) {
 
 void TfrmGameEditor::actPrintExecute() {
     ShowHelpId(hiPrintGame);
-    QPointer<TfrmHTMLPrintPreview> preview = new TfrmHTMLPrintPreview(this);
-    try {
-        QString page;
-        FGame->ExportHTML(QString(), page);
-        preview->LoadFile(page);
-        preview->Execute();
-    } catch (...) {
-        delete preview.data();
-        throw;
-    }
-    delete preview.data();
+    PrintPuzzlePage(this, *FGame);
 }
 
 bool TfrmGameEditor::AskSaveChanges(bool Forced) {

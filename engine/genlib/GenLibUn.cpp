@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <cerrno>
 
 bool ConfirmMessage(const QString& Text) {
@@ -153,6 +154,16 @@ QString TempFilePath(const QString& Name) {
     if (!folder.endsWith('/'))
         folder += '/';
     return folder + Name;
+}
+
+QString CreateTempFile(const QString& Name) {
+    const QFileInfo name(Name);
+    const QString extension = name.suffix().isEmpty() ? QString() : "." + name.suffix();
+    QTemporaryFile file(TempFilePath(name.completeBaseName() + "-XXXXXX" + extension));
+    file.setAutoRemove(false);
+    if (!file.open())
+        throw EFCreateError(Format("Cannot create file %s", file.fileTemplate()));
+    return file.fileName();
 }
 
 void GetSpecialFolder(int Kind, QString& Path) {

@@ -44,6 +44,13 @@ QString GetTempDirectory();
 // raises the error GetTempDirectory shows, so that no file goes to the
 // working folder in its stead.
 QString TempFilePath(const QString& Name);
+// A new, empty file in the private temporary folder, named after Name with
+// a part of its own before the extension ("animals.html" gives
+// "animals-a1B2c3.html"), so that it replaces no file, not even one that
+// this program or another running beside it wrote there. Raises as
+// TempFilePath does without the folder, and EFCreateError when no file can
+// be made.
+QString CreateTempFile(const QString& Name);
 
 // The shell's special folder kind 5, the documents folder, is the one the
 // system uses. Path is "" for a folder that is unknown or has no path.

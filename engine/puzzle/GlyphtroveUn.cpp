@@ -8,12 +8,21 @@
 #include "platform/Services.h"
 #include "platform/TextBytes.h"
 
+#include <QFileInfo>
+
 namespace {
 
 const char* const AlphabetLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 // A fragment is drawn from the words at most this often looking for one
 // longer than its run.
 constexpr int MaxFragmentDraws = 20;
+
+// The print page is named after the game file, or "tmp" for a game never
+// saved.
+QString PageName(const QString& GameFile) {
+    return (GameFile.isEmpty() ? QStringLiteral("tmp") : QFileInfo(GameFile).completeBaseName()) +
+           ".html";
+}
 
 bool IsWordDirection(int Direction) {
     return Direction >= wdTopLeft && Direction <= wdLeft;
@@ -195,12 +204,8 @@ void TCustomGlyphtrove::ApplyColourScheme(const TWordGameColourPreferences& Colo
 }
 
 void TCustomGlyphtrove::ExportHTML(const QString& Path, QString& ResultPath) {
-    if (!Path.isEmpty())
-        ResultPath = Path;
-    else if (!FFileName.isEmpty())
-        ChangeFileExtension(FFileName, "html", ResultPath);
-    else
-        ResultPath = TempFilePath("tmp.html");
+    // Not beside the game file: a page of that name there is the user's.
+    ResultPath = Path.isEmpty() ? CreateTempFile(PageName(FFileName)) : Path;
     {
         TGlyphtroveHTMLExport exporter;
         exporter.SetTitle(ApplicationTitle());

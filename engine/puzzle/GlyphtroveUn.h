@@ -41,8 +41,10 @@ public:
     void ClearRandomLetters();
     // A preset holds palette indexes, a puzzle's own set real colours.
     void ApplyColourScheme(const TWordGameColourPreferences& Colours, bool IsPreset);
-    // Writes the HTML page to Path, or beside the game file, or to "tmp.html"
-    // in the private temporary folder; ResultPath is the file written.
+    // Writes the HTML page to Path, or without one to a new file of its own
+    // in the private temporary folder, named after the game file ("tmp"
+    // for a game never saved), which the caller removes when done with it.
+    // ResultPath is the file written.
     void ExportHTML(const QString& Path, QString& ResultPath);
     bool FitWordAnyDirection(const QString& Word, int& Column, int& Row,
                              TWordDirectionType& Direction);

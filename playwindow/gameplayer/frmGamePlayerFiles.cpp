@@ -2,7 +2,6 @@
 
 #include "playwindow/gameplayer/frmGamePlayerUn.h"
 
-#include "engine/genlib/GenLibUn.h"
 #include "platform/Format.h"
 #include "platform/Guard.h"
 #include "playwindow/controls/StaticListBoxUn.h"
@@ -11,7 +10,6 @@
 #include "playwindow/printpreview/frmHTMLPrintPreviewUn.h"
 
 #include <QAction>
-#include <QFileInfo>
 
 namespace {
 
@@ -101,18 +99,5 @@ void TfrmGamePlayer::ShowNoGame() {
 
 void TfrmGamePlayer::actPrintExecute() {
     ShowHelpNow(hiPrint);
-    TfrmHTMLPrintPreview preview(this);
-    QString pagePath;
-    FPlayer->ExportHTML(PrintPagePath(), pagePath);
-    preview.LoadFile(pagePath);
-    preview.Execute();
-}
-
-// Empty for the page beside the game file; a page in the private temporary
-// folder when the game's folder takes no new file.
-QString TfrmGamePlayer::PrintPagePath() const {
-    const QString gameFile = FPlayer->FileName();
-    if (gameFile.isEmpty() || QFileInfo(QFileInfo(gameFile).absolutePath()).isWritable())
-        return QString();
-    return TempFilePath(QFileInfo(gameFile).completeBaseName() + ".html");
+    PrintPuzzlePage(this, *FPlayer);
 }

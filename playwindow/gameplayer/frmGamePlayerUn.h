@@ -166,7 +166,6 @@ private:
     void lbxWordsDrawItem(int index, const TRect& rect);
     void lbxWordsMeasureItem(int index, int& height);
     TFont WordItemFont(int index) const;
-    QString PrintPagePath() const;
     void ShowHelpFile(int context);
 
     // Action handlers.

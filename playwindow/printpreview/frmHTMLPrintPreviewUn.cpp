@@ -1,7 +1,9 @@
 #include "playwindow/printpreview/frmHTMLPrintPreviewUn.h"
 
+#include "engine/puzzle/GlyphtroveUn.h"
 #include "platform/Canvas.h"
 #include "platform/Exception.h"
+#include "platform/FileHandle.h"
 #include "platform/Guard.h"
 #include "platform/PrintEngine.h"
 #include "platform/Services.h"
@@ -198,4 +200,24 @@ void TfrmHTMLPrintPreview::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void PrintPuzzlePage(QWidget* Owner, TCustomGlyphtrove& Puzzle) {
+    // On the heap: it goes with its owner should that close during the waits.
+    const QPointer<TfrmHTMLPrintPreview> preview = new TfrmHTMLPrintPreview(Owner);
+    QString page;
+    const auto release = [&] {
+        delete preview.data();
+        if (!page.isEmpty())
+            DeleteFile(page);
+    };
+    try {
+        Puzzle.ExportHTML(QString(), page);
+        preview->LoadFile(page);
+        preview->Execute();
+    } catch (...) {
+        release();
+        throw;
+    }
+    release();
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 class IPrintEngine;
+class TCustomGlyphtrove;
 class ITimer;
 class QFrame;
 class QKeyEvent;
@@ -61,3 +62,9 @@ private:
     bool FInStep = false;
     std::unique_ptr<ITimer> FStepTimer;
 };
+
+// Prints the puzzle as both programs do: its page written to a file of its
+// own in the private temporary folder, then previewed in a window owned by
+// Owner. The window and the page go when the preview has ended, also when a
+// step raised.
+void PrintPuzzlePage(QWidget* Owner, TCustomGlyphtrove& Puzzle);

@@ -484,3 +484,23 @@ TEST_F(DesignerEndToEnd, TheLoadDialogOpensOverTheGameManager) {
     EXPECT_TRUE(run.VisibleWindows("Glyphtrove Game Editor").isEmpty())
         << "a cancelled load shows no editor";
 }
+
+// Print in the editor of a game loaded from a folder that holds a page of
+// the user's named after it replaces nothing and leaves no page behind.
+TEST_F(GameManagerEndToEnd, PrintLeavesTheUsersPageBesideTheGameAlone) {
+    const PrintBesideUsersPage print(Fake.Folder());
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_DESIGNER_BINARY, {});
+    StartManager(run);
+    PressManagerButton(run, 112);
+    const QString open = run.WaitForWindow("Open");
+    ASSERT_FALSE(open.isEmpty()) << "Load... did not show the Open dialog";
+    run.XDoTool({"windowfocus", "--sync", open});
+    run.XDoTool({"type", "--delay", "20", print.Game()});
+    run.XDoTool({"key", "Return"});
+    ASSERT_TRUE(run.WaitForWindowGone("Open"));
+    const QString editor = run.WaitForWindow("Glyphtrove Game Editor");
+    ASSERT_FALSE(editor.isEmpty()) << "the loaded game's editor did not show";
+    print.PrintAndCheck(run, editor, "designer-print-preview");
+    ASSERT_FALSE(HasFatalFailure());
+    ExitWithoutQuestions(run);
+}

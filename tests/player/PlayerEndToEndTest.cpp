@@ -370,3 +370,21 @@ TEST_F(PlayerEndToEnd, TheOptionsDialogOpensOverThePlayWindowInBothScreenModes) 
         optionsOver(run, playWindow, normal, "normal-window");
     }
 }
+
+// Print, with a page of the user's named after the game beside the game
+// file, replaces nothing and leaves no page behind.
+TEST_F(PlayerEndToEnd, PrintLeavesTheUsersPageBesideTheGameAlone) {
+    const PrintBesideUsersPage print(Fake.Folder());
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {print.Game()});
+    const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
+    ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
+    ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
+        return s["playWindow"]["visible"].toBool() && s["gridPaintedAt"].toDouble() > 0;
+    })) << "the puzzle was not painted";
+    print.PrintAndCheck(run, playWindow, "player-print-preview");
+    ASSERT_FALSE(HasFatalFailure());
+    // Give Up & Close with no word found closes at once; the program still
+    // ends through its question.
+    run.Type(playWindow, "ctrl+e");
+    QuitThroughTheQuestion(run);
+}

@@ -1,6 +1,7 @@
 #include "support/EndToEnd.h"
 
 #include "support/Screenshot.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -10,6 +11,7 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 bool WaitUntil(const std::function<bool()>& Ready, int LimitMs) {
     QElapsedTimer clock;
@@ -289,4 +291,52 @@ bool ProgramRun::Ended() {
 void EndToEndTest::SetUp() {
     ASSERT_FALSE(QStandardPaths::findExecutable("xdotool").isEmpty()) << "xdotool is not installed";
     ASSERT_TRUE(Screen.Running()) << "Xvfb did not start";
+}
+
+namespace {
+
+const QByteArray UsersPageBytes = "<HTML>the user's own page</HTML>";
+
+} // namespace
+
+PrintBesideUsersPage::PrintBesideUsersPage(const QString& Folder)
+    : FGames(Folder + "/games"), FTemporary(Folder + "/tmp"), FPreviousTemporary(qgetenv("TMPDIR")),
+      FHadTemporary(qEnvironmentVariableIsSet("TMPDIR")) {
+    EXPECT_TRUE(QDir().mkpath(FGames) && QDir().mkpath(FTemporary));
+    EXPECT_TRUE(QFile::copy(QString(GLYPHTROVE_EXAMPLES) + "/Garden Birds.gtg", Game()));
+    WriteBytes(UsersPage(), UsersPageBytes);
+    qputenv("TMPDIR", QFile::encodeName(FTemporary));
+}
+
+PrintBesideUsersPage::~PrintBesideUsersPage() {
+    if (FHadTemporary)
+        qputenv("TMPDIR", FPreviousTemporary);
+    else
+        qunsetenv("TMPDIR");
+}
+
+QStringList PrintBesideUsersPage::Pages() const {
+    const QDir privateFolder(FTemporary + QString("/glyphtrove-%1").arg(getuid()));
+    return privateFolder.entryList({"*.html"}, QDir::Files);
+}
+
+void PrintBesideUsersPage::PrintAndCheck(const ProgramRun& Run, const QString& Window,
+                                         const QString& Shot) const {
+    Run.Type(Window, "ctrl+p");
+    const QString preview = Run.WaitForWindow("Print Preview");
+    ASSERT_FALSE(preview.isEmpty()) << "Ctrl+P showed no print preview";
+    const QString dialog = Run.WaitForAnotherWindow("Print Preview", preview);
+    ASSERT_FALSE(dialog.isEmpty()) << "the print preview opened no preview dialog";
+    const QStringList pages = Pages();
+    KeepScreen(Run.Screen(), Shot);
+    Run.Type(dialog, "Escape");
+    ASSERT_TRUE(Run.WaitForWindowGone("Print Preview")) << "the print preview stayed";
+
+    EXPECT_EQ(ReadBytes(UsersPage()), UsersPageBytes);
+    EXPECT_EQ(QDir(FGames).entryList(QDir::Files),
+              QStringList({"Garden Birds.gtg", "Garden Birds.html"}));
+    ASSERT_EQ(pages.size(), 1) << pages.join(", ").toStdString();
+    EXPECT_TRUE(pages[0].startsWith("Garden Birds-")) << pages[0].toStdString();
+    EXPECT_TRUE(WaitUntil([&] { return Pages().isEmpty(); }))
+        << "the page stayed in the temporary folder";
 }

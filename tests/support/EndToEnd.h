@@ -140,3 +140,30 @@ protected:
     FakeServices Fake;
     VirtualScreen Screen;
 };
+
+// Printing a game whose folder holds the user's own page of its name: Garden
+// Birds in a folder of the test's beside "Garden Birds.html". While it
+// lives, TMPDIR puts the private temporary folder of the programs started
+// meanwhile into the test's folder, apart from other tests'.
+class PrintBesideUsersPage {
+public:
+    explicit PrintBesideUsersPage(const QString& Folder);
+    ~PrintBesideUsersPage();
+    QString Game() const { return FGames + "/Garden Birds.gtg"; }
+    // Ctrl+P in Window; with the print preview and its preview dialog on the
+    // screen (kept as the screenshot Shot), Escape in the dialog. Then the
+    // user's page keeps its bytes, nothing new lies beside the game, the
+    // preview showed one page of the program's own in its private temporary
+    // folder, and that page goes.
+    void PrintAndCheck(const ProgramRun& Run, const QString& Window, const QString& Shot) const;
+
+private:
+    QString UsersPage() const { return FGames + "/Garden Birds.html"; }
+    // The HTML pages in the programs' private temporary folder.
+    QStringList Pages() const;
+
+    QString FGames;
+    QString FTemporary;
+    QByteArray FPreviousTemporary;
+    bool FHadTemporary;
+};

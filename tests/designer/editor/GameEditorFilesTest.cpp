@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -367,26 +368,40 @@ TEST_F(EditorFilesTest, TheForcedQuestionSavesOnYesAndAlwaysAnswersFalse) {
     EXPECT_FALSE(Game->Modified());
 }
 
-TEST_F(EditorFilesTest, PrintWritesThePageAndPreviewsIt) {
-    SaveSample("sample.gtg");
+TEST_F(EditorFilesTest, PrintPreviewsAPageOfItsOwnAndLeavesTheUsersFilesAlone) {
+    ASSERT_TRUE(QDir().mkpath(Path("games")));
+    const QString usersPage = Path("games/sample.html");
+    WriteBytes(usersPage, "the user's own page");
+    SaveSample("games/sample.gtg");
     Editor->SetLastAction(17);
     // The engine goes with the preview window, so what it was asked is
     // read while the window waits.
     std::vector<QString> navigated;
     int previews = 0;
+    QByteArray shown;
     Fake.OnHandleMessage = [&] {
         if (Fake.Timers.back()->Enabled())
             Fake.Timers.back()->Fire();
         if (Fake.PrintEngines.size() == 1 && Fake.Timers.back()->Enabled()) {
             navigated = Fake.PrintEngines[0]->Navigated;
             previews = Fake.PrintEngines[0]->Previews;
+            if (navigated.size() == 1)
+                shown = ReadBytes(navigated[0]);
         }
     };
     Editor->actPrint->trigger();
     ASSERT_EQ(Fake.PrintEngines.size(), 1u);
-    EXPECT_EQ(navigated, std::vector<QString>({Path("sample.html")}));
+    ASSERT_EQ(navigated.size(), 1u);
+    EXPECT_EQ(QFileInfo(navigated[0]).absolutePath(),
+              QFileInfo(Fake.TempFolder()).absoluteFilePath());
+    EXPECT_TRUE(QFileInfo(navigated[0]).fileName().startsWith("sample-"))
+        << navigated[0].toStdString();
+    EXPECT_TRUE(shown.contains("<TD class=words align=left>CAT</TD>"));
     EXPECT_EQ(previews, 1);
-    EXPECT_TRUE(QFile::exists(Path("sample.html")));
+    EXPECT_FALSE(QFile::exists(navigated[0])) << navigated[0].toStdString();
+    EXPECT_EQ(ReadBytes(usersPage), "the user's own page");
+    EXPECT_EQ(QDir(Path("games")).entryList(QDir::Files),
+              QStringList({"sample.gtg", "sample.html"}));
     EXPECT_EQ(Editor->StatusText(7), "Words no longer highlighted");
     EXPECT_EQ(Editor->HelpPanelText(), Help(65276));
 }

@@ -5,7 +5,9 @@
 #include "designer/manager/GameManagerUn.h"
 #include "designer/manager/frmGameManagerUn.h"
 #include "engine/properties/WordGamePropertiesUn.h"
+#include "engine/puzzle/GlyphtroveUn.h"
 #include "platform/ListBox.h"
+#include "playwindow/controls/TitleBlockUn.h"
 #include "support/FakeServices.h"
 #include "support/Screenshot.h"
 #include "support/TestFiles.h"
@@ -410,4 +412,31 @@ TEST_F(GameManagerTest, Screenshot) {
     SelectLine(1);
     TakeScreenshot(Window, "GameManager");
     EXPECT_EQ(Window.btnShowHideGame->text(), "&Show");
+}
+
+// An import brings the title of the game it holds: the game's line shows it
+// as its title block does, and the game keeps its file name.
+TEST_F(GameManagerTest, AnImportedGamesTitleReachesItsLine) {
+    ClickNew();
+    const QString file = Fake.Folder() + "/Garden Birds.gtg";
+    ASSERT_TRUE(QFile::copy(QString(GLYPHTROVE_EXAMPLES) + "/Garden Birds.gtg", file));
+    Fake.ChooseFile(file);
+    Key(Qt::Key_O);
+    ASSERT_EQ(Manager().EditorCount(), 2);
+    TfrmGameEditor* loaded = Manager().GetEditor(1);
+
+    const QString exported = Fake.Folder() + "/other.gtx";
+    TGlyphtroveEditor other;
+    other.SetGridSize(5, 5);
+    other.GamePreferences()->SetGameTitle("NotInGrid");
+    other.PlaceWord(0, 0, wdRight, "OWL", false);
+    other.ExportToTextFile(exported);
+    Fake.ChooseFile(exported, 2);
+    loaded->actLoadGame->trigger();
+
+    EXPECT_EQ(Lines(), QStringList({"Glyphtrove Game 1", "NotInGrid"}));
+    EXPECT_EQ(loaded->tbPuzzleTitle->Caption(), "NotInGrid");
+    EXPECT_EQ(loaded->FileName(), file);
+    // The imported game is a change, asked about as the window goes.
+    Fake.Answer(mrNo);
 }

@@ -159,6 +159,39 @@ TEST(GenLibFolders, MissingTempDirectoryShowsErrorAndGivesEmpty) {
     EXPECT_EQ(mtError, fake.Messages[0].type);
 }
 
+// Each call makes a file no one else has: the name keeps its extension and
+// gains a part of its own before it.
+TEST(GenLibFolders, CreateTempFileMakesANewEmptyFileEachTime) {
+    FakeServices fake;
+    const struct {
+        const char* Name;
+        const char* Stem;
+        const char* Extension;
+    } cases[] = {
+        {"animals.html", "animals-", ".html"},
+        {"notes.old.txt", "notes.old-", ".txt"},
+        {"plain", "plain-", ""},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(fake.TempFolder() + "/" + c.Name, "kept");
+        const QString first = CreateTempFile(c.Name);
+        const QString second = CreateTempFile(c.Name);
+        EXPECT_NE(first, second) << c.Name;
+        for (const QString& made : {first, second}) {
+            const QString name = QFileInfo(made).fileName();
+            EXPECT_EQ(QFileInfo(made).absolutePath(),
+                      QFileInfo(fake.TempFolder()).absoluteFilePath());
+            EXPECT_TRUE(name.startsWith(c.Stem)) << name.toStdString();
+            EXPECT_TRUE(name.endsWith(c.Extension)) << name.toStdString();
+            EXPECT_EQ(name.size(), int(strlen(c.Stem) + 6 + strlen(c.Extension)))
+                << name.toStdString();
+            EXPECT_TRUE(QFileInfo::exists(made)) << made.toStdString();
+            EXPECT_EQ(QFileInfo(made).size(), 0) << made.toStdString();
+        }
+        EXPECT_EQ(ReadBytes(fake.TempFolder() + "/" + c.Name), "kept") << c.Name;
+    }
+}
+
 TEST(GenLibFolders, SpecialFolderKinds) {
     FakeServices fake;
     QString path = "stale";

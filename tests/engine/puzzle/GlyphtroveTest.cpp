@@ -296,12 +296,12 @@ TEST_F(PuzzleTest, ApplyColourSchemeMapsAPresetThroughThePaletteAndCopiesOwnColo
     EXPECT_EQ(own->GetNormalWordBackground(), TColor(14));
 }
 
-TEST_F(PuzzleTest, ExportHTMLWritesToThePathOrBesideTheGameOrToThePrivateTemporaryFolder) {
+TEST_F(PuzzleTest, ExportHTMLWritesToThePathOrToANewPageInThePrivateTemporaryFolder) {
     Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
     QString result;
     Puzzle.ExportHTML("", result);
-    EXPECT_EQ(S(result), S(GetTempDirectory() + "tmp.html"));
-    EXPECT_TRUE(result.startsWith(Fake.TempFolder()));
+    EXPECT_TRUE(result.startsWith(GetTempDirectory() + "tmp-")) << S(result);
+    EXPECT_TRUE(result.endsWith(".html")) << S(result);
     EXPECT_EQ(Fake.ProcessMessagesCalls, 1);
     const QByteArray page = ReadBytes(result);
     EXPECT_TRUE(page.contains("<TD class=gridtext><P align=center>C</P></TD>"));
@@ -311,10 +311,26 @@ TEST_F(PuzzleTest, ExportHTMLWritesToThePathOrBesideTheGameOrToThePrivateTempora
     EXPECT_EQ(S(result), S(Path("page.htm")));
     EXPECT_TRUE(QFile::exists(result));
 
-    Puzzle.SaveToFile(Path("animals.gtg"));
-    Puzzle.ExportHTML("", result);
-    EXPECT_EQ(S(result), S(Path("animals.html")));
-    EXPECT_TRUE(QFile::exists(result));
+    // A saved game's page is named after it, yet replaces neither the
+    // user's page beside the game file nor one of that name that another
+    // program wrote in the temporary folder, nor the page before it.
+    const QString games = Path("games");
+    ASSERT_TRUE(QDir().mkpath(games));
+    WriteBytes(games + "/animals.html", "the user's own page");
+    WriteBytes(GetTempDirectory() + "animals.html", "another program's page");
+    Puzzle.SaveToFile(games + "/animals.gtg");
+    QString first, second;
+    Puzzle.ExportHTML("", first);
+    Puzzle.ExportHTML("", second);
+    for (const QString& written : {first, second}) {
+        EXPECT_TRUE(written.startsWith(GetTempDirectory() + "animals-")) << S(written);
+        EXPECT_TRUE(written.endsWith(".html")) << S(written);
+        EXPECT_TRUE(ReadBytes(written).contains("<P align=center>C</P>")) << S(written);
+    }
+    EXPECT_NE(S(first), S(second));
+    EXPECT_EQ(ReadBytes(games + "/animals.html"), "the user's own page");
+    EXPECT_EQ(QDir(games).entryList(QDir::Files), QStringList({"animals.gtg", "animals.html"}));
+    EXPECT_EQ(ReadBytes(GetTempDirectory() + "animals.html"), "another program's page");
 }
 
 // Without a temporary folder the page of an unsaved game goes nowhere, not

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -942,36 +943,49 @@ TEST_F(PlayWindowTest, ATimerOptionBeyondTheChoicesLeavesTheClockToThePuzzle) {
     }
 }
 
-TEST_F(PlayWindowTest, PrintingPreviewsThePageBesideTheGameOrInTheTempFolder) {
+TEST_F(PlayWindowTest, PrintingPreviewsAPageOfItsOwnAndLeavesTheUsersFilesAlone) {
     const QString folder = QDir(Fake.Folder()).filePath("puzzles");
     ASSERT_TRUE(QDir().mkpath(folder));
     const QString game = MakeGame("animals.gtg", Animals);
     const QString moved = QDir(folder).filePath("animals.gtg");
     ASSERT_TRUE(QFile::copy(game, moved));
+    const QString usersPage = QDir(folder).filePath("animals.html");
+    WriteBytes(usersPage, "the user's own page");
     Play(moved);
     // Each wait of the preview lets its step timer tick; the preview and its
     // engine go when printing ends, so what it was asked is kept here.
     std::vector<QString> navigated;
     int previews = 0;
+    QByteArray shown;
     Fake.OnHandleMessage = [&] {
         navigated = Fake.PrintEngines.back()->Navigated;
         previews = Fake.PrintEngines.back()->Previews;
+        if (navigated.size() == 1)
+            shown = ReadBytes(navigated[0]);
         TimerOf(2000).Fire();
+    };
+    const auto expectPrinted = [&](const char* Case) {
+        ASSERT_EQ(navigated.size(), 1u) << Case;
+        EXPECT_TRUE(navigated[0].startsWith(GetTempDirectory())) << Case << S(navigated[0]);
+        EXPECT_TRUE(QFileInfo(navigated[0]).fileName().startsWith("animals-"))
+            << Case << S(navigated[0]);
+        EXPECT_TRUE(shown.contains("<TD class=gridtext>")) << Case;
+        EXPECT_EQ(previews, 1) << Case;
+        // Read, previewed, then gone: pages do not pile up.
+        EXPECT_FALSE(QFile::exists(navigated[0])) << Case << S(navigated[0]);
     };
 
     Window->actPrint->trigger();
-    EXPECT_EQ(navigated, std::vector<QString>{QDir(folder).filePath("animals.html")});
-    EXPECT_EQ(previews, 1);
+    expectPrinted("beside the user's page");
     EXPECT_EQ(Window->HelpShown(), hiPrint);
+    EXPECT_EQ(ReadBytes(usersPage), "the user's own page");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"animals.gtg", "animals.html"}));
 
-    // A folder that takes no new file: the page goes to the private temp folder.
+    // A game whose folder has gone prints all the same.
     ASSERT_TRUE(QDir(folder).removeRecursively());
+    shown.clear();
     Window->actPrint->trigger();
-    ASSERT_EQ(navigated.size(), 1u);
-    EXPECT_TRUE(navigated[0].startsWith(GetTempDirectory())) << S(navigated[0]);
-    EXPECT_TRUE(navigated[0].endsWith("/animals.html")) << S(navigated[0]);
-    EXPECT_TRUE(QFile::exists(navigated[0]));
-    EXPECT_EQ(previews, 1);
+    expectPrinted("without the game's folder");
 
     // Without that folder either: the error box says so, and no page goes
     // to the working folder in its stead.
