@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -30,9 +31,11 @@ int OpenFlags(TFileAccess Access) {
     return O_RDONLY;
 }
 
-bool IsFolder(int Handle) {
-    struct stat info;
-    return fstat(Handle, &info) == 0 && S_ISDIR(info.st_mode);
+// 0 for a regular file; else why it is refused.
+int NotRegularError(mode_t Mode) {
+    if (S_ISREG(Mode))
+        return 0;
+    return S_ISDIR(Mode) ? EISDIR : EACCES;
 }
 
 // Closes Handle without disturbing the errno that explains the failure.
@@ -66,14 +69,36 @@ int FileCreate(const QString& FileName) {
     return open(NativeName(FileName).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
 }
 
-int FileOpen(const QString& FileName, TFileAccess Access) {
-    const int handle = open(NativeName(FileName).constData(), OpenFlags(Access) | O_CLOEXEC);
+int FileOpenRegular(const QString& FileName, TFileAccess Access) {
+    const QByteArray name = NativeName(FileName);
+    // Looked at before it is opened: opening a pipe waits for a writer, and
+    // opening a device can act on it.
+    struct stat info;
+    if (stat(name.constData(), &info) != 0)
+        return -1;
+    if (const int error = NotRegularError(info.st_mode)) {
+        errno = error;
+        return -1;
+    }
+    // A pipe put at the name since then does not hold the open up either,
+    // and the second look refuses it; on a regular file the flag changes
+    // nothing.
+    const int handle = open(name.constData(), OpenFlags(Access) | O_NONBLOCK | O_CLOEXEC);
     if (handle < 0)
         return -1;
-    if (IsFolder(handle)) {
-        errno = EISDIR;
+    if (fstat(handle, &info) != 0)
+        return FailAndClose(handle);
+    if (const int error = NotRegularError(info.st_mode)) {
+        errno = error;
         return FailAndClose(handle);
     }
+    return handle;
+}
+
+int FileOpen(const QString& FileName, TFileAccess Access) {
+    const int handle = FileOpenRegular(FileName, Access);
+    if (handle < 0)
+        return -1;
     const int lock = Access == faRead ? LOCK_SH : LOCK_EX;
     if (flock(handle, lock | LOCK_NB) != 0)
         return FailAndClose(handle);
@@ -137,17 +162,50 @@ bool ForceDirectories(const QString& Dir) {
     return !Dir.isEmpty() && QDir().mkpath(Dir);
 }
 
+QString FileLinkTarget(const QString& FileName) {
+    // The system's own limit on the links it follows in one name.
+    constexpr int MaxLinks = 40;
+    QString name = FileName;
+    for (int followed = 0; followed <= MaxLinks; ++followed) {
+        const QFileInfo info(name);
+        if (!info.isSymLink())
+            return name;
+        name = info.symLinkTarget();
+    }
+    return QString();
+}
+
+void TakeFileAttributes(int Handle, const QString& FileName) {
+    const int saved = errno;
+    struct stat info;
+    if (stat(NativeName(FileName).constData(), &info) == 0) {
+        // The group first: changing it can clear a set-group-ID bit that the
+        // mode then restores. Where the system refuses (a group the user is
+        // not in, a file system without owners or modes) the new file keeps
+        // its own, and the write goes on.
+        if (fchown(Handle, uid_t(-1), info.st_gid) != 0) {
+        }
+        fchmod(Handle, info.st_mode & 07777);
+    }
+    errno = saved;
+}
+
 QByteArray ReadFileBytes(const QString& FileName, qint64 MaxSize) {
     const auto fail = [&](const QString& reason) {
         return EFOpenError(
             Format("Cannot open file \"%s\". %s", QDir::toNativeSeparators(FileName), reason));
     };
-    QFile file(FileName);
-    if (!file.open(QIODevice::ReadOnly))
+    const int handle = FileOpenRegular(FileName, faRead);
+    if (handle < 0)
+        throw fail(QString::fromLocal8Bit(strerror(errno)));
+    QFile file;
+    if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        FileClose(handle);
         throw fail(file.errorString());
+    }
     // Read up to one byte past the limit, a block at a time: some files
-    // (pipes, /proc) report no size, and a buffer of the limit's size up
-    // front would cost far more than most files hold.
+    // (/proc) report no size, and a buffer of the limit's size up front
+    // would cost far more than most files hold.
     char block[16 * 1024];
     QByteArray bytes;
     while (bytes.size() <= MaxSize) {

@@ -14,10 +14,14 @@ enum TFileAccess : uint8_t { faRead, faWrite, faReadWrite };
 // Creates the file empty when it is missing (an existing file keeps its
 // contents) and returns a write-only handle, or -1.
 int FileCreate(const QString& FileName);
-// Opens an existing file, never truncating it. Others may read the file but
-// not write it while the handle is open: a reader holds a shared lock, a
-// writer an exclusive one, so an open that would break this fails. Returns
-// the handle, or -1 (also for a folder).
+// Opens an existing regular file (or a symbolic link to one), never
+// truncating it and never waiting: a named pipe, socket or device is
+// refused at once as a file that cannot be read (errno EACCES), a folder
+// with EISDIR. Takes no lock. Returns the handle, or -1.
+int FileOpenRegular(const QString& FileName, TFileAccess Access);
+// FileOpenRegular, and others may read the file but not write it while the
+// handle is open: a reader holds a shared lock, a writer an exclusive one,
+// so an open that would break this fails. Returns the handle, or -1.
 int FileOpen(const QString& FileName, TFileAccess Access);
 void FileClose(int Handle);
 
@@ -41,9 +45,18 @@ bool LinkFile(const QString& OldName, const QString& NewName);
 // Creates the folder and every missing parent; true when it exists after.
 bool ForceDirectories(const QString& Dir);
 
-// The whole content of a file. Raises EFOpenError ("Cannot open file "%s".
-// <reason>") when it cannot be opened or read, or holds more than MaxSize
-// bytes.
+// The name that a write through FileName replaces: the end of its chain of
+// symbolic links (the name a dangling link points to, too), or FileName
+// when it is no link. Empty for a chain that loops.
+QString FileLinkTarget(const QString& FileName);
+// Gives the new file behind Handle the permission bits and, where the
+// system allows, the group of the file that FileName names (links
+// followed). Nothing changes when no file is there.
+void TakeFileAttributes(int Handle, const QString& FileName);
+
+// The whole content of a regular file. Raises EFOpenError ("Cannot open
+// file "%s". <reason>") when it cannot be opened (FileOpenRegular) or read,
+// or holds more than MaxSize bytes.
 QByteArray ReadFileBytes(const QString& FileName, qint64 MaxSize);
 
 // The operating-system error: "System Error.  Code: %d.\r\n%s".

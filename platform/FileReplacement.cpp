@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QSaveFile>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -27,9 +28,13 @@ QString TemporaryNameBeside(const QString& FileName) {
 
 } // namespace
 
-TFileReplacement::TFileReplacement(const QString& FileName) : FFileName(FileName) {
+TFileReplacement::TFileReplacement(const QString& FileName)
+    : FFileName(FileName), FTargetName(FileLinkTarget(FileName)) {
+    if (FTargetName.isEmpty())
+        throw EFCreateError(Format("Cannot create file %s", FileName));
     for (int attempt = 0; attempt < NameAttempts && FHandle < 0; ++attempt) {
-        FTemporaryName = TemporaryNameBeside(FileName);
+        // Beside the target, so that the rename stays within its file system.
+        FTemporaryName = TemporaryNameBeside(FTargetName);
         // The mode a new file of the user's gets: 0666 less the umask.
         FHandle = open(QFile::encodeName(FTemporaryName).constData(),
                        O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -38,6 +43,7 @@ TFileReplacement::TFileReplacement(const QString& FileName) : FFileName(FileName
     }
     if (FHandle < 0)
         throw EFCreateError(Format("Cannot create file %s", FileName));
+    TakeFileAttributes(FHandle, FTargetName);
 }
 
 TFileReplacement::~TFileReplacement() {
@@ -56,7 +62,17 @@ void TFileReplacement::Commit(const std::function<void()>& BeforeSwap) {
     if (!flushed || !closed)
         throw EWriteError();
     BeforeSwap();
-    if (!MoveFile(FTemporaryName, FFileName))
+    if (!MoveFile(FTemporaryName, FTargetName))
         throw EFCreateError(Format("Cannot create file %s", FFileName));
     FCommitted = true;
+}
+
+bool OpenSaveFile(QSaveFile& File) {
+    if (!File.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    // QSaveFile follows links and copies the mode only as far as the
+    // user's own access: root's new file of a 0444 one was 0644, and the
+    // group was lost.
+    TakeFileAttributes(File.handle(), File.fileName());
+    return true;
 }

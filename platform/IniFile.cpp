@@ -3,6 +3,7 @@
 #include "platform/Convert.h"
 #include "platform/Exception.h"
 #include "platform/FileHandle.h"
+#include "platform/FileReplacement.h"
 #include "platform/Format.h"
 #include "platform/Services.h"
 #include "platform/TextBytes.h"
@@ -167,11 +168,8 @@ void TIniFile::UpdateFile() {
     // The file is read back as one text, so it is written as one: a file of
     // mixed encodings would read as Windows-1252 throughout.
     const QByteArray bytes = TextToBytes(QString::fromUtf8(text.data(), qsizetype(text.size())));
-    // Unbuffered, so that a short write shows at once: a buffered QSaveFile
-    // can lose the error of its final flush and commit a truncated file.
     QSaveFile file(FFileName);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(bytes) == bytes.size() && file.commit();
+    const bool written = OpenSaveFile(file) && file.write(bytes) == bytes.size() && file.commit();
     if (!written)
         throw EFCreateError(Format("Cannot create file \"%s\". %s",
                                    QDir::toNativeSeparators(FFileName), file.errorString()));

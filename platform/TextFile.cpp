@@ -1,8 +1,9 @@
 #include "platform/TextFile.h"
 
+#include "platform/FileHandle.h"
+#include "platform/FileReplacement.h"
 #include "platform/TextBytes.h"
 
-#include <QFile>
 #include <cerrno>
 #include <cstdlib>
 #include <memory>
@@ -60,9 +61,16 @@ EInOutError::EInOutError(int errorNumber)
     : Exception(IoErrorMessage(errorNumber)), FErrorCode(IoErrorCode(errorNumber)) {}
 
 TTextFileReader::TTextFileReader(const QString& FileName) {
-    FFile = std::fopen(QFile::encodeName(FileName).constData(), "rb");
-    if (!FFile)
+    errno = 0;
+    const int handle = FileOpenRegular(FileName, faRead);
+    if (handle < 0)
         throw EInOutError(LastErrorNumber());
+    FFile = fdopen(handle, "rb");
+    if (!FFile) {
+        const int errorNumber = LastErrorNumber();
+        FileClose(handle);
+        throw EInOutError(errorNumber);
+    }
 }
 
 TTextFileReader::~TTextFileReader() {
@@ -110,9 +118,7 @@ TTextFileWriter::TTextFileWriter(const QString& FileName) : FFile(FileName) {
     // In a folder where no temporary file can be made, write in place.
     FFile.setDirectWriteFallback(true);
     errno = 0;
-    // Unbuffered, so that a short write fails at once: a buffered QSaveFile
-    // can lose the error of its final flush and commit a truncated file.
-    if (!FFile.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!OpenSaveFile(FFile))
         Fail();
 }
 

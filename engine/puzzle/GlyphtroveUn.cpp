@@ -261,10 +261,11 @@ void TCustomGlyphtrove::SaveToFile(const QString& FileName) {
     SaveToStream(&buffer);
     // The game is written beside its file and takes its place only when
     // whole: a failed save leaves the game file and its backup as they were.
+    // Through a link, the file it leads to is the one replaced and backed up.
     TFileReplacement file(FileName);
     THandleTypeStream stream(file.Handle(), tsmWrite);
     stream.WriteBuffer(buffer.Bytes().constData(), int(buffer.Bytes().size()));
-    file.Commit([&] { MakeBackup(FileName); });
+    file.Commit([&] { MakeBackup(file.TargetName()); });
     FModified = false;
     FFileName = FileName;
 }

@@ -1,10 +1,10 @@
 #include "engine/wishlist/WordWishListUn.h"
 
 #include "platform/Exception.h"
+#include "platform/FileHandle.h"
 #include "platform/Format.h"
 #include "platform/TextFile.h"
 
-#include <QFile>
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -151,14 +151,15 @@ namespace {
 
 // A NUL byte marks a binary file: no text file of words holds one.
 bool HoldsNulByte(const QString& FileName) {
-    QFile file(FileName);
-    if (!file.open(QIODevice::ReadOnly))
+    const int handle = FileOpenRegular(FileName, faRead);
+    if (handle < 0)
         return false; // the reader has reported what keeps it from the file
     QByteArray chunk(1 << 16, Qt::Uninitialized);
-    for (qint64 read; (read = file.read(chunk.data(), chunk.size())) > 0;)
-        if (std::memchr(chunk.constData(), 0, size_t(read)))
-            return true;
-    return false;
+    bool found = false;
+    for (int read; !found && (read = FileRead(handle, chunk.data(), int(chunk.size()))) > 0;)
+        found = std::memchr(chunk.constData(), 0, size_t(read)) != nullptr;
+    FileClose(handle);
+    return found;
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "platform/FileHandle.h"
 #include "support/FakeServices.h"
+#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 TEST(FileHandle, OpeningNeverTruncates) {
@@ -83,6 +85,76 @@ TEST(FileHandle, MissingFilesAndFoldersDoNotOpen) {
     EXPECT_EQ(-1, FileOpen(fake.Folder(), faRead));
     EXPECT_EQ(-1, FileCreate(fake.Folder() + "/no/such/folder/x.bin"));
     EXPECT_EQ(-1, FileCreate(fake.Folder()));
+}
+
+// A pipe holds an open up until another program writes to it, and a device
+// can be endless: only regular files open, at once, and the rest are
+// refused as files that cannot be read. A link to a regular file opens.
+TEST(FileHandle, OnlyRegularFilesOpenAndNoneWaits) {
+    FakeServices fake;
+    const QString pipe = fake.Folder() + "/pipe.gtg", pipeLink = fake.Folder() + "/to-pipe.gtg";
+    const QString socketName = fake.Folder() + "/socket.gtg";
+    const QString regular = fake.Folder() + "/game.gtg",
+                  regularLink = fake.Folder() + "/to-game.gtg";
+    ASSERT_TRUE(MakeNamedPipe(pipe));
+    ASSERT_TRUE(QFile::link(pipe, pipeLink));
+    const int socketHandle = MakeSocketFile(socketName);
+    ASSERT_GE(socketHandle, 0);
+    WriteBytes(regular, "abc");
+    ASSERT_TRUE(QFile::link(regular, regularLink));
+    const struct {
+        QString Name;
+        int Error;
+    } refused[] = {
+        {pipe, EACCES},        {pipeLink, EACCES},      {socketName, EACCES},
+        {"/dev/null", EACCES}, {fake.Folder(), EISDIR},
+    };
+    const HangGuard guard;
+    for (const auto& c : refused)
+        for (const TFileAccess access : {faRead, faWrite, faReadWrite}) {
+            SCOPED_TRACE(c.Name.toStdString() + " access " + std::to_string(access));
+            errno = 0;
+            const int handle = FileOpen(c.Name, access);
+            EXPECT_EQ(handle, -1);
+            EXPECT_EQ(errno, c.Error);
+            if (handle >= 0)
+                FileClose(handle);
+        }
+    const int handle = FileOpen(regularLink, faRead);
+    ASSERT_GE(handle, 0);
+    char buffer[4];
+    EXPECT_EQ(FileRead(handle, buffer, 4), 3);
+    FileClose(handle);
+    close(socketHandle);
+}
+
+TEST(FileHandle, LinkTargetIsTheNameAtTheEndOfTheChain) {
+    FakeServices fake;
+    const QString folder = fake.Folder(), game = folder + "/real/game.gtg";
+    ASSERT_TRUE(QDir().mkpath(folder + "/real") && QDir().mkpath(folder + "/other"));
+    WriteBytes(game, "game");
+    const struct {
+        QString Link, Target;
+    } links[] = {
+        {"direct", "real/game.gtg"},  {"chain", "direct"},  {"other/far", "../chain"},
+        {"dangling", "real/new.gtg"}, {"loop-a", "loop-b"}, {"loop-b", "loop-a"},
+    };
+    for (const auto& l : links)
+        ASSERT_EQ(symlink(QFile::encodeName(l.Target).constData(),
+                          QFile::encodeName(folder + "/" + l.Link).constData()),
+                  0);
+    const struct {
+        QString Name, Target;
+    } cases[] = {
+        {game, game},
+        {folder + "/direct", game},
+        {folder + "/other/far", game},
+        {folder + "/dangling", folder + "/real/new.gtg"},
+        {folder + "/missing.gtg", folder + "/missing.gtg"},
+        {folder + "/loop-a", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FileLinkTarget(c.Name).toStdString(), c.Target.toStdString());
 }
 
 TEST(FileHandle, ExistsDeleteMoveAndCreateFolders) {

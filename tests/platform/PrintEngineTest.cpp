@@ -4,6 +4,7 @@
 #include "support/FakeServices.h"
 #include "support/PuzzlePage.h"
 #include "support/Screenshot.h"
+#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -140,14 +141,17 @@ TEST_F(PrintEngineTest, PageTextIsUtf8OrElseWindows1252) {
 
 TEST_F(PrintEngineTest, PageThatCannotBeReadRaisesAndLeavesNothingToPreview) {
     Engine->Navigate(WritePage("good.html", "<P>Old page</P>"));
-    const QString missing = Fake.Folder() + "/missing.html";
+    const QString missing = Fake.Folder() + "/missing.html", pipe = Fake.Folder() + "/pipe.html";
+    ASSERT_TRUE(MakeNamedPipe(pipe));
     const struct {
         QString Path;
         std::string Message;
     } cases[] = {
         {missing, "Cannot open file \"" + missing.toStdString() + "\". No such file or directory"},
         {Fake.Folder(), "Cannot open file \"" + Fake.Folder().toStdString() + "\"."},
+        {pipe, "Cannot open file \"" + pipe.toStdString() + "\". Permission denied"},
     };
+    const HangGuard guard;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Path.toStdString());
         const std::string message = MessageOf([&] { Engine->Navigate(c.Path); });

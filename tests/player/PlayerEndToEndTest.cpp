@@ -6,6 +6,7 @@
 #include "engine/puzzle/GlyphtroveUn.h"
 #include "support/EndToEnd.h"
 #include "support/FakeServices.h"
+#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -171,6 +172,34 @@ TEST_F(PlayerEndToEnd, CorruptFileGivesOneErrorBox) {
     ASSERT_EQ(2, boxes.size()) << boxes.join(" | ").toStdString();
     EXPECT_EQ(QString("Error: File \"%1\" is not a valid game file").arg(bad), boxes[0]);
     EXPECT_FALSE(run.State()["playWindow"].toObject()["visible"].toBool());
+}
+
+// Named pipes for the game and for both settings files beside the program:
+// opening one would wait until another program writes to it, and no window
+// would ever show. Each is refused at once as a file that cannot be read;
+// the options are written at the end as a file in the pipe's place.
+TEST_F(PlayerEndToEnd, NamedPipesAreRefusedAtOnceAndTheProgramGoesOn) {
+    const QString pipe = Fake.Folder() + "/pipe.gtg", program = Fake.Folder() + "/program";
+    ASSERT_TRUE(QDir().mkpath(program));
+    for (const QString& name : {pipe, program + "/Options.dat", program + "/Colour Schemes.dat"})
+        ASSERT_TRUE(MakeNamedPipe(name)) << name.toStdString();
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {pipe});
+    // The colour schemes' box comes while the windows are made, before the
+    // state report starts: its text is the one the presets' own test sees.
+    const QString schemesBox = run.WaitForWindow("Error");
+    ASSERT_FALSE(schemesBox.isEmpty()) << "no box for the colour schemes' file";
+    KeepScreen(Screen, "player-named-pipe-schemes-refused");
+    run.Type(schemesBox, "Return");
+    const QString gameBox = run.WaitForAnotherWindow("Error", schemesBox);
+    ASSERT_FALSE(gameBox.isEmpty()) << "no box for the game file";
+    ASSERT_TRUE(run.WaitForState(
+        [](const QJsonObject& s) { return !Strings(s["messageBoxes"]).isEmpty(); }));
+    EXPECT_EQ(Strings(run.State()["messageBoxes"])[0], "Error: Cannot open file " + pipe);
+    KeepScreen(Screen, "player-named-pipe-game-refused");
+    run.Type(gameBox, "Return");
+    QuitThroughTheQuestion(run);
+    EXPECT_EQ(Strings(run.State()["messageBoxes"]).size(), 2);
+    EXPECT_TRUE(QFileInfo(program + "/Options.dat").isFile());
 }
 
 // At its form size the window shows the whole grid, its last column and

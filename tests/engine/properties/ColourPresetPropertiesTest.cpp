@@ -5,6 +5,7 @@
 
 #include "support/FakeServices.h"
 #include "support/FileSizeLimit.h"
+#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -186,6 +187,19 @@ TEST_F(ColourPresets, AFileWithAnotherTitleIsReportedAndLeftAlone) {
         EXPECT_EQ(kBuiltInNames, Names(presets));
     }
     EXPECT_EQ(bytes, ReadFile());
+}
+
+// A named pipe would hold the read up until another program writes to it:
+// it is refused at once as a file that cannot be read.
+TEST_F(ColourPresets, ANamedPipeIsReportedAtOnceAndTheBuiltInsLoad) {
+    ASSERT_TRUE(MakeNamedPipe(FileName()));
+    fake.Answer(mrOk);
+    const HangGuard guard;
+    const TPresets presets;
+    ASSERT_EQ(1u, fake.Messages.size());
+    EXPECT_EQ("Cannot open file \"" + FileName() + "\". Permission denied", fake.Messages[0].text);
+    EXPECT_EQ(mtError, fake.Messages[0].type);
+    EXPECT_EQ(kBuiltInNames, Names(presets));
 }
 
 TEST_F(ColourPresets, LoadFromFileLetsItsErrorThrough) {

@@ -1126,8 +1126,8 @@ TEST_F(FailedSaveTest, ASaveOverAGameOpenElsewhereOrReadOnlyReplacesIt) {
     EXPECT_EQ(S(Listing()), "animals.bak,animals.gtg");
 }
 
-// The saved file is readable as any file the user makes, not private to
-// the user as a temporary file would be.
+// A new game file is readable as any file the user makes, not private to
+// the user as a temporary file would be; one the user made private stays so.
 TEST_F(FailedSaveTest, ASavedGameGetsTheUsualMode) {
     struct Umask {
         mode_t Old = umask(022);
@@ -1141,7 +1141,7 @@ TEST_F(FailedSaveTest, ASavedGameGetsTheUsualMode) {
     ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0600), 0);
     Puzzle.SaveToFile(path);
     ASSERT_EQ(stat(QFile::encodeName(path).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0644u);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
 }
 
 TEST_F(PuzzleTest, SavingHidesHighlightsAndFinishesWhenAsked) {

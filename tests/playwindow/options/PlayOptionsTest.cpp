@@ -5,6 +5,7 @@
 #include "support/FakeServices.h"
 #include "support/FileSizeLimit.h"
 #include "support/Screenshot.h"
+#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
 #include <QCheckBox>
@@ -130,12 +131,18 @@ TEST(PlayerOptions, LoadCases) {
         EXPECT_EQ(c.expected, Describe(options)) << c.what;
     }
 
-    Setting unreadable; // a folder where the file should be
-    QDir().mkpath(unreadable.FileName());
-    TPlayerOptions options;
-    options.SetColourSchemes(&unreadable.presets);
-    EXPECT_NO_THROW(options.Load());
-    EXPECT_EQ(defaults + " loaded 1", Describe(options));
+    // A folder where the file should be, or a named pipe that would hold the
+    // read up until another program writes to it.
+    const HangGuard guard;
+    for (const bool pipe : {false, true}) {
+        Setting unreadable;
+        ASSERT_TRUE(pipe ? MakeNamedPipe(unreadable.FileName())
+                         : QDir().mkpath(unreadable.FileName()));
+        TPlayerOptions options;
+        options.SetColourSchemes(&unreadable.presets);
+        EXPECT_NO_THROW(options.Load());
+        EXPECT_EQ(defaults + " loaded 1", Describe(options)) << (pipe ? "pipe" : "folder");
+    }
 }
 
 TEST(PlayerOptions, ChoosingASchemeByIndexOrName) {
