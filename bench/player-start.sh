@@ -24,7 +24,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Polls (10 ms steps) until the command succeeds; fails after 20 s.
+# Polls (10 ms steps) until the command succeeds; fails after 2000 tries.
 wait_for() {
     local tries=2000
     until "$@"; do
@@ -56,10 +56,23 @@ stop_player() {
     wait "$player_pid" 2>/dev/null || true
     player_pid=
 }
+# True when a new picture of the screen has the pixels of the one before.
+screen_settled() {
+    import -window root "$work/shot.png"
+    local alike=1
+    if [ -f "$work/last.png" ] && compare -metric AE "$work/shot.png" "$work/last.png" null: 2>/dev/null; then
+        alike=0
+    fi
+    mv "$work/shot.png" "$work/last.png"
+    return $alike
+}
+# Keeps the screen once it has finished drawing.
 screenshot() {
     if command -v import >/dev/null; then
         mkdir -p build/screenshots
-        import -window root "build/screenshots/$1.png"
+        rm -f "$work/last.png"
+        wait_for screen_settled
+        mv "$work/last.png" "build/screenshots/$1.png"
         echo "screenshot: build/screenshots/$1.png"
     fi
 }
@@ -75,7 +88,6 @@ for run in $(seq "$runs"); do
     awk -v run="$run" -v ms=$(($(painted_at) - started)) -v kb="$rss_kb" \
         'BEGIN { printf "%-5s %10d %10.1f\n", run, ms, kb / 1024 }'
     if [ "$run" -eq "$runs" ]; then
-        sleep 0.5 # let the window finish drawing before the picture
         screenshot player-play-window
     fi
     stop_player
@@ -85,6 +97,5 @@ rm -f "$GLYPHTROVE_STATE_FILE"
 "$player" 2>/dev/null &
 player_pid=$!
 wait_for start_window_shown
-sleep 0.5
 screenshot player-start-window
 stop_player

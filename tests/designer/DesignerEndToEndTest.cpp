@@ -76,9 +76,8 @@ protected:
         Run.XDoTool({"windowfocus", "--sync", Editor});
         Run.XDoTool({"key", "--clearmodifiers", "alt+g"});
         Run.XDoTool({"key", "--clearmodifiers", "f"});
-        const QPoint inGrid = Run.WindowOrigin(Editor) + QPoint(150, 250);
-        Run.XDoTool({"mousemove", "--sync", QString::number(inGrid.x()),
-                     QString::number(inGrid.y()), "click", "3"});
+        const QPoint inGrid = Run.WaitForSettledRect(Editor).topLeft() + QPoint(150, 250);
+        Run.Click(inGrid, 3);
         Run.XDoTool({"key", "--clearmodifiers", "m"});
     }
 };
@@ -107,12 +106,13 @@ TEST_F(DesignerEndToEnd, NewGameThenQuitThroughTheSaveQuestions) {
     ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_DESIGNER_BINARY, {});
     const QString startWindow = run.WaitForWindow("Glyphtrove Designer");
     ASSERT_FALSE(startWindow.isEmpty()) << "the start window did not show";
-    EXPECT_EQ(run.WindowOrigin(startWindow), StartWindowPlace);
+    EXPECT_EQ(run.WaitForSettledRect(startWindow).topLeft(), StartWindowPlace);
     EXPECT_TRUE(run.VisibleWindows("Game Manager").isEmpty());
 
     const QString editor = OpenNewGame(run);
     ASSERT_FALSE(editor.isEmpty()) << "no editor for the new game";
-    EXPECT_EQ(run.WindowOrigin(run.WaitForWindow("Game Manager")), GameManagerPlace);
+    EXPECT_EQ(run.WaitForSettledRect(run.WaitForWindow("Game Manager")).topLeft(),
+              GameManagerPlace);
     ChangeTheGame(run, editor);
 
     // Cancel at the save question keeps the program, its editors hidden.
@@ -254,7 +254,7 @@ TEST_F(DesignerEndToEnd, RenamingASchemeToAnotherSchemesNameIsRefused) {
     run.XDoTool({"key", "--clearmodifiers", "p"});
     const QString preferences = run.WaitForWindow("Game Preferences");
     ASSERT_FALSE(preferences.isEmpty()) << "Preferences did not open";
-    const QPoint origin = run.WindowOrigin(preferences);
+    const QPoint origin = run.WaitForSettledRect(preferences).topLeft();
     run.Click(origin + places.ColoursTab);
     run.Click(origin + places.Presets);
     run.XDoTool({"key", "--clearmodifiers", "n", "Return"});
@@ -307,21 +307,17 @@ TEST_F(DesignerEndToEnd, WishListTakesKeysAndMiddleClickPastesAsX11DeliversThem)
     run.Type(editor, "ctrl+w");
     const QString wishList = run.WaitForWindow("Word Wish List Editor");
     ASSERT_FALSE(wishList.isEmpty()) << "Ctrl+W did not open the wish list";
-    const QPoint origin = run.WindowOrigin(wishList);
+    const QPoint origin = run.WaitForSettledRect(wishList).topLeft();
     // The memo and the search box, in the frame at (8, 4).
     const QPoint memo = origin + QPoint(8 + 10, 4 + 44);
     const QPoint search = origin + QPoint(8 + 10 + 70, 4 + 19 + 10);
-    const auto middleClick = [&](QPoint at) {
-        run.XDoTool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()),
-                     "click", "2"});
-    };
 
     // "egrxeet", back three, Backspace takes the x and Delete an e.
     run.XDoTool({"windowfocus", "--sync", wishList});
     run.XDoTool({"key", "--clearmodifiers", "e", "g", "r", "x", "e", "e", "t", "Left", "Left",
                  "Left", "BackSpace", "Delete", "ctrl+End", "Return"});
     // Below the lines: the paste goes to the end.
-    middleClick(memo + QPoint(60, 120));
+    run.Click(memo + QPoint(60, 120), 2);
     run.XDoTool({"key", "--clearmodifiers", "ctrl+Home", "ctrl+shift+End", "ctrl+c"});
     QString copied;
     EXPECT_TRUE(WaitUntil([&] {
@@ -334,7 +330,7 @@ TEST_F(DesignerEndToEnd, WishListTakesKeysAndMiddleClickPastesAsX11DeliversThem)
     // nothing, so "e" finds both words.
     ASSERT_TRUE(x11.Own("hello, world")) << "the selection is the tool's again";
     run.Click(search);
-    middleClick(search);
+    run.Click(search, 2);
     run.XDoTool({"key", "--clearmodifiers", "e"});
     const QPoint firstLine = memo + QPoint(30, 8);
     run.Click(firstLine);
@@ -373,9 +369,9 @@ TEST_F(DesignerEndToEnd, PlayBringsTheShownPlayWindowToTheFront) {
     ASSERT_TRUE(WaitUntil([&] { return topWindow() == startWindow; }))
         << "the start window did not come up";
     run.Click(StartButton(StartWindowPlace, 104));
-    EXPECT_TRUE(WaitUntil([&] { return topWindow() == playWindow; }, 10000))
+    EXPECT_TRUE(WaitUntil([&] { return topWindow() == playWindow; }))
         << "the play window stayed behind";
-    EXPECT_TRUE(WaitUntil([&] { return run.XDoTool({"getwindowfocus"}) == playWindow; }, 10000))
+    EXPECT_TRUE(WaitUntil([&] { return run.XDoTool({"getwindowfocus"}) == playWindow; }))
         << "the play window did not get the keyboard";
 }
 
@@ -439,8 +435,14 @@ TEST_F(GameManagerEndToEnd, TheSecondCloseLeavesTheOtherGameOpen) {
     // Close again: no game is selected, so none closes.
     PressManagerButton(run, 48);
     run.Type(Manager, "ctrl+e");
-    EXPECT_FALSE(WaitUntil([&] { return Editors(run).size() < 1; }, 3000))
-        << "the second Close closed the other game";
+    // The program handles what the user does in order: once New... has shown
+    // its dialog, both Closes have been handled.
+    PressManagerButton(run, 80);
+    const QString newGame = run.WaitForWindow("New Game");
+    ASSERT_FALSE(newGame.isEmpty()) << "New... showed no dialog";
+    run.Type(newGame, "Escape");
+    ASSERT_TRUE(run.WaitForWindowGone("New Game"));
+    EXPECT_EQ(Editors(run).size(), 1) << "the second Close closed the other game";
     KeepScreen(Screen, "e2e-game-manager-after-two-closes");
     ExitWithoutQuestions(run);
 }
@@ -455,9 +457,8 @@ TEST_F(GameManagerEndToEnd, GridShortcutsDoNothingUntilARightClickChoosesACell) 
     // the program ends without asking to save.
     run.Type(editor, "ctrl+Delete");
     run.Type(editor, "shift+Delete");
-    const QPoint inGrid = run.WindowOrigin(editor) + QPoint(150, 250);
-    run.XDoTool({"mousemove", "--sync", QString::number(inGrid.x()), QString::number(inGrid.y()),
-                 "click", "3"});
+    const QPoint inGrid = run.WaitForSettledRect(editor).topLeft() + QPoint(150, 250);
+    run.Click(inGrid, 3);
     run.Type(editor, "Escape");
     run.Type(editor, "ctrl+Delete");
     run.Type(editor, "shift+Delete");
@@ -474,8 +475,9 @@ TEST_F(DesignerEndToEnd, TheLoadDialogOpensOverTheGameManager) {
     run.Click(GameManagerPlace + QPoint(192 + 40, 112 + 12));
     const QString open = run.WaitForWindow("Open");
     ASSERT_FALSE(open.isEmpty()) << "Load... did not show the Open dialog";
-    const QRect dialog = run.WindowRect(open);
-    const QRect over = run.WindowRect(manager);
+    const QRect dialog = run.WaitForSettledRect(open);
+    const QRect over = run.WaitForSettledRect(manager);
+    ASSERT_FALSE(dialog.isEmpty() || over.isEmpty()) << "the windows did not settle";
     KeepScreen(Screen, "designer-load-dialog");
     EXPECT_LE((dialog.center() - over.center()).manhattanLength(), 4)
         << "the Open dialog is at " << dialog.x() << "," << dialog.y();

@@ -44,9 +44,8 @@ QPoint CellCentre(const QPoint& WindowOrigin, const QJsonObject& Grid, int Colum
 }
 
 // The Exit button of the start window, from the window's place on the screen.
-QPoint ExitButton(const QJsonObject& StartWindow) {
-    return QPoint(StartWindow["x"].toInt(), StartWindow["y"].toInt()) +
-           QPoint(8 + 272 + 40, 8 + 240 + 32);
+QPoint ExitButton(const QPoint& StartWindowOrigin) {
+    return StartWindowOrigin + QPoint(8 + 272 + 40, 8 + 240 + 32);
 }
 
 // Garden Birds in the test's folder and the play options beside the
@@ -64,6 +63,16 @@ QString PrepareTimedGame(const QString& Folder, bool Maximise) {
                    "\r\nShowStatusbar=1\r\nShowTitle=1\r\nShowToolbar=1\r\nShowWordList=1"
                    "\r\nTimer=1\r\n");
     return game;
+}
+
+// The play window once it shows the puzzle painted, settled in its place
+// and laid out, and More, when given, holds.
+TSettledWindow SettledPlayWindow(const ProgramRun& Run, const QString& PlayWindow,
+                                 const std::function<bool(const QJsonObject&)>& More = nullptr) {
+    return Run.WaitForSettledWindow(PlayWindow, "playWindow", [&](const QJsonObject& s) {
+        return s["playWindow"]["visible"].toBool() && s["gridPaintedAt"].toDouble() > 0 &&
+               (!More || More(s));
+    });
 }
 
 // A control's place in the play window, from the state report.
@@ -89,10 +98,11 @@ protected:
     // Exit, the quit question answered Yes: the program ends by itself and
     // saves the play options (automatic saving is on at first) beside itself.
     void QuitThroughTheQuestion(ProgramRun& Run) {
-        ASSERT_TRUE(Run.WaitForState([](const QJsonObject& s) {
-            return s["startWindow"]["visible"].toBool();
-        })) << "the start window did not show";
-        Run.Click(ExitButton(Run.State()["startWindow"].toObject()));
+        const QString startWindow = Run.WaitForWindow("Glyphtrove Player - by Fernhallow Software");
+        ASSERT_FALSE(startWindow.isEmpty()) << "the start window did not show";
+        const QRect start = Run.WaitForSettledWindow(startWindow, "startWindow", nullptr).Place;
+        ASSERT_FALSE(start.isEmpty()) << "the start window did not settle";
+        Run.Click(ExitButton(start.topLeft()));
         ASSERT_TRUE(Run.WaitForState([](const QJsonObject& s) {
             return Strings(s["messageBoxes"])
                 .contains("Confirm: Do you wish to quit the Glyphtrove Player now?");
@@ -122,15 +132,14 @@ TEST_F(PlayerEndToEnd, DragAcrossAWordFindsItThenTheQuestionEndsTheProgram) {
     ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {game});
     const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
     ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
-    ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
-        return s["playWindow"]["visible"].toBool() && s["grid"]["visible"].toBool() &&
-               s["gridPaintedAt"].toDouble() > 0;
-    })) << "the puzzle was not painted";
-    const QJsonObject grid = run.State()["grid"].toObject();
+    const TSettledWindow shown = SettledPlayWindow(
+        run, playWindow, [](const QJsonObject& s) { return s["grid"]["visible"].toBool(); });
+    ASSERT_TRUE(shown.Settled()) << "the puzzle was not painted";
+    const QJsonObject grid = shown.State["grid"].toObject();
     EXPECT_EQ(15, grid["columns"].toInt());
     EXPECT_TRUE(Strings(grid["found"]).isEmpty());
 
-    const QPoint origin = run.WindowOrigin(playWindow);
+    const QPoint origin = shown.Place.topLeft();
     run.Drag(CellCentre(origin, grid, word.X, word.Y),
              CellCentre(origin, grid, word.X + step.ColumnStep * (length - 1),
                         word.Y + step.RowStep * (length - 1)));
@@ -211,17 +220,17 @@ TEST_F(PlayerEndToEnd, TheFormSizeWindowShowsTheWholeGridAndKeepsItsPanelsOnHove
     ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {game});
     const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
     ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
-    ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
-        return s["playWindow"]["visible"].toBool() && s["gridPaintedAt"].toDouble() > 0 &&
-               s["playControls"]["timerBox"]["visible"].toBool();
-    })) << "the puzzle was not painted";
-    const QJsonObject state = run.State();
+    const TSettledWindow shown = SettledPlayWindow(run, playWindow, [](const QJsonObject& s) {
+        return s["playControls"]["timerBox"]["visible"].toBool();
+    });
+    ASSERT_TRUE(shown.Settled()) << "the puzzle was not painted";
+    const QJsonObject& state = shown.State;
     EXPECT_EQ(state["playWindow"]["width"].toInt(), 583);
     EXPECT_EQ(state["playWindow"]["height"].toInt(), 514);
     ExpectWholeGrid(state);
     KeepScreen(Screen, "player-e2e-form-size");
 
-    const QPoint button = run.WindowOrigin(playWindow) + Place(state, "restartButton").center();
+    const QPoint button = shown.Place.topLeft() + Place(state, "restartButton").center();
     run.XDoTool({"mousemove", "--sync", QString::number(button.x()), QString::number(button.y())});
     // The tool tip shows, or the hint went to the status bar instead.
     ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
@@ -256,9 +265,7 @@ TEST_F(PlayerEndToEnd, AWiderGameOpenedNextShowsItsWholeGrid) {
     ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {square});
     const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
     ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
-    ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
-        return s["playWindow"]["visible"].toBool() && s["gridPaintedAt"].toDouble() > 0;
-    })) << "the puzzle was not painted";
+    ASSERT_TRUE(SettledPlayWindow(run, playWindow).Settled()) << "the puzzle was not painted";
 
     run.Type(playWindow, "ctrl+o");
     const QString open = run.WaitForWindow("Open");
@@ -267,10 +274,10 @@ TEST_F(PlayerEndToEnd, AWiderGameOpenedNextShowsItsWholeGrid) {
     run.XDoTool({"type", "--delay", "20", wide});
     run.XDoTool({"key", "Return"});
     ASSERT_TRUE(run.WaitForWindowGone("Open"));
-    ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
-        return s["grid"]["columns"].toInt() == 12;
-    })) << "the wider game did not open";
-    const QJsonObject state = run.State();
+    const TSettledWindow wider = SettledPlayWindow(
+        run, playWindow, [](const QJsonObject& s) { return s["grid"]["columns"].toInt() == 12; });
+    ASSERT_TRUE(wider.Settled()) << "the wider game did not open";
+    const QJsonObject& state = wider.State;
     EXPECT_EQ(state["playWindow"]["width"].toInt(), 583);
     ExpectWholeGrid(state);
     KeepScreen(Screen, "player-e2e-wider-game");
@@ -287,8 +294,7 @@ TEST_F(PlayerEndToEnd, TheTimerBoxStaysWholeInFullScreen) {
     ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {game});
     const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
     ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
-    const auto expectWholeBox = [&](const char* mode) {
-        const QJsonObject state = run.State();
+    const auto expectWholeBox = [&](const QJsonObject& state, const char* mode) {
         const QRect box = Place(state, "timerBox");
         const QRect panel = Place(state, "timerPanel");
         const int windowWidth = state["playWindow"]["width"].toInt();
@@ -297,19 +303,20 @@ TEST_F(PlayerEndToEnd, TheTimerBoxStaysWholeInFullScreen) {
         EXPECT_LE(box.right(), windowWidth - 1) << mode;
         EXPECT_GE(box.width(), 46) << mode;
     };
-    ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
+    const TSettledWindow full = SettledPlayWindow(run, playWindow, [](const QJsonObject& s) {
         return s["playWindow"]["width"].toInt() == 1024 &&
-               s["playControls"]["timerBox"]["visible"].toBool() &&
-               s["gridPaintedAt"].toDouble() > 0;
-    })) << "the window did not go full screen";
-    expectWholeBox("full screen");
+               s["playControls"]["timerBox"]["visible"].toBool();
+    });
+    ASSERT_TRUE(full.Settled()) << "the window did not go full screen";
+    expectWholeBox(full.State, "full screen");
     KeepScreen(Screen, "player-e2e-full-screen");
 
     run.Type(playWindow, "ctrl+n");
-    ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
+    const TSettledWindow normal = SettledPlayWindow(run, playWindow, [](const QJsonObject& s) {
         return s["playWindow"]["width"].toInt() == 583;
-    })) << "Normal Window did not give the form size back";
-    expectWholeBox("normal window");
+    });
+    ASSERT_TRUE(normal.Settled()) << "Normal Window did not give the form size back";
+    expectWholeBox(normal.State, "normal window");
 }
 
 namespace {
@@ -334,11 +341,13 @@ TEST_F(PlayerEndToEnd, TheOpenDialogOpensOverTheStartWindow) {
     ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {});
     const QString startWindow = run.WaitForWindow("Glyphtrove Player - by Fernhallow Software");
     ASSERT_FALSE(startWindow.isEmpty()) << "the start window did not show";
-    const QRect start = run.WindowRect(startWindow);
+    const QRect start = run.WaitForSettledRect(startWindow);
+    ASSERT_FALSE(start.isEmpty()) << "the start window did not settle";
     run.Click(PlayerButton(start.topLeft()));
     const QString open = run.WaitForWindow("Open");
     ASSERT_FALSE(open.isEmpty()) << "Play did not show the Open dialog";
-    const QRect dialog = run.WindowRect(open);
+    const QRect dialog = run.WaitForSettledRect(open);
+    ASSERT_FALSE(dialog.isEmpty()) << "the Open dialog did not settle";
     KeepScreen(Screen, "player-open-dialog");
     EXPECT_LE(OffCentre(dialog, start), 40)
         << "the Open dialog is at " << dialog.x() << "," << dialog.y();
@@ -359,6 +368,16 @@ TEST_F(PlayerEndToEnd, TheOptionsDialogOpensOverThePlayWindowInBothScreenModes) 
     const QString game = Fake.Folder() + "/Garden Birds.gtg";
     ASSERT_TRUE(QFile::copy(QString(GLYPHTROVE_EXAMPLES) + "/Garden Birds.gtg", game));
     const QRect screen(0, 0, 1024, 768);
+    // The play window's place once the window manager has put it there and
+    // the program has its size, which the dialog is placed from.
+    const auto settledPlace = [&](ProgramRun& run, const QString& playWindow, bool fullScreen) {
+        return SettledPlayWindow(run, playWindow,
+                                 [&](const QJsonObject& s) {
+                                     return (s["playWindow"]["width"].toInt() == screen.width()) ==
+                                            fullScreen;
+                                 })
+            .Place;
+    };
     // Options from the Game menu, its middle against the play window's.
     const auto optionsOver = [](ProgramRun& run, const QString& playWindow, const QRect& over,
                                 const QString& mode) {
@@ -366,7 +385,8 @@ TEST_F(PlayerEndToEnd, TheOptionsDialogOpensOverThePlayWindowInBothScreenModes) 
         run.XDoTool({"key", "--clearmodifiers", "o"});
         const QString options = run.WaitForWindow("Player Options");
         ASSERT_FALSE(options.isEmpty()) << "no Options dialog in " << mode.toStdString();
-        const QRect dialog = run.WindowRect(options);
+        const QRect dialog = run.WaitForSettledRect(options);
+        ASSERT_FALSE(dialog.isEmpty()) << "the dialog kept moving in " << mode.toStdString();
         KeepScreen(run.Screen(), "player-options-" + mode);
         EXPECT_LE(OffCentre(dialog, over), 40)
             << mode.toStdString() << ": the dialog is at " << dialog.x() << "," << dialog.y()
@@ -379,23 +399,16 @@ TEST_F(PlayerEndToEnd, TheOptionsDialogOpensOverThePlayWindowInBothScreenModes) 
                        {"XDG_RUNTIME_DIR"});
         const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
         ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
-        ASSERT_TRUE(WaitUntil([&] { return run.WindowRect(playWindow) == screen; }))
+        ASSERT_EQ(settledPlace(run, playWindow, true), screen)
             << "the play window is not full screen";
         optionsOver(run, playWindow, screen, "full-screen");
         if (start < 3)
             continue;
+        // The window leaves full screen through a new frame: on its way the
+        // X server has it, unmapped, where it was before it was maximised.
         run.Type(playWindow, "ctrl+n");
-        QRect normal;
-        ASSERT_TRUE(WaitUntil([&] {
-            normal = run.WindowRect(playWindow);
-            return normal.width() < screen.width();
-        })) << "Normal Window kept the full screen";
-        // The X server has the window's new size before the program does;
-        // the dialog is placed from the program's.
-        ASSERT_TRUE(run.WaitForState([&](const QJsonObject& s) {
-            return s["playWindow"]["width"].toInt() == normal.width() &&
-                   s["playWindow"]["height"].toInt() == normal.height();
-        })) << "the program did not take its normal window's size";
+        const QRect normal = settledPlace(run, playWindow, false);
+        ASSERT_FALSE(normal.isEmpty()) << "Normal Window kept the full screen";
         optionsOver(run, playWindow, normal, "normal-window");
     }
 }

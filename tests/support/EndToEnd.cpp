@@ -7,10 +7,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonDocument>
 #include <QStandardPaths>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <unistd.h>
 
 bool WaitUntil(const std::function<bool()>& Ready, int LimitMs) {
@@ -56,21 +58,29 @@ void VirtualScreen::Start() {
     const QString xvfb = QStandardPaths::findExecutable("Xvfb");
     if (xvfb.isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
         return;
-    FServer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     FServer.start(
         xvfb, {"-displayfd", "1", "-noreset", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
     if (!WaitUntil([this] {
             FServer.waitForReadyRead(50);
             FNumber += FServer.readAllStandardOutput();
             return FNumber.endsWith('\n') || FServer.state() == QProcess::NotRunning;
-        }))
+        })) {
+        ReportFailure("did not name its display");
         return;
+    }
     FNumber = FNumber.trimmed();
     FAnswered = !FNumber.isEmpty() && WaitUntil([this] {
         bool answered = false;
         XDoTool(Display(), {"getdisplaygeometry"}, &answered);
         return answered || FServer.state() == QProcess::NotRunning;
     }) && FServer.state() == QProcess::Running;
+    if (!FAnswered)
+        ReportFailure("did not answer");
+}
+
+void VirtualScreen::ReportFailure(const char* What) {
+    std::cerr << "Xvfb " << What << ":\n"
+              << FServer.readAllStandardError().toStdString() << std::endl;
 }
 
 void VirtualScreen::Stop() {
@@ -166,9 +176,20 @@ QString X11Client::Run(const QStringList& Arguments, bool* Succeeded) const {
 
 void KeepScreen(const VirtualScreen& Screen, const QString& Name) {
     const QString file = ScreenshotFile(Name);
-    if (!file.isEmpty()) {
-        EXPECT_TRUE(X11Client(Screen).Shot(file)) << Name.toStdString();
-    }
+    if (file.isEmpty())
+        return;
+    // Shots until two in a row are alike: the windows have finished drawing.
+    const X11Client client(Screen);
+    QImage last;
+    EXPECT_TRUE(WaitUntil([&] {
+        if (!client.Shot(file))
+            return false;
+        const QImage shot(file);
+        const bool alike = !last.isNull() && shot == last;
+        last = shot;
+        return alike;
+    })) << Name.toStdString()
+        << ": the screen did not settle";
 }
 
 ProgramRun::ProgramRun(const VirtualScreen& Screen, const QString& Folder, const QString& Binary,
@@ -246,6 +267,36 @@ QPoint ProgramRun::WindowOrigin(const QString& Window) const {
     return WindowRect(Window).topLeft();
 }
 
+bool ProgramRun::Shown(const QString& Window) const {
+    return VisibleWindows(QString()).contains(Window);
+}
+
+QRect ProgramRun::WaitForSettledRect(const QString& Window) const {
+    return WaitForSettledWindow(Window, QString(), nullptr).Place;
+}
+
+TSettledWindow
+ProgramRun::WaitForSettledWindow(const QString& Window, const QString& Key,
+                                 const std::function<bool(const QJsonObject&)>& Ready) const {
+    const auto sizeReported = [&](const TSettledWindow& Now) {
+        const QJsonObject reported = Now.State[Key].toObject();
+        return reported["width"].toInt() == Now.Place.width() &&
+               reported["height"].toInt() == Now.Place.height();
+    };
+    TSettledWindow last, settled;
+    WaitUntil([&] {
+        const TSettledWindow now{Shown(Window) ? WindowRect(Window) : QRect(),
+                                 Key.isEmpty() ? QJsonObject() : State()};
+        const bool unchanged = now.Settled() && now.Place == last.Place && now.State == last.State;
+        last = now;
+        if (!unchanged || (Ready && !Ready(now.State)) || (!Key.isEmpty() && !sizeReported(now)))
+            return false;
+        settled = now;
+        return true;
+    });
+    return settled;
+}
+
 QRect ProgramRun::WindowRect(const QString& Window) const {
     const QStringList lines = XDoTool({"getwindowgeometry", "--shell", Window}).split('\n');
     QRect rect;
@@ -268,12 +319,12 @@ void ProgramRun::Type(const QString& Window, const QString& Keys) const {
     XDoTool({"key", "--clearmodifiers", Keys});
 }
 
-void ProgramRun::Click(QPoint Point) const {
+void ProgramRun::Click(QPoint Point, int Button) const {
     // A synchronous move to where the pointer already is waits for ever:
     // it goes next to the point first.
     XDoTool({"mousemove", QString::number(Point.x() + 1), QString::number(Point.y() + 1),
              "mousemove", "--sync", QString::number(Point.x()), QString::number(Point.y()), "click",
-             "1"});
+             QString::number(Button)});
 }
 
 void ProgramRun::Drag(QPoint From, QPoint To) const {

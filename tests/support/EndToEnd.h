@@ -38,6 +38,10 @@ private:
     void Start();
     void Stop();
 
+    // What the server says goes to the log only when it fails: with
+    // -displayfd it reports every display number already taken on its way.
+    void ReportFailure(const char* What);
+
     QProcess FServer;
     QByteArray FNumber;
     bool FAnswered = false;
@@ -78,8 +82,16 @@ private:
 };
 
 // The whole virtual screen, kept under Name as screenshots are
-// (tests/support/Screenshot.h) when they are asked for.
+// (tests/support/Screenshot.h) when they are asked for, once it has
+// finished drawing.
 void KeepScreen(const VirtualScreen& Screen, const QString& Name);
+
+// A window's place once it has settled, with the program's report then.
+struct TSettledWindow {
+    QRect Place;
+    QJsonObject State;
+    bool Settled() const { return !Place.isEmpty(); }
+};
 
 // One run of a program on the virtual screen, with its home, configuration
 // folder and state file in the test's folder. The program runs as a
@@ -117,9 +129,22 @@ public:
     QPoint WindowOrigin(const QString& Window) const;
     // Where the window is on the screen, as the X server has it.
     QRect WindowRect(const QString& Window) const;
+    // Whether the window is mapped, and so placed when a window manager runs.
+    bool Shown(const QString& Window) const;
+    // Where the window is once it is shown and stays put: the X server gives
+    // the same place on two polls in a row. Empty when it never settled.
+    QRect WaitForSettledRect(const QString& Window) const;
+    // The window's settled place once Ready holds for the report and the
+    // report is unchanged across those polls, its window under Key having the
+    // size the X server gives it: the window manager has placed the window
+    // and the program has taken that size in and laid it out. Not settled
+    // when that never happened.
+    TSettledWindow WaitForSettledWindow(const QString& Window, const QString& Key,
+                                        const std::function<bool(const QJsonObject&)>& Ready) const;
     // Gives the window the keyboard and types the keys.
     void Type(const QString& Window, const QString& Keys) const;
-    void Click(QPoint Point) const;
+    // Clicks the mouse button there (1 left, 2 middle, 3 right).
+    void Click(QPoint Point, int Button = 1) const;
     void Drag(QPoint From, QPoint To) const;
     bool Ended();
 
