@@ -10,10 +10,8 @@
 #include "platform/Services.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -56,9 +54,6 @@ QStringList Content(const TCustomGlyphtrove& Puzzle) {
     return content + words;
 }
 
-// The game file is written and read in shared memory where there is one.
-QTemporaryDir* Folder = nullptr;
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
@@ -66,10 +61,6 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QApplication app(*argc, *argv);
     static FindingServices findings;
     SetServices(&findings);
-    const QString shared = "/dev/shm";
-    static QTemporaryDir folder((QDir(shared).exists() ? shared : QDir::tempPath()) +
-                                "/gtxgame-XXXXXX");
-    Folder = &folder;
     return 0;
 }
 
@@ -87,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
             Finding("unexpected message:", e.Message());
         return 0;
     }
-    const QString gameFile = Folder->filePath("game.gtg");
+    const QString gameFile = ScratchFolder().filePath("game.gtg");
     TGlyphtroveEditor loaded;
     loaded.resize(0, 0);
     try {
