@@ -466,26 +466,6 @@ TEST_F(GameManagerEndToEnd, GridShortcutsDoNothingUntilARightClickChoosesACell) 
     ExitWithoutQuestions(run);
 }
 
-// Load... makes an editor that stays hidden until a game is chosen: its Open
-// dialog opens over the game manager, where the user clicked.
-TEST_F(DesignerEndToEnd, TheLoadDialogOpensOverTheGameManager) {
-    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_DESIGNER_BINARY, {});
-    const QString manager = ShowGameManager(run);
-    ASSERT_FALSE(manager.isEmpty()) << "Editor did not show the game manager";
-    run.Click(GameManagerPlace + QPoint(192 + 40, 112 + 12));
-    const QString open = run.WaitForWindow("Open");
-    ASSERT_FALSE(open.isEmpty()) << "Load... did not show the Open dialog";
-    const QRect dialog = run.WindowRect(open);
-    const QRect over = run.WindowRect(manager);
-    KeepScreen(Screen, "designer-load-dialog");
-    EXPECT_LE((dialog.center() - over.center()).manhattanLength(), 4)
-        << "the Open dialog is at " << dialog.x() << "," << dialog.y();
-    run.Type(open, "Escape");
-    ASSERT_TRUE(run.WaitForWindowGone("Open"));
-    EXPECT_TRUE(run.VisibleWindows("Glyphtrove Game Editor").isEmpty())
-        << "a cancelled load shows no editor";
-}
-
 namespace {
 
 // A text export as a user writes it by hand, under a title line.
@@ -554,4 +534,24 @@ TEST_F(GameManagerEndToEnd, AHandWrittenExportImportsAndSavesWithItsWords) {
     EXPECT_EQ(Editors(run), QStringList({editor})) << "an editor stayed for the refused file";
     run.Type(error, "Return");
     EXPECT_TRUE(run.WaitForWindowGone("Error"));
+}
+
+// Load... makes an editor that stays hidden until a game is chosen: its Open
+// dialog opens over the game manager, where the user clicked.
+TEST_F(DesignerEndToEnd, TheLoadDialogOpensOverTheGameManager) {
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_DESIGNER_BINARY, {});
+    const QString manager = ShowGameManager(run);
+    ASSERT_FALSE(manager.isEmpty()) << "Editor did not show the game manager";
+    run.Click(GameManagerPlace + QPoint(192 + 40, 112 + 12));
+    const QString open = run.WaitForWindow("Open");
+    ASSERT_FALSE(open.isEmpty()) << "Load... did not show the Open dialog";
+    const QRect dialog = run.WindowRect(open);
+    const QRect over = run.WindowRect(manager);
+    KeepScreen(Screen, "designer-load-dialog");
+    EXPECT_LE((dialog.center() - over.center()).manhattanLength(), 4)
+        << "the Open dialog is at " << dialog.x() << "," << dialog.y();
+    run.Type(open, "Escape");
+    ASSERT_TRUE(run.WaitForWindowGone("Open"));
+    EXPECT_TRUE(run.VisibleWindows("Glyphtrove Game Editor").isEmpty())
+        << "a cancelled load shows no editor";
 }
