@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
+#include <QTemporaryDir>
 #include <cstddef>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -26,3 +28,13 @@ private:
     int FHandle;
     QString FName;
 };
+
+// A folder for the files a target writes, in shared memory where there is
+// one: the writers sync their files to the disk, which costs next to nothing
+// there.
+inline QTemporaryDir& ScratchFolder() {
+    const QString shared = "/dev/shm";
+    static QTemporaryDir folder((QDir(shared).exists() ? shared : QDir::tempPath()) +
+                                "/glyphtrove-fuzz-XXXXXX");
+    return folder;
+}

@@ -6,9 +6,7 @@
 #include "fuzz/MemoryFile.h"
 #include "platform/Exception.h"
 
-#include <QDir>
 #include <QString>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -46,25 +44,13 @@ bool Same(const TTextGame& A, const TTextGame& B) {
            A.Width == B.Width;
 }
 
-// The writer replaces its file through a temporary one and syncs it to
-// the disk; in shared memory that costs next to nothing.
-QTemporaryDir* Folder = nullptr;
-
 TTextGame ReadBack(const TTextGame& Game) {
-    const QString copy = Folder->filePath("copy.gtx");
+    const QString copy = ScratchFolder().filePath("copy.gtx");
     WriteTextGame(Game, copy);
     return ReadTextGame(copy);
 }
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    const QString shared = "/dev/shm";
-    static QTemporaryDir folder((QDir(shared).exists() ? shared : QDir::tempPath()) +
-                                "/gtx-XXXXXX");
-    Folder = &folder;
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     const MemoryFile file(Data, Size);

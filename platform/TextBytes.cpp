@@ -15,10 +15,8 @@ const char16_t Cp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026,
 
 QString FromCp1252(const QByteArray& Bytes) {
     QString text(Bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < Bytes.size(); ++i) {
-        const uint8_t byte = uint8_t(Bytes[i]);
-        text[i] = QChar(byte >= 0x80 && byte < 0xA0 ? Cp1252High[byte - 0x80] : char16_t(byte));
-    }
+    for (qsizetype i = 0; i < Bytes.size(); ++i)
+        text[i] = CodePageChar(uint8_t(Bytes[i]));
     return text;
 }
 
@@ -26,20 +24,27 @@ QString FromCp1252(const QByteArray& Bytes) {
 bool ToCp1252(const QString& Text, QByteArray& Bytes) {
     Bytes.resize(Text.size());
     for (qsizetype i = 0; i < Text.size(); ++i) {
-        const char16_t c = Text[i].unicode();
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            Bytes[i] = char(c);
-            continue;
-        }
-        const char16_t* high = std::find(std::begin(Cp1252High), std::end(Cp1252High), c);
-        if (high == std::end(Cp1252High))
+        const int byte = CodePageByte(Text[i]);
+        if (byte < 0)
             return false;
-        Bytes[i] = char(0x80 + (high - std::begin(Cp1252High)));
+        Bytes[i] = char(byte);
     }
     return true;
 }
 
 } // namespace
+
+int CodePageByte(QChar Letter) {
+    const char16_t c = Letter.unicode();
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    const char16_t* high = std::find(std::begin(Cp1252High), std::end(Cp1252High), c);
+    return high == std::end(Cp1252High) ? -1 : int(0x80 + (high - std::begin(Cp1252High)));
+}
+
+QChar CodePageChar(uint8_t Byte) {
+    return QChar(Byte >= 0x80 && Byte < 0xA0 ? Cp1252High[Byte - 0x80] : char16_t(Byte));
+}
 
 QByteArray TextToBytes(const QString& Text) {
     // Windows-1252 as the original wrote it, unless its bytes would read back

@@ -57,8 +57,8 @@ int ReadCount(const QString& FileName, TTypeStream* Stream, int64_t RecordBytes,
 // A code whose low byte is 0 holds no letter; the byte reads as a letter of
 // the Windows code page, as older copies wrote it.
 QString CellLetter(int Code) {
-    const char byte = char(Code & 0xFF);
-    return byte == 0 ? QString() : BytesToText(QByteArray(1, byte));
+    const uint8_t byte = uint8_t(Code & 0xFF);
+    return byte == 0 ? QString() : QString(CodePageChar(byte));
 }
 
 void ReadHeader(const QString& FileName, TTypeStream* Stream, TGameFile& File) {

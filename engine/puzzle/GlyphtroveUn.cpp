@@ -41,12 +41,8 @@ template <typename Visit> void ForEachFileCell(const TGameFile& File, Visit visi
 int CellCode(const QString& Text) {
     if (Text.isEmpty())
         return 0;
-    const QChar letter = Text.at(0);
-    if (letter.unicode() > 0xFF)
-        for (int byte = 0x80; byte < 0xA0; ++byte)
-            if (BytesToText(QByteArray(1, char(byte))) == letter)
-                return byte;
-    return letter.unicode();
+    const int byte = CodePageByte(Text.at(0));
+    return byte >= 0 ? byte : Text.at(0).unicode();
 }
 
 } // namespace

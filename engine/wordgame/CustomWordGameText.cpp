@@ -4,6 +4,9 @@
 #include "engine/wordgame/CustomWordGameUn.h"
 
 #include "engine/wordgame/TextGameUn.h"
+#include "platform/Exception.h"
+#include "platform/Format.h"
+#include "platform/TextBytes.h"
 
 #include <QStringList>
 
@@ -30,6 +33,29 @@ QString TextCellChar(const TCustomWordGame& Game, int Column, int Row) {
     return cell.Text.isEmpty() ? BlankCellChar : CellCharacters(cell.Text).first();
 }
 
+// A game file keeps a cell's letter as one byte of the code page: a letter
+// that no byte reads back as would come back from it as another.
+bool IsStorableLetter(const QString& Char) {
+    return Char.size() == 1 && CodePageByte(Char.at(0)) > 0;
+}
+
+QString CodePoint(const QString& Char) {
+    return QString::number(Char.toUcs4().value(0), 16).toUpper().rightJustified(4, '0');
+}
+
+// Checked before the import changes anything, so a refused file leaves the
+// puzzle as it was.
+void CheckStorableLetters(const TTextGame& Text, const QString& FileName) {
+    for (size_t row = 0; row < Text.Rows.size(); ++row)
+        for (const QString& cell : Text.Rows[row])
+            if (!IsStorableLetter(cell))
+                throw Exception(Format("Line %d of \"%s\" holds \"%s\" (U+%s), a letter that a "
+                                       "game file cannot store",
+                                       TextPropertyCount + 1 + int(row), FileName, cell,
+                                       CodePoint(cell)));
+}
+
+// Cells take letters as the program's own cells hold them: upper case.
 void ImportTextCell(TCustomWordGame& Game, int Column, int Row, const QString& Char) {
     if (!Game.BoardGame()->IsValidCell(Column, Row))
         return; // the control refused the size
@@ -39,18 +65,19 @@ void ImportTextCell(TCustomWordGame& Game, int Column, int Row, const QString& C
     cell.Shaded = false;
     cell.Visible = Char != HiddenCellChar;
     cell.State = Char == BlankCellChar ? wgcsBlank : wgcsDummy;
-    cell.Text = Char == BlankCellChar || Char == HiddenCellChar ? QString() : Char;
+    cell.Text = Char == BlankCellChar || Char == HiddenCellChar ? QString() : UpperCaseWord(Char);
     Game.WriteCell(Column, Row, cell);
 }
 
 // A word already listed, or one whose placement raises, is left out and the
-// import goes on with the next. The list holds words upper-cased, so "owl"
-// is listed once "OWL" is.
-void ImportTextWord(TCustomWordGame& Game, const QString& Word) {
-    if (!IsImportableWord(Word, Game.ColCount()) || Game.IndexOfWord(UpperCaseWord(Word)) >= 0)
+// import goes on with the next. A word is looked up as the list holds it,
+// upper-cased, over the upper-cased cells.
+void ImportTextWord(TCustomWordGame& Game, const QString& Line) {
+    const QString word = UpperCaseWord(Line);
+    if (!IsImportableWord(word, Game.ColCount()) || Game.IndexOfWord(word) >= 0)
         return;
     try {
-        Game.PlaceWordFromGrid(Word);
+        Game.PlaceWordFromGrid(word);
     } catch (const Exception&) {
     }
 }
@@ -77,6 +104,7 @@ void TCustomWordGame::ExportToTextFile(const QString& FileName) {
 
 void TCustomWordGame::ImportFromTextFile(const QString& FileName) {
     const TTextGame text = ReadTextGame(FileName);
+    CheckStorableLetters(text, FileName);
     SetGridSize(text.Width, int(text.Rows.size()));
     NewGame(text.Properties[tpTitle], text.Properties[tpDescription]);
     FGamePreferences->SetGameAuthor(text.Properties[tpAuthor]);

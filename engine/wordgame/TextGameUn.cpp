@@ -31,9 +31,10 @@ void ReadRows(TTextFileReader& Reader, const QString& FileName, TTextGame& Game)
 
 void ReadWords(TTextFileReader& Reader, TTextGame& Game) {
     while (!Reader.Eof()) {
-        const QString line = Reader.ReadLn();
-        if (IsImportableWord(line, Game.Width))
-            Game.Words << line;
+        // Blanks around a hand-written line are no part of its word.
+        const QString word = Reader.ReadLn().trimmed();
+        if (IsImportableWord(word, Game.Width))
+            Game.Words << word;
     }
 }
 

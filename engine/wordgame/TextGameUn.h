@@ -19,7 +19,8 @@ constexpr int TextGridMaxSide = 255;
 struct TTextGame {
     std::array<QString, TextPropertyCount> Properties;
     std::vector<QStringList> Rows; // one character per cell
-    // The lines after the grid that can be words, in file order.
+    // The lines after the grid that can be words, in file order, without
+    // the blanks around them.
     QStringList Words;
     int Width = 0; // the cells of the longest row
 };

@@ -3,6 +3,7 @@
 // the questions on the way out.
 
 #include "designer/dialogs/frmPreferenceUn.h"
+#include "engine/puzzle/GlyphtroveUn.h"
 #include "support/EndToEnd.h"
 #include "support/FakeServices.h"
 #include "support/TestFiles.h"
@@ -464,6 +465,76 @@ TEST_F(GameManagerEndToEnd, GridShortcutsDoNothingUntilARightClickChoosesACell) 
     run.Type(editor, "shift+Delete");
     KeepScreen(Screen, "e2e-editor-after-grid-shortcuts");
     ExitWithoutQuestions(run);
+}
+
+namespace {
+
+// A text export as a user writes it by hand, under a title line.
+QByteArray HandWrittenExport(const QStringList& Rows, const QStringList& Words) {
+    const QStringList lines =
+        QStringList{"Pets", "", "", "", "", "1.1.0"} + Rows + QStringList{""} + Words;
+    return (lines.join("\r\n") + "\r\n").toUtf8();
+}
+
+} // namespace
+
+// Load... with the export filter imports a hand-written export in lower
+// case; saved as a game file, it loads with its words. A file holding a
+// letter that a game file cannot store is refused with an error box, and no
+// editor is left for it.
+TEST_F(GameManagerEndToEnd, AHandWrittenExportImportsAndSavesWithItsWords) {
+    const QString folder = Fake.Folder() + "/Documents/My Puzzles";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    WriteBytes(folder + "/pets.gtx",
+               HandWrittenExport({"catxx", "doggo", "owlzz"}, {"cat", "Dog ", "owl"}));
+    WriteBytes(folder + "/polish.gtx",
+               HandWrittenExport({QString::fromUtf8("\u0141\u00d3D\u0179")}, {"LOD"}));
+
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_DESIGNER_BINARY, {});
+    StartManager(run);
+    // Load..., the file's name, then the export filter (the field after
+    // the name) and Open.
+    const auto importText = [&](const QString& Name) {
+        PressManagerButton(run, 112);
+        const QString open = run.WaitForWindow("Open");
+        if (open.isEmpty())
+            return false;
+        run.XDoTool({"windowfocus", "--sync", open});
+        run.XDoTool({"type", "--delay", "20", folder + "/" + Name});
+        for (const char* key : {"Tab", "Down", "shift+Tab", "Return"})
+            run.XDoTool({"key", "--clearmodifiers", key});
+        return run.WaitForWindowGone("Open");
+    };
+
+    ASSERT_TRUE(importText("pets.gtx")) << "the Open dialog did not take the export";
+    ASSERT_TRUE(WaitUntil([&] { return Editors(run).size() == 1; })) << "no editor for it";
+    const QString editor = Editors(run).value(0);
+    KeepScreen(Screen, "designer-imported-export");
+    run.Type(editor, "alt+f");
+    run.XDoTool({"key", "--clearmodifiers", "a"});
+    const QString save = run.WaitForWindow("Save Game File");
+    ASSERT_FALSE(save.isEmpty()) << "Save As showed no dialog";
+    run.XDoTool({"windowfocus", "--sync", save});
+    run.XDoTool({"type", "--delay", "20", "pets"});
+    run.XDoTool({"key", "--clearmodifiers", "Return"});
+    const QString saved = folder + "/pets.gtg";
+    ASSERT_TRUE(WaitUntil([&] { return QFileInfo(saved).size() > 0; })) << "nothing was saved";
+
+    TGlyphtroveEditor loaded;
+    loaded.resize(400, 400);
+    EXPECT_EQ(MessageOf([&] { loaded.LoadFromFile(saved); }), "");
+    QStringList words;
+    loaded.GetWordList(words);
+    EXPECT_EQ(words.join(",").toStdString(), "CAT,DOG,OWL");
+    EXPECT_EQ(loaded.GetCellText(4, 1).toStdString(), "O");
+
+    ASSERT_TRUE(importText("polish.gtx")) << "the Open dialog did not take the export";
+    const QString error = run.WaitForWindow("Error");
+    ASSERT_FALSE(error.isEmpty()) << "the refused import showed no error";
+    KeepScreen(Screen, "designer-refused-export");
+    EXPECT_EQ(Editors(run), QStringList({editor})) << "an editor stayed for the refused file";
+    run.Type(error, "Return");
+    EXPECT_TRUE(run.WaitForWindowGone("Error"));
 }
 
 // Load... makes an editor that stays hidden until a game is chosen: its Open

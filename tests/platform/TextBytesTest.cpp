@@ -1,5 +1,6 @@
 #include "platform/TextBytes.h"
 
+#include <QSet>
 #include <gtest/gtest.h>
 
 // The code page wherever it holds the text and cannot be mistaken for UTF-8;
@@ -48,4 +49,22 @@ TEST(TextBytes, ReadsUtf8AndElseOlderWindowsBytes) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.text, BytesToText(c.bytes)) << c.bytes.toHex().constData();
+}
+
+// A character has a byte exactly when that byte reads back as it: every byte
+// reads as a character whose byte it is, and no other character has one.
+TEST(TextBytes, EachByteAndTheOneCharacterItReadsAs) {
+    QSet<char16_t> readAs;
+    for (int byte = 0; byte <= 0xFF; ++byte) {
+        const QChar letter = CodePageChar(uint8_t(byte));
+        EXPECT_EQ(CodePageByte(letter), byte) << byte;
+        EXPECT_EQ(QString(letter), BytesToText(QByteArray(1, char(byte)))) << byte;
+        readAs.insert(letter.unicode());
+    }
+    int withByte = 0;
+    for (int code = 0; code <= 0xFFFF; ++code)
+        withByte += CodePageByte(QChar(char16_t(code))) >= 0 ? 1 : 0;
+    EXPECT_EQ(withByte, readAs.size());
+    for (const char16_t lost : {0x0085, 0x0141, 0x03B1, 0xD83D})
+        EXPECT_EQ(CodePageByte(QChar(lost)), -1) << lost;
 }
