@@ -1,6 +1,6 @@
 #include "platform/FileHandle.h"
 #include "support/FakeServices.h"
-#include "support/SpecialFiles.h"
+#include "support/OddFiles.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

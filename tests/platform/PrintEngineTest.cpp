@@ -4,7 +4,7 @@
 #include "support/FakeServices.h"
 #include "support/PuzzlePage.h"
 #include "support/Screenshot.h"
-#include "support/SpecialFiles.h"
+#include "support/OddFiles.h"
 #include "support/TestFiles.h"
 
 #include <QAbstractTextDocumentLayout>

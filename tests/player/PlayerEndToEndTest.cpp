@@ -6,7 +6,7 @@
 #include "engine/puzzle/GlyphtroveUn.h"
 #include "support/EndToEnd.h"
 #include "support/FakeServices.h"
-#include "support/SpecialFiles.h"
+#include "support/OddFiles.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

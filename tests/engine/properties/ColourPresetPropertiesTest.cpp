@@ -5,7 +5,7 @@
 
 #include "support/FakeServices.h"
 #include "support/FileSizeLimit.h"
-#include "support/SpecialFiles.h"
+#include "support/OddFiles.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "engine/puzzle/GlyphtroveUn.h"
 #include "platform/IniFile.h"
 #include "support/FakeServices.h"
-#include "support/SpecialFiles.h"
+#include "support/OddFiles.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
