@@ -290,3 +290,11 @@ void EndToEndTest::SetUp() {
     ASSERT_FALSE(QStandardPaths::findExecutable("xdotool").isEmpty()) << "xdotool is not installed";
     ASSERT_TRUE(Screen.Running()) << "Xvfb did not start";
 }
+
+QRect X11Client::Frame(const QString& Window) const {
+    bool succeeded = false;
+    const QStringList place = Run({"frame", Window}, &succeeded).split(' ');
+    if (!succeeded || place.size() != 4)
+        return QRect();
+    return QRect(place[0].toInt(), place[1].toInt(), place[2].toInt(), place[3].toInt());
+}
