@@ -69,6 +69,7 @@ void TfrmGamePlayer::ApplyLayoutOptions() {
     pnlToolbar->setVisible(Options().ShowToolbar());
     tbPuzzleTitle->setVisible(Options().ShowTitle());
     tbWordList->setVisible(Options().ShowWordList());
+    FitGridAroundBars();
 }
 
 void TfrmGamePlayer::EnableGameActions(bool on) {

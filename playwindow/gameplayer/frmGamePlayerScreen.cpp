@@ -6,6 +6,7 @@
 #include "playwindow/options/frmPlayOptionsUn.h"
 
 #include <QAction>
+#include <QWindow>
 
 void TfrmGamePlayer::actFullscreenExecute() {
     SetScreenMode(smFull);
@@ -28,7 +29,7 @@ void TfrmGamePlayer::SetScreenMode(TScreenMode mode) {
         }
         actFullscreen->setVisible(true);
         actNormalScreen->setVisible(false);
-        FitSidePanel();
+        FitBoard();
         ShowHelpNow(hiNormalWindow);
         return;
     }
@@ -41,32 +42,40 @@ void TfrmGamePlayer::SetScreenMode(TScreenMode mode) {
     ShowHelpNow(hiFullScreen);
 }
 
-// A window not shown yet has no place of its own: it keeps the one it gets.
+// The place is the inner area's, which does not depend on the frame: the
+// frameless window has none, and a frame's place handed to it is taken for
+// the inner area's, moving the window by a frame's size on every trip.
+// A window not shown yet gets its place at its first show.
 void TfrmGamePlayer::RememberNormalPlace() {
     FNormalSize = size();
-    FNormalPos = isVisible() ? std::optional<QPoint>(pos()) : std::nullopt;
+    if (isVisible())
+        FNormalPos = geometry().topLeft();
     FNormalRightWidth = pnlRight->width();
 }
 
-// The re-created frame would otherwise start where the full screen was, and
-// the side panel would keep the width it took there, squeezing the grid.
+// Un-maximising gives the window manager's idea of the place, which for a
+// window that opened full screen is the full screen's corner; and the side
+// panel would keep the width it took there, squeezing the grid.
 void TfrmGamePlayer::RestoreNormalPlace() {
-    resize(FNormalSize);
     if (FNormalPos)
-        move(*FNormalPos);
+        setGeometry(QRect(*FNormalPos, FNormalSize));
+    else
+        resize(FNormalSize);
     if (FShownBefore && FNormalRightWidth > 0) {
         SetRightPanelWidth(FNormalRightWidth);
         ResizeGrid();
     }
 }
 
-// A new frame re-creates the window, which hides it for a moment: that is
-// no closing, so the game runs on and the caller window stays hidden.
+// A shown window changes its frame in place: new flags for the widget would
+// unmap it and map it anew, a new window for the window manager to frame
+// and place.
 void TfrmGamePlayer::SetFrameless(bool frameless) {
-    const bool shown = isVisible();
-    FChangingFrame = true;
-    setWindowFlag(Qt::FramelessWindowHint, frameless);
-    if (shown)
-        show();
-    FChangingFrame = false;
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::FramelessWindowHint, frameless);
+    if (QWindow* window = windowHandle()) {
+        overrideWindowFlags(flags);
+        window->setFlags(flags);
+    } else
+        setWindowFlags(flags);
 }

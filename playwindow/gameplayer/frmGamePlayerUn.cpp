@@ -388,8 +388,7 @@ void TfrmGamePlayer::BindPlayerEvents() {
 void TfrmGamePlayer::ResizeGrid() {
     if (!FPlayer)
         return;
-    FPlayer->setGeometry(GridMargin, GridMargin, pnlGame->width() - 2 * GridMargin,
-                         pnlGame->height() - 2 * GridMargin);
+    FPlayer->setGeometry(QRect(QPoint(GridMargin, GridMargin), GridRoom()));
     FitBoard();
 }
 
@@ -398,27 +397,70 @@ void TfrmGamePlayer::ResizeGrid() {
 void TfrmGamePlayer::FitBoard() {
     FPlayer->RecalculateLayout();
     FitSidePanel();
+    if (KeepGridWhole())
+        return;
+    // Cells that fill the room leave their closing lines no pixel where the
+    // side panel cannot give one: the height, or a side panel at its
+    // narrowest. One pixel less for the cells leaves it.
+    const QSize extent = GridExtent();
+    FPlayer->resize(FPlayer->width() - (extent.width() > FPlayer->width() ? 1 : 0),
+                    FPlayer->height() - (extent.height() > FPlayer->height() ? 1 : 0));
+    FPlayer->RecalculateLayout();
+    FitSidePanel();
+    KeepGridWhole();
 }
 
-// The right panel takes all the room the square grid and its margins leave.
-// Moving the splitter resizes the game panel only, never the grid, so this
-// cannot feed back into itself.
+// The grid takes what it draws, within its room: the pixel of the closing
+// lines that the fitted panel gives, and never the panel's margin or frame.
+// True when it holds all it draws.
+bool TfrmGamePlayer::KeepGridWhole() {
+    const QSize size = FPlayer->size().expandedTo(GridExtent()).boundedTo(GridRoom());
+    if (size != FPlayer->size()) {
+        FPlayer->resize(size);
+        FPlayer->RecalculateLayout();
+    }
+    const QSize extent = GridExtent();
+    return extent.width() <= size.width() && extent.height() <= size.height();
+}
+
+QSize TfrmGamePlayer::GridRoom() const {
+    return pnlGame->size() - QSize(2 * GridMargin, 2 * GridMargin);
+}
+
+// The grid draws its cells from its second pixel on and closes the last
+// column and row with lines on the pixel past them.
+QSize TfrmGamePlayer::GridExtent() const {
+    const TRect last = FPlayer->CellRect(FPlayer->ColCount() - 1, FPlayer->RowCount() - 1);
+    return QSize(last.Right, last.Bottom);
+}
+
+// The game panel takes what the grid draws, made square, and its margins;
+// the right panel all the rest. Moving the splitter resizes the game panel
+// only, never the grid, so this cannot feed back into itself.
 void TfrmGamePlayer::FitSidePanel() {
     if (FFittingSidePanel)
         return;
-    const int h = FPlayer->ClientHeight();
-    if (h <= 0)
+    if (FPlayer->ClientHeight() <= 0)
         return;
-    const int w = FPlayer->ClientWidth();
-    const int extent = w < h ? h + 2 * FPlayer->y() : w + 2 * FPlayer->x();
-    const int right = centralWidget()->width() - extent;
+    const QSize drawn = GridExtent();
+    const int extent = drawn.width() < drawn.height() ? drawn.height() + 2 * FPlayer->y()
+                                                      : drawn.width() + 2 * FPlayer->x();
     FFittingSidePanel = true;
-    SetRightPanelWidth(right);
+    SetRightPanelWidth(Splitter2->width() - Splitter2->handleWidth() - extent);
     FFittingSidePanel = false;
 }
 
 void TfrmGamePlayer::SetRightPanelWidth(int width) {
     Splitter2->setSizes({Splitter2->width() - Splitter2->handleWidth() - width, width});
+}
+
+// The bars shown or hidden take their room at once, so the grid fits the
+// panel they leave: laid out later, the panel would cut the grid off or
+// leave it short.
+void TfrmGamePlayer::FitGridAroundBars() {
+    centralWidget()->layout()->activate();
+    layout()->activate();
+    ResizeGrid();
 }
 
 void TfrmGamePlayer::resizeEvent(QResizeEvent* event) {
@@ -437,6 +479,9 @@ void TfrmGamePlayer::FormShow() {
     // by now and the grid takes its own.
     if (!FShownBefore) {
         services().PlaceWindow(*this, poDesktopCenter);
+        // A window that opens full screen goes back here.
+        if (!FNormalPos)
+            FNormalPos = geometry().topLeft();
         SetRightPanelWidth(RightPanelWidth);
     }
     FShownBefore = true;
@@ -446,7 +491,7 @@ void TfrmGamePlayer::FormShow() {
 
 void TfrmGamePlayer::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
-    if (!event->spontaneous() && !FChangingFrame)
+    if (!event->spontaneous())
         Guarded([this] { FormHide(); });
 }
 

@@ -154,7 +154,13 @@ private:
     void SetScreenModeFromOptions();
     void ResizeGrid();
     void FitBoard();
+    bool KeepGridWhole();
+    // The grid's room in the game panel, inside its margins.
+    QSize GridRoom() const;
+    // The pixels the grid draws, from its top-left corner.
+    QSize GridExtent() const;
     void FitSidePanel();
+    void FitGridAroundBars();
     void SetRightPanelWidth(int width);
     void ShowCallerForm();
     void HideCallerForm();
@@ -238,10 +244,10 @@ private:
     QWidget* FCallerForm = nullptr;
     bool FHelpAvailable = true;
     bool FFittingSidePanel = false;
-    bool FChangingFrame = false;
     bool FShownBefore = false;
-    // Where the sizeable window was, given back when full screen ends; a
-    // window that opened full screen has only its form size to go back to.
+    // Where the sizeable window's inner area was, given back when full
+    // screen ends; a window that opened full screen goes back to its form
+    // size at the place of its first show.
     QSize FNormalSize;
     std::optional<QPoint> FNormalPos;
     int FNormalRightWidth = 0;

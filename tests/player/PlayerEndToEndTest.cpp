@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
@@ -75,6 +76,27 @@ TSettledWindow SettledPlayWindow(const ProgramRun& Run, const QString& PlayWindo
     });
 }
 
+// A game of the given counts in Folder, one word placed; its path.
+QString MakeGame(const QString& Folder, const QString& Name, int Cols, int Rows) {
+    TGlyphtroveEditor puzzle;
+    puzzle.SetGridSize(Cols, Rows);
+    puzzle.PlaceWord(0, 0, wdRight, "OWL", false);
+    const QString path = Folder + "/" + Name;
+    puzzle.SaveToFile(path);
+    return path;
+}
+
+// The play options beside the program, there before it starts: the window
+// opens at its form size, without the clock. True when they are written.
+bool PrepareNormalWindow(const QString& Folder) {
+    if (!QDir().mkpath(Folder + "/program"))
+        return false;
+    WriteBytes(Folder + "/program/Options.dat",
+               "[OPTIONS]\r\nAutoSave=0\r\nMaximiseWindow=0\r\nShowStatusbar=1\r\n"
+               "ShowTitle=1\r\nShowToolbar=1\r\nShowWordList=1\r\nTimer=0\r\n");
+    return true;
+}
+
 // A control's place in the play window, from the state report.
 QRect Place(const QJsonObject& State, const char* Control) {
     const QJsonObject place = State["playControls"][QString::fromLatin1(Control)].toObject();
@@ -82,19 +104,57 @@ QRect Place(const QJsonObject& State, const char* Control) {
                  place["height"].toInt());
 }
 
-// The last cell lies inside the game panel's one-pixel sunken frame, with
-// the cell's border line.
-void ExpectWholeGrid(const QJsonObject& State) {
+// What a screenshot shows of the grid's edges, "" when the whole grid is
+// there: the last column's right and the last row's bottom closing lines in
+// the grid's black, and the game panel's right frame beside the grid as it
+// is above it (the grid does not cover it).
+std::string GridEdgeFault(const QImage& Shot, const QJsonObject& State) {
     const QJsonObject grid = State["grid"].toObject();
+    const QJsonArray first = grid["firstCell"].toArray();
     const QJsonArray last = grid["lastCell"].toArray();
-    const QRect panel = Place(State, "gamePanel");
-    EXPECT_LE(grid["x"].toInt() + last[2].toInt() + 1, panel.right())
-        << "the last column passes the game panel's edge at " << panel.right();
-    EXPECT_LE(grid["y"].toInt() + last[3].toInt() + 1, panel.bottom());
+    const QPoint window(State["playWindow"]["x"].toInt(), State["playWindow"]["y"].toInt());
+    const QPoint origin = window + QPoint(grid["x"].toInt(), grid["y"].toInt());
+    const int right = last[2].toInt() - 1, bottom = last[3].toInt() - 1;
+    const int rows[] = {(first[1].toInt() + first[3].toInt()) / 2,
+                        (last[1].toInt() + last[3].toInt()) / 2};
+    const int columns[] = {(first[0].toInt() + first[2].toInt()) / 2,
+                           (last[0].toInt() + last[2].toInt()) / 2};
+    std::string fault;
+    const auto expectBlack = [&](QPoint at, const char* which) {
+        const QPoint point = origin + at;
+        if (Shot.pixel(point) != qRgb(0, 0, 0))
+            fault += std::string(which) + " closing line missing at " + std::to_string(at.x()) +
+                     "," + std::to_string(at.y()) + " of the grid; ";
+    };
+    for (const int y : rows)
+        expectBlack(QPoint(right, y), "right");
+    for (const int x : columns)
+        expectBlack(QPoint(x, bottom), "bottom");
+    const QRect panel = Place(State, "gamePanel").translated(window);
+    const QRgb frameAbove = Shot.pixel(panel.right(), panel.top() + 2);
+    for (const int y : rows)
+        if (Shot.pixel(panel.right(), origin.y() + y) != frameAbove)
+            fault += "the grid covers the panel's right frame; ";
+    return fault;
 }
 
 class PlayerEndToEnd : public EndToEndTest {
 protected:
+    // Waits until a screenshot shows the whole grid of the play window;
+    // else the fault it saw last.
+    void ExpectWholeGrid(ProgramRun& Run, const std::string& When) {
+        const QString file = Fake.Folder() + "/grid-check.png";
+        std::string fault = "no screenshot";
+        const bool whole = WaitUntil([&] {
+            const QJsonObject state = Run.State();
+            if (!X11Client(Screen).Shot(file))
+                return false;
+            fault = GridEdgeFault(QImage(file), state);
+            return fault.empty();
+        });
+        EXPECT_TRUE(whole) << When << ": " << fault;
+    }
+
     // Exit, the quit question answered Yes: the program ends by itself and
     // saves the play options (automatic saving is on at first) beside itself.
     void QuitThroughTheQuestion(ProgramRun& Run) {
@@ -227,7 +287,7 @@ TEST_F(PlayerEndToEnd, TheFormSizeWindowShowsTheWholeGridAndKeepsItsPanelsOnHove
     const QJsonObject& state = shown.State;
     EXPECT_EQ(state["playWindow"]["width"].toInt(), 583);
     EXPECT_EQ(state["playWindow"]["height"].toInt(), 514);
-    ExpectWholeGrid(state);
+    ExpectWholeGrid(run, "at the form size");
     KeepScreen(Screen, "player-e2e-form-size");
 
     const QPoint button = shown.Place.topLeft() + Place(state, "restartButton").center();
@@ -248,20 +308,9 @@ TEST_F(PlayerEndToEnd, TheFormSizeWindowShowsTheWholeGridAndKeepsItsPanelsOnHove
 // through the Open dialog, in the window at its form size, still shows its
 // last column inside the game panel.
 TEST_F(PlayerEndToEnd, AWiderGameOpenedNextShowsItsWholeGrid) {
-    const auto makeGame = [&](const QString& Name, int Cols, int Rows) {
-        TGlyphtroveEditor puzzle;
-        puzzle.SetGridSize(Cols, Rows);
-        puzzle.PlaceWord(0, 0, wdRight, "OWL", false);
-        const QString path = Fake.Folder() + "/" + Name;
-        puzzle.SaveToFile(path);
-        return path;
-    };
-    const QString square = makeGame("square.gtg", 10, 10);
-    const QString wide = makeGame("wide.gtg", 12, 10);
-    ASSERT_TRUE(QDir().mkpath(Fake.Folder() + "/program"));
-    WriteBytes(Fake.Folder() + "/program/Options.dat",
-               "[OPTIONS]\r\nAutoSave=0\r\nMaximiseWindow=0\r\nShowStatusbar=1\r\n"
-               "ShowTitle=1\r\nShowToolbar=1\r\nShowWordList=1\r\nTimer=0\r\n");
+    const QString square = MakeGame(Fake.Folder(), "square.gtg", 10, 10);
+    const QString wide = MakeGame(Fake.Folder(), "wide.gtg", 12, 10);
+    ASSERT_TRUE(PrepareNormalWindow(Fake.Folder()));
     ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {square});
     const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
     ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
@@ -279,8 +328,109 @@ TEST_F(PlayerEndToEnd, AWiderGameOpenedNextShowsItsWholeGrid) {
     ASSERT_TRUE(wider.Settled()) << "the wider game did not open";
     const QJsonObject& state = wider.State;
     EXPECT_EQ(state["playWindow"]["width"].toInt(), 583);
-    ExpectWholeGrid(state);
+    ExpectWholeGrid(run, "the wider game");
     KeepScreen(Screen, "player-e2e-wider-game");
+}
+
+// Under a window manager, square and other games show their whole grid at
+// the form size: when opened, after Options and OK, after full screen and
+// back, and after a resize.
+TEST_F(PlayerEndToEnd, TheWholeGridShowsAfterOptionsFullScreenAndAResize) {
+    const WindowManager manager(Screen, Fake.Folder());
+    ASSERT_TRUE(manager.Running()) << "openbox did not start";
+    ASSERT_TRUE(PrepareNormalWindow(Fake.Folder()));
+    struct Board {
+        int Cols;
+        int Rows;
+    };
+    for (const Board board : {Board{6, 6}, Board{12, 12}, Board{12, 10}, Board{10, 15}}) {
+        const std::string name = std::to_string(board.Cols) + "x" + std::to_string(board.Rows);
+        SCOPED_TRACE(name);
+        const QString game =
+            MakeGame(Fake.Folder(), QString::fromStdString(name + ".gtg"), board.Cols, board.Rows);
+        ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {game});
+        const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
+        ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
+        ASSERT_TRUE(run.WaitForState([&](const QJsonObject& s) {
+            return s["playWindow"]["visible"].toBool() && s["gridPaintedAt"].toDouble() > 0 &&
+                   s["grid"]["columns"].toInt() == board.Cols;
+        })) << "the puzzle was not painted";
+        ExpectWholeGrid(run, "opened");
+        KeepScreen(Screen, QString::fromStdString("player-e2e-whole-grid-" + name));
+
+        run.Type(playWindow, "alt+g");
+        run.XDoTool({"key", "--clearmodifiers", "o"});
+        const QString options = run.WaitForWindow("Player Options");
+        ASSERT_FALSE(options.isEmpty()) << "no Options dialog";
+        run.Type(options, "Return");
+        ASSERT_TRUE(run.WaitForWindowGone("Player Options"));
+        ExpectWholeGrid(run, "after Options");
+
+        run.Type(playWindow, "ctrl+f");
+        ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
+            return s["playWindow"]["width"].toInt() == 1024;
+        })) << "Ctrl+F did not give the full screen";
+        run.Type(playWindow, "ctrl+n");
+        ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
+            return s["playWindow"]["width"].toInt() == 583;
+        })) << "Ctrl+N did not give the form size back";
+        ExpectWholeGrid(run, "after full screen");
+
+        run.XDoTool({"windowsize", "--sync", playWindow, "640", "560"});
+        ASSERT_TRUE(run.WaitForState([](const QJsonObject& s) {
+            return s["playWindow"]["width"].toInt() == 640 &&
+                   s["playWindow"]["height"].toInt() == 560;
+        })) << "the window did not take its new size";
+        ExpectWholeGrid(run, "resized");
+        KeepScreen(Screen, QString::fromStdString("player-e2e-whole-grid-resized-" + name));
+    }
+}
+
+// Full screen and back, three times with the keys, under a window manager:
+// the window's frame ends where it was, at its size, and the grid and the
+// side panel get their places back.
+TEST_F(PlayerEndToEnd, FullScreenAndBackLeavesTheWindowWhereItWas) {
+    const WindowManager manager(Screen, Fake.Folder());
+    ASSERT_TRUE(manager.Running()) << "openbox did not start";
+    const QString game = PrepareTimedGame(Fake.Folder(), false);
+    ASSERT_FALSE(game.isEmpty());
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_PLAYER_BINARY, {game});
+    const QString playWindow = run.WaitForWindow("Glyphtrove Puzzle Player");
+    ASSERT_FALSE(playWindow.isEmpty()) << "the play window did not show";
+    const X11Client client(Screen);
+    const QRect screen(0, 0, 1024, 768);
+    // Framed: the frame is larger than the window's inner area.
+    QRect before;
+    ASSERT_TRUE(WaitUntil([&] {
+        const QJsonObject s = run.State();
+        before = client.Frame(playWindow);
+        return s["gridPaintedAt"].toDouble() > 0 && s["playWindow"]["width"].toInt() == 583 &&
+               before.width() > 583 && before.height() > 514;
+    })) << "the play window was not framed";
+    const QJsonObject layout = run.State();
+    KeepScreen(Screen, "player-e2e-round-trip-before");
+    for (int trip = 1; trip <= 3; ++trip) {
+        SCOPED_TRACE(trip);
+        run.Type(playWindow, "ctrl+f");
+        ASSERT_TRUE(WaitUntil([&] { return client.Frame(playWindow) == screen; }))
+            << "Ctrl+F did not cover the screen";
+        run.Type(playWindow, "ctrl+n");
+        QRect after;
+        const bool back = WaitUntil([&] {
+            after = client.Frame(playWindow);
+            return after == before;
+        });
+        ASSERT_TRUE(back) << "the frame is at " << after.x() << "," << after.y() << " "
+                          << after.width() << "x" << after.height() << ", it was at " << before.x()
+                          << "," << before.y() << " " << before.width() << "x" << before.height();
+        ASSERT_TRUE(run.WaitForState([&](const QJsonObject& s) {
+            return s["playWindow"] == layout["playWindow"];
+        })) << "the program did not take its place back";
+        const QJsonObject state = run.State();
+        EXPECT_EQ(Place(state, "gamePanel"), Place(layout, "gamePanel"));
+        EXPECT_EQ(state["grid"]["lastCell"], layout["grid"]["lastCell"]);
+    }
+    KeepScreen(Screen, "player-e2e-round-trip-after");
 }
 
 // Full screen under a window manager: the clock's box keeps its size and

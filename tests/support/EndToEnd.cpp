@@ -391,3 +391,11 @@ void PrintBesideUsersPage::PrintAndCheck(const ProgramRun& Run, const QString& W
     EXPECT_TRUE(WaitUntil([&] { return Pages().isEmpty(); }))
         << "the page stayed in the temporary folder";
 }
+
+QRect X11Client::Frame(const QString& Window) const {
+    bool succeeded = false;
+    const QStringList place = Run({"frame", Window}, &succeeded).split(' ');
+    if (!succeeded || place.size() != 4)
+        return QRect();
+    return QRect(place[0].toInt(), place[1].toInt(), place[2].toInt(), place[3].toInt());
+}

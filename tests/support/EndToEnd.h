@@ -72,6 +72,9 @@ public:
     QString Clipboard() const;
     // Saves the whole screen as a PNG picture; true when it did.
     bool Shot(const QString& File) const;
+    // Where the window's frame is as the X server has it (the window itself
+    // without a window manager); empty when the window is unknown.
+    QRect Frame(const QString& Window) const;
 
 private:
     void Disown();

@@ -1,6 +1,7 @@
 #include "playwindow/gameplayer/frmGamePlayerUn.h"
 
 #include "engine/genlib/GenLibUn.h"
+#include "platform/Colors.h"
 #include "platform/RadioGroup.h"
 #include "playwindow/about/frmAboutUn.h"
 #include "playwindow/controls/ColourListBoxUn.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -608,21 +610,25 @@ TEST_F(PlayWindowTest, NormalWindowAfterStartingFullScreenTakesTheFormSize) {
     EXPECT_EQ(Window->size(), QSize(583, 514)) << formSize.width() << "x" << formSize.height();
 }
 
+// The window's inner area goes back where it was: a frame's place given
+// back to the frameless window would move it by the frame's size.
 TEST_F(PlayWindowTest, NormalWindowGoesBackToWhereTheWindowWasBeforeFullScreen) {
     Play(MakeGame("animals.gtg", Animals));
     Window->move(120, 90);
     Window->resize(640, 480);
     QApplication::processEvents();
-    QTest::keyClick(Window.get(), Qt::Key_F, Qt::ControlModifier);
-    QApplication::processEvents();
-    ASSERT_NE(Window->size(), QSize(640, 480));
-    QTest::keyClick(Window.get(), Qt::Key_N, Qt::ControlModifier);
-    QApplication::processEvents();
-    EXPECT_EQ(Window->size(), QSize(640, 480));
-    EXPECT_EQ(Window->pos(), QPoint(120, 90));
+    const QRect normal = Window->geometry();
+    for (int trip = 1; trip <= 2; ++trip) {
+        QTest::keyClick(Window.get(), Qt::Key_F, Qt::ControlModifier);
+        QApplication::processEvents();
+        ASSERT_NE(Window->size(), QSize(640, 480));
+        QTest::keyClick(Window.get(), Qt::Key_N, Qt::ControlModifier);
+        QApplication::processEvents();
+        EXPECT_EQ(Window->geometry(), normal) << "trip " << trip;
+    }
 }
 
-// The side panel grew with the full screen; the normal window gets back its
+// The split changed with the full screen; the normal window gets back its
 // own split, not a small grid beside a wide word list.
 TEST_F(PlayWindowTest, NormalWindowGivesTheGridBackItsRoom) {
     Play(MakeGame("animals.gtg", Animals));
@@ -630,7 +636,7 @@ TEST_F(PlayWindowTest, NormalWindowGivesTheGridBackItsRoom) {
     const int right = Window->pnlRight->width();
     QTest::keyClick(Window.get(), Qt::Key_F, Qt::ControlModifier);
     QApplication::processEvents();
-    ASSERT_GT(Window->pnlRight->width(), right);
+    ASSERT_NE(Player().ClientWidth(), side);
     QTest::keyClick(Window.get(), Qt::Key_N, Qt::ControlModifier);
     QApplication::processEvents();
     // Within half a cell: the fit settles on whole cells.
@@ -646,8 +652,11 @@ TEST_F(PlayWindowTest, TheSidePanelTakesTheRoomTheSquareGridLeaves) {
         QApplication::processEvents();
         const int side = Player().ClientWidth();
         EXPECT_EQ(side, Player().ClientHeight());
-        EXPECT_EQ(Window->pnlRight->width(), Window->centralWidget()->width() - side - 16)
-            << size.width() << "x" << size.height();
+        // The grid's cells, their closing line and the margins; the splitter's
+        // handle and the right panel take the rest.
+        EXPECT_EQ(Window->pnlGame->width(), side + 1 + 16) << size.width() << "x" << size.height();
+        EXPECT_EQ(Window->pnlRight->width(),
+                  Window->centralWidget()->width() - 3 - Window->pnlGame->width());
     }
 }
 
@@ -664,7 +673,7 @@ TEST_F(PlayWindowTest, AGameOfAnotherSizeShowsItsWholeGrid) {
             << "panel " << Window->pnlGame->width();
         EXPECT_LE(Player().y() + last.Bottom + 1, Window->pnlGame->contentsRect().bottom());
         EXPECT_EQ(Window->pnlRight->width(),
-                  Window->centralWidget()->width() - Player().ClientWidth() - 16);
+                  Window->centralWidget()->width() - 3 - (Player().ClientWidth() + 1 + 16));
     }
 }
 
@@ -712,6 +721,78 @@ TEST_F(PlayWindowTest, AWiderGameOpenedIntoTheShownWindowShowsItsWholeGrid) {
         QApplication::processEvents();
         ASSERT_EQ(Player().ColCount(), 15);
         expectWholeGrid();
+    }
+}
+
+// The whole grid shows in its panel, its last column's right and its last
+// row's bottom closing lines drawn on the screen, after every open, after
+// Options (bars hidden and shown again), after a full-screen round trip and
+// after resizes; and it never covers the panel's margin or frame.
+TEST_F(PlayWindowTest, TheWholeGridShowsInItsPanelAfterEveryChange) {
+    struct Board {
+        int Cols;
+        int Rows;
+    };
+    const std::vector<Board> boards = {{6, 6}, {12, 12}, {12, 10}, {10, 15}, {30, 5}, {5, 30}};
+    const auto toggleStatusBar = [this] {
+        Fake.OnModal([](QDialog& dialog) {
+            auto& options = dynamic_cast<TfrmPlayerOptions&>(dialog);
+            QCheckBox* box = options.cbxShowStatusBar;
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+            QTest::mouseClick(options.btnOK, Qt::LeftButton);
+            return int(mrNone);
+        });
+        Window->actShowOptions->trigger();
+        QApplication::processEvents();
+    };
+    const auto expectWholeGrid = [&](const char* when) {
+        SCOPED_TRACE(when);
+        TGlyphtrovePlayer& grid = Player();
+        const QRect place = grid.geometry();
+        EXPECT_TRUE(Window->pnlGame->contentsRect().contains(place))
+            << place.right() << "," << place.bottom() << " in a panel of "
+            << Window->pnlGame->width() << "x" << Window->pnlGame->height();
+        const TRect first = grid.CellRect(0, 0);
+        const TRect last = grid.CellRect(grid.ColCount() - 1, grid.RowCount() - 1);
+        const QImage shown = Window->grab().toImage();
+        const QPoint origin = grid.mapTo(Window.get(), QPoint(0, 0));
+        const QColor line = ToQColor(grid.LineColour());
+        const auto expectLine = [&](int x, int y, const char* which) {
+            EXPECT_EQ(shown.pixelColor(origin + QPoint(x, y)), line)
+                << which << " closing line at " << x << "," << y << " of a grid " << grid.width()
+                << "x" << grid.height();
+        };
+        for (const int y : {(first.Top + first.Bottom) / 2, (last.Top + last.Bottom) / 2})
+            expectLine(last.Right - 1, y, "right");
+        for (const int x : {(first.Left + first.Right) / 2, (last.Left + last.Right) / 2})
+            expectLine(x, last.Bottom - 1, "bottom");
+    };
+    for (const QSize size : {QSize(583, 514), QSize(700, 600), QSize(800, 460)}) {
+        Window->resize(size);
+        for (const Board board : boards) {
+            SCOPED_TRACE(testing::Message() << board.Cols << "x" << board.Rows << " in "
+                                            << size.width() << "x" << size.height());
+            Play(MakeGame("game.gtg", {{"OWL", 0, 0, wdRight}}, {}, board.Cols, board.Rows));
+            ASSERT_EQ(Player().ColCount(), board.Cols);
+            expectWholeGrid("opened");
+            toggleStatusBar();
+            ASSERT_FALSE(Window->sbrInfo->isVisible());
+            expectWholeGrid("the status bar hidden");
+            toggleStatusBar();
+            ASSERT_TRUE(Window->sbrInfo->isVisible());
+            expectWholeGrid("the status bar shown again");
+            QTest::keyClick(Window.get(), Qt::Key_F, Qt::ControlModifier);
+            QApplication::processEvents();
+            expectWholeGrid("full screen");
+            QTest::keyClick(Window.get(), Qt::Key_N, Qt::ControlModifier);
+            QApplication::processEvents();
+            expectWholeGrid("back from full screen");
+            for (const int step : {-37, 1, 1, 1, 36}) {
+                Window->resize(Window->size() + QSize(step, step));
+                QApplication::processEvents();
+                expectWholeGrid("resized");
+            }
+        }
     }
 }
 
