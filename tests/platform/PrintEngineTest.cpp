@@ -2,9 +2,9 @@
 
 #include "platform/Exception.h"
 #include "support/FakeServices.h"
+#include "support/OddFiles.h"
 #include "support/PuzzlePage.h"
 #include "support/Screenshot.h"
-#include "support/OddFiles.h"
 #include "support/TestFiles.h"
 
 #include <QAbstractTextDocumentLayout>

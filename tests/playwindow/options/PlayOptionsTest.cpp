@@ -4,8 +4,8 @@
 #include "playwindow/controls/ColourListBoxUn.h"
 #include "support/FakeServices.h"
 #include "support/FileSizeLimit.h"
-#include "support/Screenshot.h"
 #include "support/OddFiles.h"
+#include "support/Screenshot.h"
 #include "support/TestFiles.h"
 
 #include <QCheckBox>
