@@ -39,6 +39,19 @@ bool IsStorableLetter(const QString& Char) {
     return Char.size() == 1 && CodePageByte(Char.at(0)) > 0;
 }
 
+// A hand-written file's letters take the case the program's own cells and
+// words have, in every language: a letter whose capital is one letter that
+// a game file can store becomes it. Others (ß, µ) stay as they are.
+QString UpperCaseStorableLetters(const QString& Text) {
+    QString upper = Text;
+    for (QChar& letter : upper) {
+        const QChar capital = letter.toUpper();
+        if (CodePageByte(capital) > 0)
+            letter = capital;
+    }
+    return upper;
+}
+
 QString CodePoint(const QString& Char) {
     return QString::number(Char.toUcs4().value(0), 16).toUpper().rightJustified(4, '0');
 }
@@ -65,15 +78,16 @@ void ImportTextCell(TCustomWordGame& Game, int Column, int Row, const QString& C
     cell.Shaded = false;
     cell.Visible = Char != HiddenCellChar;
     cell.State = Char == BlankCellChar ? wgcsBlank : wgcsDummy;
-    cell.Text = Char == BlankCellChar || Char == HiddenCellChar ? QString() : UpperCaseWord(Char);
+    cell.Text = Char == BlankCellChar || Char == HiddenCellChar ? QString()
+                                                                : UpperCaseStorableLetters(Char);
     Game.WriteCell(Column, Row, cell);
 }
 
 // A word already listed, or one whose placement raises, is left out and the
-// import goes on with the next. A word is looked up as the list holds it,
-// upper-cased, over the upper-cased cells.
+// import goes on with the next. A word is looked up upper-cased as the
+// cells are.
 void ImportTextWord(TCustomWordGame& Game, const QString& Line) {
-    const QString word = UpperCaseWord(Line);
+    const QString word = UpperCaseStorableLetters(Line);
     if (!IsImportableWord(word, Game.ColCount()) || Game.IndexOfWord(word) >= 0)
         return;
     try {

@@ -90,15 +90,59 @@ TEST_F(TextImportGameFileTest, ImportedGameSavesAndLoadsWithEveryWordAndLetter) 
          {"CAT ", "OWL\t", " DOG", "COW "},
          upperRows,
          {"CAT", "OWL", "DOG"}},
-        {"letters of the code page beyond ASCII keep their case",
+        {"letters of the code page beyond ASCII are upper-cased too",
          {QString::fromUtf8("caf\u00e9"), QString::fromUtf8("\u20ac\u0160\u00d3\u017d"),
           QString::fromUtf8("\u0153uf_")},
          {QString::fromUtf8("caf\u00e9"), QString::fromUtf8("\u0153uf"),
           QString::fromUtf8("\u20ac\u0160\u00d3\u017d")},
-         {QString::fromUtf8("CAF\u00e9 4444"), QString::fromUtf8("\u20ac\u0160\u00d3\u017d 4444"),
-          QString::fromUtf8("\u0153UF. 4440")},
-         {QString::fromUtf8("CAF\u00e9"), QString::fromUtf8("\u0153UF"),
+         {QString::fromUtf8("CAF\u00c9 4444"), QString::fromUtf8("\u20ac\u0160\u00d3\u017d 4444"),
+          QString::fromUtf8("\u0152UF. 4440")},
+         {QString::fromUtf8("CAF\u00c9"), QString::fromUtf8("\u0152UF"),
           QString::fromUtf8("\u20ac\u0160\u00d3\u017d")}},
+        {"accented capitals with their words in lower and mixed case",
+         {QString::fromUtf8("CAF\u00c9X"), QString::fromUtf8("\u00dcBERX"),
+          QString::fromUtf8("NI\u00d1OX")},
+         {QString::fromUtf8("caf\u00e9"), QString::fromUtf8("\u00fcber"),
+          QString::fromUtf8("Ni\u00f1o")},
+         {QString::fromUtf8("CAF\u00c9X 44442"), QString::fromUtf8("\u00dcBERX 44442"),
+          QString::fromUtf8("NI\u00d1OX 44442")},
+         {QString::fromUtf8("CAF\u00c9"), QString::fromUtf8("\u00dcBER"),
+          QString::fromUtf8("NI\u00d1O")}},
+        {"accented small letters with their words in capitals",
+         {QString::fromUtf8("caf\u00e9s"), QString::fromUtf8("\u00fcberx"),
+          QString::fromUtf8("sm\u00f8rx")},
+         {QString::fromUtf8("CAF\u00c9"), QString::fromUtf8("\u00dcBER"),
+          QString::fromUtf8("SM\u00d8R")},
+         {QString::fromUtf8("CAF\u00c9S 44442"), QString::fromUtf8("\u00dcBERX 44442"),
+          QString::fromUtf8("SM\u00d8RX 44442")},
+         {QString::fromUtf8("CAF\u00c9"), QString::fromUtf8("\u00dcBER"),
+          QString::fromUtf8("SM\u00d8R")}},
+        {"accented small letters with their words in small letters",
+         {QString::fromUtf8("se\u00f1or"), QString::fromUtf8("sm\u00f8rx"),
+          QString::fromUtf8("\u00e5senx")},
+         {QString::fromUtf8("se\u00f1or"), QString::fromUtf8("sm\u00f8r"),
+          QString::fromUtf8("\u00e5sen")},
+         {QString::fromUtf8("SE\u00d1OR 44444"), QString::fromUtf8("SM\u00d8RX 44442"),
+          QString::fromUtf8("\u00c5SENX 44442")},
+         {QString::fromUtf8("SE\u00d1OR"), QString::fromUtf8("SM\u00d8R"),
+          QString::fromUtf8("\u00c5SEN")}},
+        // A capital that a game file cannot store as one letter (SS, Greek
+        // Mu) leaves the letter as it is; one it can (Y with diaeresis) is taken.
+        {"letters without a storable capital stay as they are",
+         {QString::fromUtf8("stra\u00dfe"), QString::fromUtf8("\u00b5meter"),
+          QString::fromUtf8("\u00ffesxxx")},
+         {QString::fromUtf8("Stra\u00dfe"), QString::fromUtf8("\u00b5meter"),
+          QString::fromUtf8("\u00ffes")},
+         {QString::fromUtf8("STRA\u00dfE 444444"), QString::fromUtf8("\u00b5METER 444444"),
+          QString::fromUtf8("\u0178ESXXX 444222")},
+         {QString::fromUtf8("STRA\u00dfE"), QString::fromUtf8("\u00b5METER"),
+          QString::fromUtf8("\u0178ES")}},
+        // "#" stands for any cell: a cell showing one stays a letter of no word.
+        {"a cell showing the any-cell mark",
+         {"T#GER", "CATXX"},
+         {"T#GER", "cat"},
+         {"T#GER 22222", "CATXX 44422"},
+         {"CAT"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -109,6 +153,11 @@ TEST_F(TextImportGameFileTest, ImportedGameSavesAndLoadsWithEveryWordAndLetter) 
         Puzzle.SaveToFile(Path("pets.gtg"));
         Loader.LoadFromFile(Path("pets.gtg"));
         EXPECT_EQ(Loader.GetGameTitle().toStdString(), "Pets");
+        EXPECT_EQ(S(Rows(Loader)), S(c.Rows));
+        EXPECT_EQ(S(Words(Loader)), S(c.Words));
+
+        Puzzle.ExportToTextFile(Path("pets.gtx"));
+        Loader.ImportFromTextFile(Path("pets.gtx"));
         EXPECT_EQ(S(Rows(Loader)), S(c.Rows));
         EXPECT_EQ(S(Words(Loader)), S(c.Words));
     }
