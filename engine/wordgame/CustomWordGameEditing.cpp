@@ -29,7 +29,10 @@ int TCustomWordGame::AddWordFromCells(int X, int Y, uint32_t State) {
             word += GetCellText(column, row);
             StepCell(column, row, step.ColumnStep, step.RowStep);
         }
-        return word.length() >= 2 ? PlaceWord(X, Y, direction, word, false) : -1;
+        // A "#" in a word stands for any cell, so a cell showing one makes no
+        // word that the game's own files could give back.
+        return word.length() >= 2 && !word.contains('#') ? PlaceWord(X, Y, direction, word, false)
+                                                         : -1;
     }
     return -1;
 }

@@ -50,6 +50,21 @@ TEST_F(CellEditingTest, AddWordFromCellsReadsTheRunInTheFirstDirection) {
     EXPECT_EQ(Game.GetWordRec(1).Direction, wdTopLeft);
 }
 
+// A "#" keeps whatever its cell shows when a word is painted, so a word
+// read off a cell showing one is refused: it could not be found again.
+TEST_F(CellEditingTest, AddWordFromCellsRefusesARunThroughACellShowingTheAnyCellMark) {
+    for (int x = 0; x < 5; ++x)
+        PutLetter(x, 2, QString("T#GER").at(x), wgcsDummy);
+    int x = 0, y = 0;
+    TWordDirectionType direction = wdRight;
+    EXPECT_EQ(Game.FindWordInGrid("T#GER", x, y, direction), 1);
+    Events.clear();
+    EXPECT_EQ(Game.AddWordFromCells(0, 2, wgcsHighlighted), -1);
+    EXPECT_EQ(Game.WordCount(), 0);
+    EXPECT_TRUE(Events.isEmpty());
+    EXPECT_EQ(Game.GetCellText(1, 2), "#");
+}
+
 TEST_F(CellEditingTest, DeleteAtCellClearsEveryCellThatIsNoWordLetter) {
     PutLetter(1, 1, "F", wgcsFiller);
     PutLetter(2, 2, "D", wgcsDummy);
