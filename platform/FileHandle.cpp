@@ -175,6 +175,15 @@ QString FileLinkTarget(const QString& FileName) {
     return QString();
 }
 
+bool IsReadOnlyFile(const QString& FileName) {
+    const QByteArray name = NativeName(FileName);
+    struct stat info;
+    if (stat(name.constData(), &info) != 0 || S_ISDIR(info.st_mode))
+        return false;
+    return (info.st_mode & 0222) == 0 ||
+           faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0;
+}
+
 void TakeFileAttributes(int Handle, const QString& FileName) {
     const int saved = errno;
     struct stat info;

@@ -49,6 +49,10 @@ bool ForceDirectories(const QString& Dir);
 // symbolic links (the name a dangling link points to, too), or FileName
 // when it is no link. Empty for a chain that loops.
 QString FileLinkTarget(const QString& FileName);
+// True when a file (not a folder) stands at the name, links followed, and
+// its permission bits let nobody write it, or not this user. Editors refuse
+// to write over such a file, root's too, though the system would let root.
+bool IsReadOnlyFile(const QString& FileName);
 // Gives the new file behind Handle the permission bits and, where the
 // system allows, the group of the file that FileName names (links
 // followed). Nothing changes when no file is there.

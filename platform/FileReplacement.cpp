@@ -3,6 +3,7 @@
 #include "platform/Exception.h"
 #include "platform/FileHandle.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -12,6 +13,8 @@
 #include <unistd.h>
 
 namespace {
+
+const char ReadOnlyReason[] = "The file is read-only";
 
 // Names are drawn until one is free; a user's file is never opened.
 constexpr int NameAttempts = 100;
@@ -32,6 +35,26 @@ TFileReplacement::TFileReplacement(const QString& FileName)
     : FFileName(FileName), FTargetName(FileLinkTarget(FileName)) {
     if (FTargetName.isEmpty())
         throw EFCreateError(Format("Cannot create file %s", FileName));
+    if (IsReadOnlyFile(FTargetName))
+        throw EFCreateError(Format("Cannot create file \"%s\". %s",
+                                   QDir::toNativeSeparators(FileName), ReadOnlyReason));
+    CreateBesideTarget();
+    if (FHandle < 0 && (errno == EACCES || errno == EPERM))
+        OpenTargetInPlace();
+    if (FHandle < 0)
+        throw EFCreateError(Format("Cannot create file %s", FileName));
+    if (!FInPlace)
+        TakeFileAttributes(FHandle, FTargetName);
+}
+
+TFileReplacement::~TFileReplacement() {
+    if (FHandle >= 0)
+        close(FHandle);
+    if (!FCommitted && !FInPlace)
+        DeleteFile(FTemporaryName);
+}
+
+void TFileReplacement::CreateBesideTarget() {
     for (int attempt = 0; attempt < NameAttempts && FHandle < 0; ++attempt) {
         // Beside the target, so that the rename stays within its file system.
         FTemporaryName = TemporaryNameBeside(FTargetName);
@@ -39,21 +62,31 @@ TFileReplacement::TFileReplacement(const QString& FileName)
         FHandle = open(QFile::encodeName(FTemporaryName).constData(),
                        O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (FHandle < 0 && errno != EEXIST)
-            break;
+            return;
     }
-    if (FHandle < 0)
-        throw EFCreateError(Format("Cannot create file %s", FileName));
-    TakeFileAttributes(FHandle, FTargetName);
 }
 
-TFileReplacement::~TFileReplacement() {
-    if (FHandle >= 0)
-        close(FHandle);
-    if (!FCommitted)
-        DeleteFile(FTemporaryName);
+void TFileReplacement::OpenTargetInPlace() {
+    // Locked as any writer of a game file, so that a reader never sees it
+    // half written.
+    FHandle = FileOpen(FTargetName, faWrite);
+    FInPlace = FHandle >= 0;
+}
+
+void TFileReplacement::Reserve(int64_t Size) {
+    if (!FInPlace || Size <= 0)
+        return;
+    // Mode 0 allocates without changing a byte; a file system that cannot
+    // reserve ahead is written as it is.
+    if (fallocate(FHandle, 0, 0, off_t(Size)) != 0 && errno != EOPNOTSUPP && errno != ENOSYS)
+        throw EWriteError();
 }
 
 void TFileReplacement::Commit(const std::function<void()>& BeforeSwap) {
+    if (FInPlace) {
+        CommitInPlace();
+        return;
+    }
     // The bytes reach the disk before the name moves, so that a crash leaves
     // the old file or the whole new one at the name, never an empty one.
     const bool flushed = fsync(FHandle) == 0;
@@ -67,7 +100,24 @@ void TFileReplacement::Commit(const std::function<void()>& BeforeSwap) {
     FCommitted = true;
 }
 
+void TFileReplacement::CommitInPlace() {
+    // An older content that was longer must not trail the new one.
+    const off_t written = lseek(FHandle, 0, SEEK_CUR);
+    const bool cut = written >= 0 && ftruncate(FHandle, written) == 0;
+    const bool flushed = cut && fsync(FHandle) == 0;
+    const bool closed = close(FHandle) == 0;
+    FHandle = -1;
+    if (!flushed || !closed)
+        throw EWriteError();
+    FCommitted = true;
+}
+
 bool OpenSaveFile(QSaveFile& File) {
+    // Refused whoever runs the program, as a game file is.
+    if (IsReadOnlyFile(File.fileName())) {
+        errno = EACCES;
+        return false;
+    }
     if (!File.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     // QSaveFile follows links and copies the mode only as far as the
@@ -75,4 +125,10 @@ bool OpenSaveFile(QSaveFile& File) {
     // group was lost.
     TakeFileAttributes(File.handle(), File.fileName());
     return true;
+}
+
+QString SaveFileErrorString(const QSaveFile& File) {
+    if (!File.isOpen() && IsReadOnlyFile(File.fileName()))
+        return ReadOnlyReason;
+    return File.errorString();
 }

@@ -172,7 +172,7 @@ void TIniFile::UpdateFile() {
     const bool written = OpenSaveFile(file) && file.write(bytes) == bytes.size() && file.commit();
     if (!written)
         throw EFCreateError(Format("Cannot create file \"%s\". %s",
-                                   QDir::toNativeSeparators(FFileName), file.errorString()));
+                                   QDir::toNativeSeparators(FFileName), SaveFileErrorString(file)));
 }
 
 bool SameIniName(const QString& A, const QString& B) {

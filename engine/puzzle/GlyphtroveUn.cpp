@@ -245,6 +245,11 @@ int TCustomGlyphtrove::LoadFromFile(const QString& FileName) {
 }
 
 void TCustomGlyphtrove::SaveToFile(const QString& FileName) {
+    // The game is written beside its file and takes its place only when
+    // whole: a failed save leaves the game file and its backup as they were.
+    // Through a link, the file it leads to is the one replaced and backed up.
+    // Made first, so that a refused file leaves the game as it was.
+    TFileReplacement file(FileName);
     {
         // Recolouring every cell is a bulk change: one repaint, not one a cell.
         const TGridUpdate update(*this);
@@ -255,10 +260,7 @@ void TCustomGlyphtrove::SaveToFile(const QString& FileName) {
     GamePreferences()->StampModified();
     TBufferTypeStream buffer(tsmWrite);
     SaveToStream(&buffer);
-    // The game is written beside its file and takes its place only when
-    // whole: a failed save leaves the game file and its backup as they were.
-    // Through a link, the file it leads to is the one replaced and backed up.
-    TFileReplacement file(FileName);
+    file.Reserve(buffer.Bytes().size());
     THandleTypeStream stream(file.Handle(), tsmWrite);
     stream.WriteBuffer(buffer.Bytes().constData(), int(buffer.Bytes().size()));
     file.Commit([&] { MakeBackup(file.TargetName()); });

@@ -1107,16 +1107,15 @@ TEST_F(FailedSaveTest, ASaveKilledWhileWritingKeepsTheGameAndItsBackup) {
     EXPECT_EQ(ReadBytes(backup), good);
 }
 
-// A reader holding the game open (the player loading it) or a read-only
-// game does not stop a save: the old file only changes its name.
-TEST_F(FailedSaveTest, ASaveOverAGameOpenElsewhereOrReadOnlyReplacesIt) {
+// A reader holding the game open (the player loading it) does not stop a
+// save: the old file only changes its name.
+TEST_F(FailedSaveTest, ASaveOverAGameOpenElsewhereReplacesIt) {
     const QString path = Game("animals.gtg"), backup = Game("animals.bak");
     Puzzle.PlaceWord(0, 0, wdRight, "CAT", false);
     Puzzle.SaveToFile(path);
     const QByteArray first = ReadBytes(path);
     const int reader = FileOpen(path, faRead);
     ASSERT_GE(reader, 0);
-    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     Puzzle.PlaceWord(0, 1, wdRight, "DOG", false);
     EXPECT_EQ(Save(path), "");
     FileClose(reader);
@@ -1124,6 +1123,29 @@ TEST_F(FailedSaveTest, ASaveOverAGameOpenElsewhereOrReadOnlyReplacesIt) {
     Loader.LoadFromFile(path);
     EXPECT_EQ(Loader.WordCount(), 2);
     EXPECT_EQ(S(Listing()), "animals.bak,animals.gtg");
+}
+
+// A game the user made read-only is not saved over, whoever runs the
+// program: the file, its backup and the game stay as they were, and the
+// game can still be saved under another name.
+TEST_F(FailedSaveTest, AReadOnlyGameIsNotSavedOver) {
+    const QString path = Game("animals.gtg"), backup = Game("animals.bak");
+    const auto [older, good] = SaveTwoGames(path);
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    Puzzle.PlaceWord(0, 2, wdRight, "EMU", false);
+    Puzzle.HighlightWord(0);
+    const QString modifiedStamp = Puzzle.GamePreferences()->GetGameModified();
+    EXPECT_EQ(Save(path), S("Cannot create file \"" + path + "\". The file is read-only"));
+    EXPECT_EQ(ReadBytes(path), good);
+    EXPECT_EQ(ReadBytes(backup), older);
+    EXPECT_EQ(S(Listing()), "animals.bak,animals.gtg");
+    EXPECT_TRUE(Puzzle.Modified());
+    EXPECT_EQ(Puzzle.GetCellState(0, 0), wgcsWord | wgcsHighlighted);
+    EXPECT_EQ(S(Puzzle.GamePreferences()->GetGameModified()), S(modifiedStamp));
+
+    EXPECT_EQ(Save(Game("copy.gtg")), "");
+    Loader.LoadFromFile(Game("copy.gtg"));
+    EXPECT_EQ(Loader.WordCount(), 3);
 }
 
 // A new game file is readable as any file the user makes, not private to

@@ -3,6 +3,7 @@
 // and every reader refuses what is no regular file at once.
 
 #include "engine/puzzle/GlyphtroveUn.h"
+#include "platform/FileHandle.h"
 #include "platform/IniFile.h"
 #include "support/FakeServices.h"
 #include "support/OddFiles.h"
@@ -13,7 +14,10 @@
 #include <QFileInfo>
 #include <functional>
 #include <gtest/gtest.h>
+#include <linux/capability.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -74,6 +78,45 @@ std::string Listing(const QString& Folder) {
         .toStdString();
 }
 
+// Root may create files in any folder; without these capabilities it is
+// refused as any user is. False when they could not be dropped.
+bool DropFolderOverrides() {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    if (syscall(SYS_capget, &header, data) != 0)
+        return false;
+    for (const int capability : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER})
+        data[0].effective &= ~(1u << capability);
+    return syscall(SYS_capset, &header, data) == 0;
+}
+
+// What Run raised, run in a child process that may not create files in
+// Folder, whoever runs the test: "" when nothing was raised.
+std::string InFolderRefusingNewFiles(const QString& Folder, const std::function<void()>& Run) {
+    int report[2];
+    if (pipe(report) != 0)
+        return "no pipe";
+    const pid_t child = fork();
+    if (child == 0) {
+        close(report[0]);
+        std::string message = "the folder still takes new files";
+        if (DropFolderOverrides() && FileCreate(Folder + "/probe") < 0)
+            message = MessageOf(Run);
+        if (write(report[1], message.data(), message.size()) < 0) {
+        }
+        _exit(0);
+    }
+    close(report[1]);
+    std::string message;
+    char block[256];
+    for (ssize_t got; (got = read(report[0], block, sizeof block)) > 0;)
+        message.append(block, size_t(got));
+    close(report[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return message;
+}
+
 class UserFiles : public ::testing::Test {
 protected:
     UserFiles() {
@@ -107,7 +150,7 @@ TEST_F(UserFiles, ReplacingWritersKeepTheModeAndGroupOfTheFileTheyReplace) {
         gid_t Group;
     } cases[] = {
         {"private", bFile, 0600, getegid()},
-        {"read-only", bFile, 0444, getegid()},
+        {"group-writable", bFile, 0664, getegid()},
         {"another group's", bFile, 0640, OtherGroup()},
         {"a named pipe", bPipe, 0600, getegid()},
         {"new", bNothing, 0640, getegid()},
@@ -120,10 +163,6 @@ TEST_F(UserFiles, ReplacingWritersKeepTheModeAndGroupOfTheFileTheyReplace) {
     for (const TWriter& writer : kWriters)
         for (const auto& c : cases) {
             SCOPED_TRACE(std::string(writer.Name) + ", " + c.What);
-            // A non-root user cannot write a read-only file through Qt's own
-            // replacing writer.
-            if (c.Mode == 0444 && geteuid() != 0)
-                continue;
             const QString name = Folder(writer) + "/" + c.What + "." + writer.Extension;
             if (c.Before == bPipe) {
                 ASSERT_TRUE(MakeNamedPipe(name));
@@ -141,6 +180,74 @@ TEST_F(UserFiles, ReplacingWritersKeepTheModeAndGroupOfTheFileTheyReplace) {
             EXPECT_EQ(ModeOf(name), c.Mode);
             EXPECT_EQ(StatOf(name).st_gid, c.Group);
         }
+}
+
+// A file whose permission bits let nobody write it is left as it is by
+// every writer, whoever runs the program, also through a link; nothing new
+// is left beside it.
+TEST_F(UserFiles, ReplacingWritersRefuseAReadOnlyFile) {
+    for (const TWriter& writer : kWriters)
+        for (const mode_t mode : {0444, 0400, 0555}) {
+            const QString folder = Folder(writer), ext = writer.Extension;
+            const QString name = folder + "/read-only." + ext;
+            for (const QString& written : {name, folder + "/link." + ext}) {
+                SCOPED_TRACE(std::string(writer.Name) + " " + written.toStdString() + " " +
+                             std::to_string(mode));
+                WriteBytes(name, "old");
+                ASSERT_EQ(chmod(QFile::encodeName(name).constData(), mode), 0);
+                if (written != name)
+                    ASSERT_TRUE(QFile::link("read-only." + ext, written));
+                const std::string message = MessageOf([&] { writer.Write(Puzzle, written); });
+                if (ext == "gtg" || ext == "dat")
+                    EXPECT_EQ(message, "Cannot create file \"" + written.toStdString() +
+                                           "\". The file is read-only");
+                else
+                    EXPECT_EQ(message, "File access denied");
+                EXPECT_EQ(ReadBytes(name), "old");
+                EXPECT_EQ(ModeOf(name), mode);
+                EXPECT_EQ(Listing(folder),
+                          (written == name ? "" : "link." + ext.toStdString() + ",") +
+                              "read-only." + ext.toStdString());
+                QFile::remove(written);
+                QFile::remove(name);
+            }
+        }
+}
+
+// In a shared folder where the user may write the game but not make files,
+// the game is written in place, whole and cut to its length, without a
+// backup; a new name or a read-only game there is still refused.
+TEST_F(UserFiles, ASaveInAFolderThatRefusesNewFilesWritesTheGameInPlace) {
+    const QString folder = Fake.Folder() + "/shared";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString game = folder + "/birds.gtg", readOnly = folder + "/fixed.gtg";
+    const QByteArray longer(20000, 'x');
+    WriteBytes(game, longer);
+    WriteBytes(readOnly, "old");
+    ASSERT_EQ(chmod(QFile::encodeName(game).constData(), 0640), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(readOnly).constData(), 0444), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    const struct {
+        QString Name;
+        std::string Message;
+    } cases[] = {
+        {game, ""},
+        {folder + "/new.gtg", "Cannot create file " + (folder + "/new.gtg").toStdString()},
+        {readOnly, "Cannot create file \"" + readOnly.toStdString() + "\". The file is read-only"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name.toStdString());
+        EXPECT_EQ(InFolderRefusingNewFiles(folder, [&] { Puzzle.SaveToFile(c.Name); }), c.Message);
+    }
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0755), 0);
+    EXPECT_EQ(Listing(folder), "birds.gtg,fixed.gtg");
+    EXPECT_EQ(ModeOf(game), 0640u);
+    EXPECT_EQ(ReadBytes(readOnly), "old");
+    TGlyphtroveEditor loaded;
+    loaded.resize(200, 200);
+    EXPECT_EQ(MessageOf([&] { loaded.LoadFromFile(game); }), "");
+    EXPECT_EQ(loaded.WordCount(), 1);
+    EXPECT_LT(QFileInfo(game).size(), longer.size());
 }
 
 // A save through a link replaces the file the chain of links leads to,
