@@ -109,6 +109,8 @@ void TfrmGameEditor::LoadGameFile(const QString& Name) {
         FPreferencesDialog->LoadOptions(*FGame->GamePreferences());
         ApplyGameProperties(oldTitle);
     });
+    // The file's counts may differ from the board the grid was fitted to.
+    FitGrid();
     UpdateWordCount();
     ClearModifiedMark();
     SetStatusText(5, Format("%d x %d", FGame->ColCount(), FGame->RowCount()));
@@ -121,6 +123,7 @@ void TfrmGameEditor::ImportGameText(const QString& Name) {
         ClearWordList();
         FGame->ImportFromTextFile(Name);
     });
+    FitGrid();
     // The import brings its own title, which the game manager's line shows too.
     ApplyGameProperties(oldTitle);
     // The count and the actions that need words follow the new list.

@@ -390,8 +390,7 @@ void TfrmGameEditor::CreatePopupMenus() {
 void TfrmGameEditor::FormCreate() {
     FGameManager = nullptr;
     FGame = new TGlyphtroveEditor(pnlGame);
-    FGame->setGeometry(GridMargin, GridMargin, pnlGame->width() - 2 * GridMargin,
-                       pnlGame->height() - 2 * GridMargin);
+    FGame->setGeometry(QRect(QPoint(GridMargin, GridMargin), GridRoom()));
     FGame->SetBorderStyle(bsNone);
     FGame->SetGridLineWidth(0);
     // Ctrl held while the mouse crosses cells highlights their words.
@@ -501,6 +500,8 @@ void TfrmGameEditor::NewGame(int Columns, int Rows, bool Load) {
     const int paneWidth = FLayoutSettled ? pnlRightPane->width() : RightPaneWidth;
     pnlGame->setMinimumSize(Columns * MinCellPixels, Rows * MinCellPixels);
     WidenForGrid(paneWidth);
+    // A window wide enough already keeps its panel, fitted to the last board.
+    FitGrid();
     SetStatusText(spGridSize, Format("%d x %d", Columns, Rows));
     // The count follows the emptied list, also when the window is shown already.
     UpdateWordCount();
@@ -790,14 +791,26 @@ void TfrmGameEditor::GameCellMouseMove(TShiftState Shift, int Column, int Row) {
 }
 
 void TfrmGameEditor::pnlGameResize() {
-    const QRect grid = pnlGame->rect().adjusted(GridMargin, GridMargin, -GridMargin, -GridMargin);
-    if (!FGame || FGame->geometry() == grid)
+    if (!FGame)
         return;
-    FGame->setGeometry(grid);
-    FGame->RecalculateLayout();
+    FitGrid();
     // The layout that comes with the first show is no resize of the user's.
     if (FLayoutSettled)
         HighlightSelectedWords();
+}
+
+QSize TfrmGameEditor::GridRoom() const {
+    return pnlGame->size() - QSize(2 * GridMargin, 2 * GridMargin);
+}
+
+void TfrmGameEditor::FitGrid() {
+    const QSize room = GridRoom();
+    FGame->setGeometry(QRect(QPoint(GridMargin, GridMargin), room));
+    FGame->RecalculateLayout();
+    if (FGame->TakeDrawnExtent(room))
+        return;
+    FGame->ShrinkForClosingLines();
+    FGame->TakeDrawnExtent(room);
 }
 
 void TfrmGameEditor::AddWordAtCell(int Column, int Row) {

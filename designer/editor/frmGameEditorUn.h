@@ -7,6 +7,7 @@
 #include "platform/Services.h"
 
 #include <QMainWindow>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -243,6 +244,11 @@ private:
     // Runs the grid menu's action whose shortcut was typed; false for none.
     bool RunGridShortcut(const QKeyEvent& Key);
     void pnlGameResize();
+    // The grid's room in the game panel, inside its margins.
+    QSize GridRoom() const;
+    // The grid takes its room, less the pixel its closing lines need where
+    // cells filling the room would leave them none.
+    void FitGrid();
     void AddWordAtCell(int Column, int Row);
     bool RunWordEditor(QString& Word, TWordDirectionType& Direction, int& Column, int& Row,
                        bool EditMode);

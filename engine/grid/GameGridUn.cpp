@@ -476,6 +476,28 @@ TRect TCustomGameGrid::CellRect(int col, int row) const {
     return rect;
 }
 
+QSize TCustomGameGrid::DrawnExtent() const {
+    const TRect last = CellRect(ColCount() - 1, RowCount() - 1);
+    return QSize(last.Right, last.Bottom);
+}
+
+bool TCustomGameGrid::TakeDrawnExtent(const QSize& Room) {
+    const QSize taken = size().expandedTo(DrawnExtent()).boundedTo(Room);
+    if (taken != size()) {
+        resize(taken);
+        RecalculateLayout();
+    }
+    const QSize extent = DrawnExtent();
+    return extent.width() <= taken.width() && extent.height() <= taken.height();
+}
+
+void TCustomGameGrid::ShrinkForClosingLines() {
+    const QSize extent = DrawnExtent();
+    resize(width() - (extent.width() > width() ? 1 : 0),
+           height() - (extent.height() > height() ? 1 : 0));
+    RecalculateLayout();
+}
+
 QPoint TCustomGameGrid::CellAtPoint(int X, int Y) const {
     const QPoint none(-1, -1);
     if (X < 0 || X >= FClientWidth || Y < 0 || Y >= FClientHeight)

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -252,6 +253,16 @@ public:
     // Marks the layout and repaints at once.
     virtual void RecalculateLayout();
     TRect CellRect(int col, int row) const;
+    // The pixels the laid-out grid draws from its top-left corner: its cells
+    // start one pixel in and close the last column and row with lines on the
+    // pixel past them.
+    QSize DrawnExtent() const;
+    // The grid takes what it draws, within Room: the pixel of the closing
+    // lines that its room gives. True when it holds all it draws.
+    bool TakeDrawnExtent(const QSize& Room);
+    // Cells that fill the grid leave their closing lines no pixel: one pixel
+    // less each way they overflow leaves it, and the cells are laid out again.
+    void ShrinkForClosingLines();
     // The cell under a pixel of the control; (-1, -1) when there is none.
     QPoint CellAtPoint(int X, int Y) const;
     void ResetMouseCell() { FLastMouseCell = QPoint(-1, -1); }

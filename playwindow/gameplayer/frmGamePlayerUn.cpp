@@ -397,41 +397,17 @@ void TfrmGamePlayer::ResizeGrid() {
 void TfrmGamePlayer::FitBoard() {
     FPlayer->RecalculateLayout();
     FitSidePanel();
-    if (KeepGridWhole())
+    if (FPlayer->TakeDrawnExtent(GridRoom()))
         return;
-    // Cells that fill the room leave their closing lines no pixel where the
-    // side panel cannot give one: the height, or a side panel at its
-    // narrowest. One pixel less for the cells leaves it.
-    const QSize extent = GridExtent();
-    FPlayer->resize(FPlayer->width() - (extent.width() > FPlayer->width() ? 1 : 0),
-                    FPlayer->height() - (extent.height() > FPlayer->height() ? 1 : 0));
-    FPlayer->RecalculateLayout();
+    // The room's height, or a side panel at its narrowest, cannot give the
+    // closing lines their pixel.
+    FPlayer->ShrinkForClosingLines();
     FitSidePanel();
-    KeepGridWhole();
-}
-
-// The grid takes what it draws, within its room: the pixel of the closing
-// lines that the fitted panel gives, and never the panel's margin or frame.
-// True when it holds all it draws.
-bool TfrmGamePlayer::KeepGridWhole() {
-    const QSize size = FPlayer->size().expandedTo(GridExtent()).boundedTo(GridRoom());
-    if (size != FPlayer->size()) {
-        FPlayer->resize(size);
-        FPlayer->RecalculateLayout();
-    }
-    const QSize extent = GridExtent();
-    return extent.width() <= size.width() && extent.height() <= size.height();
+    FPlayer->TakeDrawnExtent(GridRoom());
 }
 
 QSize TfrmGamePlayer::GridRoom() const {
     return pnlGame->size() - QSize(2 * GridMargin, 2 * GridMargin);
-}
-
-// The grid draws its cells from its second pixel on and closes the last
-// column and row with lines on the pixel past them.
-QSize TfrmGamePlayer::GridExtent() const {
-    const TRect last = FPlayer->CellRect(FPlayer->ColCount() - 1, FPlayer->RowCount() - 1);
-    return QSize(last.Right, last.Bottom);
 }
 
 // The game panel takes what the grid draws, made square, and its margins;
@@ -442,7 +418,7 @@ void TfrmGamePlayer::FitSidePanel() {
         return;
     if (FPlayer->ClientHeight() <= 0)
         return;
-    const QSize drawn = GridExtent();
+    const QSize drawn = FPlayer->DrawnExtent();
     const int extent = drawn.width() < drawn.height() ? drawn.height() + 2 * FPlayer->y()
                                                       : drawn.width() + 2 * FPlayer->x();
     FFittingSidePanel = true;

@@ -154,11 +154,8 @@ private:
     void SetScreenModeFromOptions();
     void ResizeGrid();
     void FitBoard();
-    bool KeepGridWhole();
     // The grid's room in the game panel, inside its margins.
     QSize GridRoom() const;
-    // The pixels the grid draws, from its top-left corner.
-    QSize GridExtent() const;
     void FitSidePanel();
     void FitGridAroundBars();
     void SetRightPanelWidth(int width);

@@ -2,10 +2,13 @@
 // user would drive it: the start window, the game manager, a new game, and
 // the questions on the way out.
 
+#include "designer/dialogs/frmNewGameUn.h"
 #include "designer/dialogs/frmPreferenceUn.h"
+#include "designer/editor/frmGameEditorUn.h"
 #include "engine/puzzle/GlyphtroveUn.h"
 #include "support/EndToEnd.h"
 #include "support/FakeServices.h"
+#include "support/Screenshot.h"
 #include "support/TestFiles.h"
 
 #include <QApplication>
@@ -13,11 +16,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
 #include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -575,5 +583,174 @@ TEST_F(GameManagerEndToEnd, PrintLeavesTheUsersPageBesideTheGameAlone) {
     ASSERT_FALSE(editor.isEmpty()) << "the loaded game's editor did not show";
     print.PrintAndCheck(run, editor, "designer-print-preview");
     ASSERT_FALSE(HasFatalFailure());
+    ExitWithoutQuestions(run);
+}
+
+namespace {
+
+// The pixels of a screenshot along a line from From, one Step at a time.
+std::vector<QRgb> PixelsAlong(const QImage& Shot, QPoint From, QPoint Step, int Count) {
+    std::vector<QRgb> pixels;
+    for (int i = 0; i < Count; ++i)
+        pixels.push_back(Shot.pixel(From + i * Step));
+    return pixels;
+}
+
+// Where runs of the grid's black start along a line of pixels.
+std::vector<int> BlackRuns(const std::vector<QRgb>& Pixels) {
+    std::vector<int> runs;
+    for (int i = 0; i < int(Pixels.size()); ++i)
+        if (Pixels[i] == qRgb(0, 0, 0) && (i == 0 || Pixels[i - 1] != qRgb(0, 0, 0)))
+            runs.push_back(i);
+    return runs;
+}
+
+// What a screenshot shows of a new game's grid in the editor's game panel
+// (Panel, on the screen), "" when it is whole. A line across a row of cells
+// meets the lines between the cells, which lie side by side, and the lines
+// that open the first and close the last: a line more than the cells. A
+// cut-off grid ends in the last cell's bevel, a line short. Lines across the
+// first and the last row and down the first and the last column are read.
+std::string GridEdgeFault(const QImage& Shot, const QRect& Panel, int Cols, int Rows) {
+    // The grid lies 8 pixels in; 6 more is inside the first cells.
+    const int inside = 8 + 6;
+    const auto across = [&](int y) {
+        return BlackRuns(PixelsAlong(Shot, QPoint(Panel.left(), y), QPoint(1, 0), Panel.width()));
+    };
+    const auto down = [&](int x) {
+        return BlackRuns(PixelsAlong(Shot, QPoint(x, Panel.top()), QPoint(0, 1), Panel.height()));
+    };
+    const std::vector<int> firstRow = across(Panel.top() + inside);
+    const std::vector<int> firstColumn = down(Panel.left() + inside);
+    if (firstRow.size() < 2 || firstColumn.size() < 2)
+        return "no grid in the panel";
+    // Inside the last cells: 6 pixels before the last line each way.
+    const std::vector<int> lastRow = across(Panel.top() + firstColumn.back() - 6);
+    const std::vector<int> lastColumn = down(Panel.left() + firstRow.back() - 6);
+    std::string fault;
+    const auto check = [&](const std::vector<int>& runs, int cells, const std::string& which) {
+        if (int(runs.size()) != cells + 1)
+            fault += which + " meets " + std::to_string(runs.size()) + " lines" +
+                     (runs.empty() ? "" : ", the last at " + std::to_string(runs.back())) +
+                     " in the panel; ";
+    };
+    check(firstRow, Cols, "the first row");
+    check(lastRow, Cols, "the last row");
+    check(firstColumn, Rows, "the first column");
+    check(lastColumn, Rows, "the last column");
+    return fault;
+}
+
+// Where the game panel lies in the editor window at its form size, from an
+// editor of this process built the same way.
+QRect GamePanelInEditor() {
+    TfrmGameEditor probe;
+    probe.show();
+    QApplication::processEvents();
+    return QRect(probe.pnlGame->mapTo(&probe, QPoint(0, 0)), probe.pnlGame->size());
+}
+
+// Where the size shows in the New Game dialog.
+QRect SizeInNewGameDialog() {
+    TfrmNewGame probe(nullptr);
+    return QRect(probe.lblSize->mapTo(&probe, QPoint(0, 0)), probe.lblSize->size());
+}
+
+class NewGameGridEndToEnd : public GameManagerEndToEnd {
+protected:
+    // The screen's pixels in Area once it has finished drawing.
+    QImage SettledArea(const QRect& Area) {
+        const X11Client client(Screen);
+        const QString file = Fake.Folder() + "/area.png";
+        QImage last, now;
+        WaitUntil([&] {
+            if (!client.Shot(file))
+                return false;
+            now = QImage(file).copy(Area);
+            const bool alike = !last.isNull() && now == last;
+            last = now;
+            return alike;
+        });
+        return now;
+    }
+    // Presses Key in the dialog once it has the keyboard, and waits until
+    // the size it shows has changed: the dialog took the key. Each key of
+    // these changes the size by one, or to a preset other than the size.
+    bool PressSizeKey(ProgramRun& Run, const QString& Dialog, const QString& Key) {
+        if (!WaitUntil([&] { return Run.XDoTool({"getwindowfocus"}) == Dialog; }))
+            return false;
+        const QRect size =
+            SizeInNewGameDialog().translated(Run.WaitForSettledRect(Dialog).topLeft());
+        const QImage before = SettledArea(size);
+        Run.XDoTool({"key", "--clearmodifiers", Key});
+        return WaitUntil([&] { return SettledArea(size) != before; });
+    }
+    // New..., the size by the dialog's keys, then Create; the new editor,
+    // or "".
+    QString NewGameOfSize(ProgramRun& Run, const QStringList& Keys) {
+        const QStringList before = Editors(Run);
+        PressManagerButton(Run, 80);
+        const QString dialog = Run.WaitForWindow("New Game");
+        if (dialog.isEmpty())
+            return QString();
+        Run.XDoTool({"windowfocus", "--sync", dialog});
+        for (const QString& key : Keys)
+            if (!PressSizeKey(Run, dialog, key))
+                return QString();
+        Run.Type(dialog, "Return");
+        QString editor;
+        WaitUntil([&] {
+            for (const QString& id : Editors(Run))
+                if (!before.contains(id))
+                    editor = id;
+            return !editor.isEmpty();
+        });
+        return editor;
+    }
+    // Waits until a screenshot shows the editor's whole grid; else the
+    // fault it saw last. The last screenshot is kept as Shot.
+    void ExpectWholeGrid(ProgramRun& Run, const QString& Editor, int Cols, int Rows,
+                         const QString& Shot) {
+        const QRect place = Run.WaitForSettledRect(Editor);
+        ASSERT_EQ(place.size(), QSize(594, 509)) << "the editor is not at its form size";
+        const QRect panel = GamePanelInEditor().translated(place.topLeft());
+        const QString file = Fake.Folder() + "/grid-check.png";
+        const X11Client client(Screen);
+        std::string fault = "no screenshot";
+        QImage shot;
+        const bool whole = WaitUntil([&] {
+            if (!client.Shot(file))
+                return false;
+            shot = QImage(file);
+            fault = GridEdgeFault(shot, panel, Cols, Rows);
+            return fault.empty();
+        });
+        KeepScreenshot(shot, Shot);
+        EXPECT_TRUE(whole) << Cols << " x " << Rows << ": " << fault;
+    }
+};
+
+} // namespace
+
+// New games through the New Game dialog, each in an editor of its own at
+// the form size, show their whole grids on the screen: the last column's
+// right and the last row's bottom closing lines are drawn in the panel.
+TEST_F(NewGameGridEndToEnd, NewGamesShowTheirWholeGridsAtTheFormSize) {
+    ProgramRun run(Screen, Fake.Folder(), GLYPHTROVE_DESIGNER_BINARY, {});
+    StartManager(run);
+    struct Game {
+        int Side;
+        QStringList Keys;
+    };
+    // 15 x 15 is offered; F2 is 5 x 5, F3 10 x 10, the arrows one more.
+    const std::vector<Game> games = {
+        {15, {}}, {12, {"F3", "ctrl+r", "ctrl+r", "ctrl+u", "ctrl+u"}}, {5, {"F2"}}};
+    for (const Game& game : games) {
+        SCOPED_TRACE(game.Side);
+        const QString editor = NewGameOfSize(run, game.Keys);
+        ASSERT_FALSE(editor.isEmpty()) << "no editor for the new game";
+        ExpectWholeGrid(run, editor, game.Side, game.Side,
+                        QString("e2e-editor-new-game-%1x%1").arg(game.Side));
+    }
     ExitWithoutQuestions(run);
 }

@@ -125,6 +125,23 @@ TEST_F(EditorFilesTest, LoadingAGameFileFillsTheListAndTellsTheManager) {
     Preferences = preferences;
 }
 
+// The shown window's panel keeps its size; the file's board is fitted to it.
+TEST_F(EditorFilesTest, ALoadedGameOfOtherCountsShowsItsWholeGrid) {
+    for (const int side : {15, 5}) {
+        SCOPED_TRACE(side);
+        TGlyphtroveEditor puzzle;
+        puzzle.SetGridSize(side, side);
+        puzzle.PlaceWord(0, 0, wdRight, "OWL", false);
+        const QString file = Path(QString("game%1.gtg").arg(side));
+        puzzle.SaveToFile(file);
+        Load(*Editor, file, 1);
+        ASSERT_EQ(Game->ColCount(), side);
+        const TRect last = Game->CellRect(side - 1, side - 1);
+        EXPECT_LE(last.Right, Game->width());
+        EXPECT_LE(last.Bottom, Game->height());
+    }
+}
+
 TEST_F(EditorFilesTest, ImportingATextExportKeepsFileNameSizeAndReport) {
     SaveSample("sample.gtg");
     Fake.ChooseFile(Path("sample.gtx"), 2);

@@ -2,6 +2,7 @@
 
 #include "designer/editor/EditorPicturesUn.h"
 #include "designer/editor/EditorTextsUn.h"
+#include "platform/Colors.h"
 #include "playwindow/controls/TitleBlockUn.h"
 #include "support/Screenshot.h"
 
@@ -579,11 +580,79 @@ TEST_F(EditorTest, CtrlMovingAcrossCellsHighlightsTheirWords) {
 TEST_F(EditorTest, ResizingKeepsTheGridInsideItsPanel) {
     Editor->resize(800, 700);
     QApplication::processEvents();
-    EXPECT_EQ(Game->geometry(), Editor->pnlGame->rect().adjusted(8, 8, -8, -8));
+    // The grid may leave a pixel of its room to its closing lines.
+    const QRect room = Editor->pnlGame->rect().adjusted(8, 8, -8, -8);
+    EXPECT_EQ(Game->pos(), room.topLeft());
+    EXPECT_NEAR(Game->width(), room.width(), 1);
+    EXPECT_NEAR(Game->height(), room.height(), 1);
     Editor->resize(200, 200);
     QApplication::processEvents();
     EXPECT_GE(Editor->pnlGame->width(), 160);
     EXPECT_GE(Editor->pnlGame->height(), 160);
+}
+
+// Every size the New Game dialog offers shows its whole grid in the panel:
+// the last column's right and the last row's bottom closing lines are on
+// the screen, at the form size, at other sizes and after resizes, and the
+// grid never covers the panel's margin.
+TEST_F(EditorTest, EveryNewGameShowsItsWholeGridInItsPanel) {
+    struct Board {
+        int Cols;
+        int Rows;
+    };
+    const std::vector<Board> boards = {{5, 5},  {12, 12}, {15, 15}, {30, 30},
+                                       {5, 30}, {30, 5},  {12, 10}, {10, 12}};
+    const auto expectWholeGrid = [&](const char* when) {
+        SCOPED_TRACE(when);
+        const QRect room = Editor->pnlGame->rect().adjusted(8, 8, -8, -8);
+        EXPECT_TRUE(room.contains(Game->geometry()))
+            << Game->geometry().right() << "," << Game->geometry().bottom() << " in a panel of "
+            << Editor->pnlGame->width() << "x" << Editor->pnlGame->height();
+        const TRect first = Game->CellRect(0, 0);
+        const TRect last = Game->CellRect(Game->ColCount() - 1, Game->RowCount() - 1);
+        const QImage shown = Editor->grab().toImage();
+        const QPoint origin = Game->mapTo(Editor.get(), QPoint(0, 0));
+        const QColor line = ToQColor(Game->LineColour());
+        const auto expectLine = [&](int x, int y, const char* which) {
+            EXPECT_EQ(shown.pixelColor(origin + QPoint(x, y)), line)
+                << which << " closing line at " << x << "," << y << " of a grid " << Game->width()
+                << "x" << Game->height();
+        };
+        for (const int y : {(first.Top + first.Bottom) / 2, (last.Top + last.Bottom) / 2})
+            expectLine(last.Right - 1, y, "right");
+        for (const int x : {(first.Left + first.Right) / 2, (last.Left + last.Right) / 2})
+            expectLine(x, last.Bottom - 1, "bottom");
+    };
+    for (const QSize size : {QSize(594, 509), QSize(700, 600), QSize(800, 460)})
+        for (const Board board : boards) {
+            SCOPED_TRACE(testing::Message() << board.Cols << "x" << board.Rows << " in "
+                                            << size.width() << "x" << size.height());
+            // A fresh window, as the game manager opens one for each new game.
+            Editor = std::make_unique<TfrmGameEditor>();
+            Game = Editor->Game();
+            Editor->resize(size);
+            Editor->NewGame(board.Cols, board.Rows, false);
+            QApplication::processEvents();
+            ASSERT_EQ(Game->ColCount(), board.Cols);
+            expectWholeGrid("new");
+            for (const int step : {-37, 1, 1, 1, 36}) {
+                Editor->resize(Editor->size() + QSize(step, step));
+                QApplication::processEvents();
+                expectWholeGrid("resized");
+            }
+        }
+}
+
+// A new size in a shown window, whose panel keeps its size, is fitted too.
+TEST_F(EditorTest, ANewSizeInTheShownWindowShowsItsWholeGrid) {
+    for (const int side : {12, 15, 5}) {
+        SCOPED_TRACE(side);
+        Editor->NewGame(side, side, false);
+        QApplication::processEvents();
+        const TRect last = Game->CellRect(side - 1, side - 1);
+        EXPECT_LE(last.Right, Game->width());
+        EXPECT_LE(last.Bottom, Game->height());
+    }
 }
 
 TEST_F(EditorTest, ALargeGridWidensTheWindowAndKeepsTheRightPaneWhole) {
