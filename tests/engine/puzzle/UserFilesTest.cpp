@@ -195,14 +195,14 @@ TEST_F(UserFiles, ReplacingWritersRefuseAReadOnlyFile) {
                              std::to_string(mode));
                 WriteBytes(name, "old");
                 ASSERT_EQ(chmod(QFile::encodeName(name).constData(), mode), 0);
-                if (written != name)
+                if (written != name) {
                     ASSERT_TRUE(QFile::link("read-only." + ext, written));
+                }
                 const std::string message = MessageOf([&] { writer.Write(Puzzle, written); });
-                if (ext == "gtg" || ext == "dat")
-                    EXPECT_EQ(message, "Cannot create file \"" + written.toStdString() +
-                                           "\". The file is read-only");
-                else
-                    EXPECT_EQ(message, "File access denied");
+                const bool namesTheFile = ext == "gtg" || ext == "dat";
+                EXPECT_EQ(message, namesTheFile ? "Cannot create file \"" + written.toStdString() +
+                                                      "\". The file is read-only"
+                                                : "File access denied");
                 EXPECT_EQ(ReadBytes(name), "old");
                 EXPECT_EQ(ModeOf(name), mode);
                 EXPECT_EQ(Listing(folder),
