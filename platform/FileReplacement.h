@@ -31,8 +31,6 @@ public:
     // The name the new file takes: FileName, or the file its symbolic links
     // lead to, so that a save through a link leaves the link in place.
     const QString& TargetName() const { return FTargetName; }
-    // True when the target itself is being written.
-    bool InPlace() const { return FInPlace; }
 
     // Makes room on the disk for Size bytes before any is written, so that
     // a full disk stops a save in place before it touches the old content
